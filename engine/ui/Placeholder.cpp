@@ -1,0 +1,1 @@
+int unused_engine_ui = 0;

@@ -1,0 +1,122 @@
+#include "Files.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "Text.h"
+
+namespace quillmark {
+
+namespace fs = std::filesystem;
+
+bool FileExists(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+bool DirExists(const fs::path& path) {
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+std::string FileNamePart(std::string_view path) {
+    const auto slash = path.find_last_of("\\/");
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+namespace {
+
+fs::path join(const fs::path& root, std::string_view name, bool lowerLast) {
+    fs::path result = root;
+    std::vector<std::string_view> parts;
+    for (const auto part : text::split(name, '\\')) {
+        for (const auto piece : text::split(part, '/')) {
+            if (!piece.empty() && piece != "." && piece != "..") parts.push_back(piece);
+        }
+    }
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        result /= (last && !lowerLast) ? std::string(parts[i]) : text::toLower(parts[i]);
+    }
+    return result;
+}
+
+}  // namespace
+
+fs::path ProgramFolder::file(std::string_view name) const {
+    return join(root_, name, false);
+}
+
+fs::path ProgramFolder::folder(std::string_view name) const {
+    return join(root_, name, true);
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    std::error_code error;
+    const auto size = fs::file_size(path, error);
+    if (!error) bytes.reserve(static_cast<std::size_t>(size));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+bool WriteFileReplacing(const fs::path& path, std::string_view bytes) {
+    fs::path temporary = path;
+    temporary += ".saving";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, path, error);
+    if (!error) return true;
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
+}
+
+bool AppendToFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
+bool MakeFolder(const fs::path& path) {
+    std::error_code error;
+    fs::create_directory(path, error);
+    return !error && DirExists(path);
+}
+
+std::vector<std::string> ReadNameList(const fs::path& path) {
+    std::vector<std::string> names;
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return names;
+    for (const auto line : text::splitLines(*bytes)) {
+        if (!line.empty() && line != " ") names.emplace_back(line);
+    }
+    return names;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace quillmark

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Small text operations shared by every module. ASCII case folding only:
+// names are UTF-8 bytes and other bytes keep their case.
+namespace quillmark::text {
+
+char lowerAscii(char c);
+char upperAscii(char c);
+std::string toLower(std::string_view text);
+std::string toUpper(std::string_view text);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+// Position of the first case-insensitive occurrence at or after `from`, or npos.
+std::size_t findIgnoreCase(std::string_view text, std::string_view what, std::size_t from = 0);
+bool containsIgnoreCase(std::string_view text, std::string_view what);
+
+// Every occurrence replaced, scanning left to right without rescanning the
+// replacement.
+std::string replaceAll(std::string_view text, std::string_view what, std::string_view with);
+std::string replaceAllIgnoreCase(std::string_view text, std::string_view what, std::string_view with);
+
+std::vector<std::string_view> split(std::string_view text, char separator);
+
+// Lines ended by CR LF, LF or a lone CR. A final line without an end counts;
+// a text that ends in a line end has no empty last line.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+// A whole number: optional spaces, an optional sign and decimal digits that fit.
+std::optional<std::int64_t> parseWholeNumber(std::string_view text);
+std::optional<std::int32_t> parseInt32(std::string_view text);
+
+// Number of code points of UTF-8 text (bytes that do not continue a sequence).
+std::size_t codePointCount(std::string_view text);
+
+bool hasControlCharacter(std::string_view text);
+
+}  // namespace quillmark::text
