@@ -1,1 +1,24 @@
-int main() { return 0; }
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "shell/CommandLine.h"
+
+int main(int argc, char** argv) {
+    using namespace quillmark;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto parsed = shell::ParseCommandLine(args);
+    if (!parsed.commandLine) {
+        std::cerr << "quillmark: " << parsed.error << '\n';
+        return 2;
+    }
+    const shell::CommandLine& line = *parsed.commandLine;
+    if (line.help) {
+        std::cout << shell::Usage(line.command);
+        return 0;
+    }
+    if (line.command == "clean") return app::RunClean(line);
+    return app::RunWindows(argc, argv, line);
+}

@@ -89,3 +89,19 @@ private:
 };
 
 }  // namespace quillmark
+
+namespace quillmark {
+
+// A top-level window: its caption and how it is shown.
+class Window : public CaptionControl {
+public:
+    enum class State { Normal, Minimized, Maximized };
+    using CaptionControl::CaptionControl;
+    State windowState() const { return state_; }
+    void setWindowState(State state) { assign(state_, state); }
+
+private:
+    State state_ = State::Normal;
+};
+
+}  // namespace quillmark
