@@ -45,6 +45,9 @@ void Form1::SetUpControls() {
     for (const char* item : {"~100 Domains", "~200 Domains", "~500 Domains", "~1000 Domains!"}) Combo2.addItem(item);
     Combo2.setText("~100 Domains");
     cmdCreate.setToolTip("Click here to start your internet search!");
+    // The search controls share their place with the list controls; the list
+    // controls show until a source says otherwise.
+    for (Control* control : SearchControls()) control->setVisible(false);
     Command3.setToolTip("Click here to stop searching names");
     // No run can start before a source is chosen.
     cmdDoSearch.setEnabled(false);
@@ -68,6 +71,10 @@ void Form1::SetUpControls() {
     StatusBar1.setPanelText(2, "Open Connections");
     StatusBar1.setPanelText(3, "Connection Status");
 }
+
+std::array<Control*, 5> Form1::ListControls() { return {&wLabel1, &txtWordNum, &wLabel2, &txtWordMax, &cmdDoSearch}; }
+
+std::array<Control*, 5> Form1::SearchControls() { return {&SLabel1, &txtSearch, &SLabel2, &Combo2, &cmdCreate}; }
 
 ListBox& Form1::ResultList(int n) {
     std::array<ListBox*, 5> lists{&List1, &List2, &List3, &List4, &List5};

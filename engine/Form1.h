@@ -68,6 +68,10 @@ public:
     std::array<Button, kListButtons> cmdCopy, cmdClear, cmdClear2;
     StatusBar StatusBar1{3};
 
+    // The two groups of source controls that take turns in one place.
+    std::array<Control*, 5> ListControls();
+    std::array<Control*, 5> SearchControls();
+
     // The list box and caption of list n (1 to 5).
     ListBox& ResultList(int n);
     Label& ResultCaption(int n);

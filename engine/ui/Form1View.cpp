@@ -1,0 +1,167 @@
+#include "engine/ui/Form1View.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "platform/qt/Bindings.h"
+
+namespace quillmark {
+
+namespace {
+
+// The window was designed in twips; 15 twips make a pixel at 96 dpi.
+constexpr int twips(int value) { return value / 15; }
+
+constexpr int kMinimumSide = twips(6501);
+constexpr int kProfileGap = twips(75);
+constexpr int kSavedGap = twips(300);
+constexpr int kButtonGap = 2;
+
+QLabel* label(Label& state, QWidget* parent) {
+    auto* widget = new QLabel(parent);
+    qt::bind(state, widget);
+    return widget;
+}
+
+QPushButton* button(Button& state, QWidget* parent) {
+    auto* widget = new QPushButton(parent);
+    qt::bind(state, widget, {});
+    return widget;
+}
+
+}  // namespace
+
+Form1View::Form1View(Form1& form, QWidget* parent) : QMainWindow(parent), form_(form) {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildSourceFrame());
+    layout->addWidget(buildListFrame(), 1);
+    setCentralWidget(central);
+
+    auto* status = new QStatusBar(this);
+    qt::bind(form_.StatusBar1, status);
+    setStatusBar(status);
+
+    // Never smaller than the designed minimum, nor than the controls need.
+    const QSize needed = central->minimumSizeHint();
+    setMinimumSize(std::max(kMinimumSide, needed.width()), std::max(kMinimumSide, needed.height()));
+    resize(std::max(minimumWidth(), 1100), std::max(minimumHeight(), 700));
+    followWindowState();
+    form_.Me.setObserver([this] { followWindowState(); });
+}
+
+QWidget* Form1View::buildSourceFrame() {
+    auto* frame = new QGroupBox(this);
+    qt::bind(form_.Frame1, frame);
+    auto* row = new QHBoxLayout(frame);
+
+    row->addWidget(label(form_.Label6, frame));
+    auto* combo1 = new QComboBox(frame);
+    combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    qt::bind(form_.Combo1, combo1, {});
+    row->addWidget(combo1);
+
+    row->addWidget(label(form_.wLabel1, frame));
+    auto* wordNum = new QLineEdit(frame);
+    qt::bind(form_.txtWordNum, wordNum, {});
+    wordNum->setMaximumWidth(100);
+    row->addWidget(wordNum);
+    row->addWidget(label(form_.wLabel2, frame));
+    auto* wordMax = new QLineEdit(frame);
+    wordMax->setReadOnly(true);
+    wordMax->setMaximumWidth(100);
+    qt::bind(form_.txtWordMax, wordMax, {});
+    row->addWidget(wordMax);
+    row->addWidget(button(form_.cmdDoSearch, frame));
+
+    row->addWidget(label(form_.SLabel1, frame));
+    auto* search = new QLineEdit(frame);
+    search->setMinimumWidth(200);
+    qt::bind(form_.txtSearch, search, {});
+    row->addWidget(search, 1);
+    row->addWidget(label(form_.SLabel2, frame));
+    auto* combo2 = new QComboBox(frame);
+    combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    qt::bind(form_.Combo2, combo2, {});
+    row->addWidget(combo2);
+    row->addWidget(button(form_.cmdCreate, frame));
+    row->addWidget(button(form_.Command3, frame));
+    row->addStretch(1);
+    row->addWidget(button(form_.cmdWebsite, frame));
+    return frame;
+}
+
+QGroupBox* Form1View::buildListFrame() {
+    auto* frame = new QGroupBox(this);
+    qt::bind(form_.Frame2, frame);
+    auto* row = new QHBoxLayout(frame);
+    row->setSpacing(0);
+    // Left to right: High, Mid, Low, Registered, Saved.
+    const std::array<int, 5> order{3, 4, 1, 2, 5};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i > 0) row->addSpacing(order[i] == 2 || order[i] == 5 ? kSavedGap : kProfileGap);
+        row->addWidget(buildListColumn(order[i]), 1);
+    }
+    return frame;
+}
+
+QWidget* Form1View::buildListColumn(int n) {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label(form_.ResultCaption(n), column));
+
+    auto* list = new QListView(column);
+    qt::bind(form_.ResultList(n), list, {});
+    listViews_[static_cast<std::size_t>(n)] = list;
+    layout->addWidget(list, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(kButtonGap);
+    const auto i = static_cast<std::size_t>(n);
+    buttons->addWidget(button(form_.cmdCopy[i], column));
+    auto* clear = button(form_.cmdClear[i], column);
+    clear->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    buttons->addWidget(clear);
+    buttons->addWidget(button(form_.cmdClear2[i], column));
+    layout->addLayout(buttons);
+    return column;
+}
+
+QListView* Form1View::resultListView(int n) const { return listViews_.at(static_cast<std::size_t>(n)); }
+
+void Form1View::followWindowState() {
+    setWindowTitle(QString::fromStdString(form_.Me.caption()));
+}
+
+void Form1View::showAsTheWindowSays() {
+    switch (form_.Me.windowState()) {
+        case Window::State::Maximized:
+            showMaximized();
+            break;
+        case Window::State::Minimized:
+            showMinimized();
+            break;
+        case Window::State::Normal:
+            show();
+            break;
+    }
+}
+
+void Form1View::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    event->accept();
+}
+
+}  // namespace quillmark

@@ -1,1 +1,0 @@
-int unused_engine_ui = 0;
