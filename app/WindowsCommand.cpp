@@ -8,6 +8,7 @@
 #include "app/ProgramFolderLocation.h"
 #include "engine/Form1.h"
 #include "engine/ui/Form1View.h"
+#include "shell/ui/Form2View.h"
 #include "platform/qt/QtServices.h"
 #include "shell/StartupConstants.h"
 
@@ -24,9 +25,13 @@ int RunWindows(int argc, char** argv, const shell::CommandLine& line) {
     shell::SetStartupConstants(state.Constants);
 
     Form1Hooks hooks;
+    Form1View* mainWindow = nullptr;
     hooks.endProgram = [] { QApplication::quit(); };
+    hooks.showOverflowNotice = [&mainWindow] { Form2View::ShowNotice(mainWindow); };
     Form1 form(services, state, hooks);
     Form1View view(form);
+    mainWindow = &view;
+    services.setDialogParent(&view);
     form.Form_Load();
     view.showAsTheWindowSays();
     return QApplication::exec();

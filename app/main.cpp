@@ -20,5 +20,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (line.command == "clean") return app::RunClean(line);
+    if (line.command == "run") return app::RunRun(argc, argv, line);
+    if (!line.command.empty()) {
+        std::cerr << "quillmark: the " << line.command << " command is not available in this build\n";
+        return 2;
+    }
     return app::RunWindows(argc, argv, line);
 }

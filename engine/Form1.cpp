@@ -25,6 +25,7 @@ Form1::Form1(Services& services, ProgramState& state, Form1Hooks hooks)
     }
     overall = services_.makeTimer();
     overall->setInterval(1000);
+    WireConnections();
     SetUpControls();
 }
 

@@ -4,9 +4,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/NameListReader.h"
 #include "engine/ProgramState.h"
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
@@ -14,12 +17,15 @@
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
 #include "platform/StatusBar.h"
+#include "results/ProfileFiles.h"
 
 namespace quillmark {
 
 // What the main window asks of the windows around it. Each hook may be left
 // empty; the window then does without that step.
 struct Form1Hooks {
+    enum class Verdict { High, Mid, Low, Taken };
+
     std::function<void()> applySkin;
     std::function<void()> showFirstRunHelp;
     std::function<void()> loadRemembered;
@@ -27,6 +33,13 @@ struct Form1Hooks {
     std::function<bool()> websiteVisible;
     std::function<void()> releaseSkin;
     std::function<void()> endProgram;
+    std::function<void()> showGenerator;
+    std::function<void()> showBrowseWindow;
+    std::function<void()> showOverflowNotice;
+    // A judged name has gone into a list.
+    std::function<void(std::string_view name, Verdict verdict)> nameListed;
+    // A run has stopped, by Stop or at the end of its list.
+    std::function<void()> runStopped;
 };
 
 // The main window "Domain Name Manager": its controls, its state and its
@@ -35,6 +48,12 @@ class Form1 {
 public:
     static constexpr int kPoolSize = 25;
     static constexpr int kListButtons = 6;  // cmdCopy(1) .. cmdCopy(5); element 0 unused
+    static constexpr int kBatchSeconds = 30;
+    static constexpr int kRetrySeconds = 10;
+    static constexpr std::uint16_t kRetryPort = 43;
+    static constexpr int kRegisteredLimit = 101;
+    // A reply is kept up to this size; the rest is read and dropped.
+    static constexpr std::size_t kReplyLimit = 1024 * 1024;
 
     Form1(Services& services, ProgramState& state, Form1Hooks hooks = {});
     ~Form1();
@@ -43,6 +62,37 @@ public:
 
     void Form_Load();
     void Form_Unload();
+
+    // Name sources and the list cursor.
+    void Combo1_Click();
+    void txtWordNum_Change();
+    void txtSearch_Change();
+    std::int32_t CountListEntries();
+    std::string ReadNameAt(std::int32_t n);
+    void ShowListControls();
+    void HideListControls();
+    void ShowSearchControls();
+    void HideSearchControls();
+    // Sets the start number as the user would, with its change check.
+    void SetWordNum(std::string text);
+
+    // The run: Start, Stop, batches.
+    void cmdDoSearch_Click();
+    void Command3_Click();
+    void StartBatch();
+    void ConnectionDone();
+    void overall_Timer();
+
+    // The whois exchange of one connection slot.
+    void StartLookup(std::string name, int index);
+    void Winsock1_Connect(int index);
+    void Winsock1_DataArrival(int index, std::int32_t bytesTotal);
+    void Winsock1_Close(int index);
+    void timTimeout_Timer(int index);
+    void AddFreeName(std::string_view name);
+    void AddRegisteredName(std::string_view name);
+    void SaveProfileFiles();
+    void ClearResultLists();
 
     // Controls.
     Window Me{"Kestrelon - Domain Name Manager"};
@@ -84,6 +134,20 @@ public:
     bool EndOfList = false;
     std::int16_t ClosedCount = 0;
     std::int16_t BatchTicks = 0;
+    // Names taken from the list in the current batch; the batch ends when as
+    // many lookups have finished.
+    std::int16_t BatchLookups = 0;
+    // Between a batch's start and its end; finished lookups count only then.
+    bool BatchOpen = false;
+
+    // Per connection slot.
+    std::array<std::string, kPoolSize> ConnName;
+    std::array<std::string, kPoolSize> ConnHost;
+    std::array<std::uint16_t, kPoolSize> ConnPort{};
+    std::array<std::string, kPoolSize> ConnReply;
+    std::array<std::int16_t, kPoolSize> ConnTicks{};
+    // A lookup is in flight on the slot: its events count, once.
+    std::array<bool, kPoolSize> ConnBusy{};
 
     // The connection pool: one client and one timer per slot, and the batch timer.
     std::array<std::unique_ptr<TcpClient>, kPoolSize> Winsock1;
@@ -95,7 +159,22 @@ public:
     Settings& settings() { return settings_; }
 
 private:
+    void WireConnections();
     void SetUpControls();
+    void SetUpWordList(std::string_view file, SettingKey resumeKey);
+    void SetUpCustomList();
+    void SetUpSearchSource();
+    void SetUpGeneratedList();
+    void EnableListRun();
+    std::optional<SettingKey> ResumeKey() const;
+    void StoreCursor();
+    bool BatchDrained() const;
+    void EndBatch();
+    void FinishLookupAtOnce();
+    void Judge(int index);
+    void CheckOverflow();
+    void ReportListed(std::string_view name, Form1Hooks::Verdict verdict);
+    static std::int32_t WholeNumberOrOne(std::string_view text);
     void CreateDataFiles();
     void CreateFolders();
     void ReadStoredOptions();
@@ -105,6 +184,8 @@ private:
     ProgramState& state_;
     Form1Hooks hooks_;
     Settings settings_;
+    NameListReader reader_;
+    results::ProfileFiles profileFiles_;
 };
 
 }  // namespace quillmark

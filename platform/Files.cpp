@@ -1,7 +1,9 @@
 #include "Files.h"
 
+#include <array>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "Text.h"
@@ -52,15 +54,27 @@ fs::path ProgramFolder::folder(std::string_view name) const {
     return join(root_, name, true);
 }
 
+namespace {
+
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+// Read with stdio rather than a stream buffer: libstdc++'s filebuf throws on a
+// read error (a folder, a failing disk), and a short read must not pass for the
+// whole file, or a rewrite that follows would lose the rest.
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
+    if (!file) return std::nullopt;
     std::string bytes;
-    std::error_code error;
-    const auto size = fs::file_size(path, error);
-    if (!error) bytes.reserve(static_cast<std::size_t>(size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::array<char, 64 * 1024> chunk;
+    std::size_t count = 0;
+    while ((count = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
+        bytes.append(chunk.data(), count);
+    }
+    if (std::ferror(file.get())) return std::nullopt;
     return bytes;
 }
 

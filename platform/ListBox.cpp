@@ -14,6 +14,7 @@ void ListBox::addItem(std::string item) {
 
 void ListBox::insertItem(int index, std::string item) {
     index = std::clamp(index, 0, listCount());
+    if (index != listCount()) ++rewriteRevision_;
     items_.insert(items_.begin() + index, std::move(item));
     selected_.insert(selected_.begin() + index, 0);
     if (listIndex_ >= index) ++listIndex_;
@@ -22,6 +23,7 @@ void ListBox::insertItem(int index, std::string item) {
 
 void ListBox::removeItem(int index) {
     if (index < 0 || index >= listCount()) return;
+    ++rewriteRevision_;
     items_.erase(items_.begin() + index);
     selected_.erase(selected_.begin() + index);
     if (listIndex_ == index) {
@@ -37,6 +39,7 @@ void ListBox::clear() {
 }
 
 void ListBox::setItems(std::vector<std::string> items) {
+    ++rewriteRevision_;
     items_ = std::move(items);
     selected_.assign(items_.size(), 0);
     listIndex_ = -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,10 @@ public:
     // The text of the current item, empty without one.
     std::string text() const;
 
+    // Counts every change of the items other than an item added at the end,
+    // so a writer can tell that appending the new items is enough.
+    std::uint64_t rewriteRevision() const { return rewriteRevision_; }
+
 private:
     void tell(ListBoxChange::Kind kind, int first, int count) const;
 
@@ -58,6 +63,7 @@ private:
     std::vector<char> selected_;
     int listIndex_ = -1;
     bool multiSelect_ = false;
+    std::uint64_t rewriteRevision_ = 0;
 };
 
 }  // namespace quillmark

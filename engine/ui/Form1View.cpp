@@ -34,9 +34,9 @@ QLabel* label(Label& state, QWidget* parent) {
     return widget;
 }
 
-QPushButton* button(Button& state, QWidget* parent) {
+QPushButton* button(Button& state, QWidget* parent, std::function<void()> onClick = {}) {
     auto* widget = new QPushButton(parent);
-    qt::bind(state, widget, {});
+    qt::bind(state, widget, std::move(onClick));
     return widget;
 }
 
@@ -69,12 +69,12 @@ QWidget* Form1View::buildSourceFrame() {
     row->addWidget(label(form_.Label6, frame));
     auto* combo1 = new QComboBox(frame);
     combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    qt::bind(form_.Combo1, combo1, {});
+    qt::bind(form_.Combo1, combo1, [this] { form_.Combo1_Click(); });
     row->addWidget(combo1);
 
     row->addWidget(label(form_.wLabel1, frame));
     auto* wordNum = new QLineEdit(frame);
-    qt::bind(form_.txtWordNum, wordNum, {});
+    qt::bind(form_.txtWordNum, wordNum, [this] { form_.txtWordNum_Change(); });
     wordNum->setMaximumWidth(100);
     row->addWidget(wordNum);
     row->addWidget(label(form_.wLabel2, frame));
@@ -83,12 +83,12 @@ QWidget* Form1View::buildSourceFrame() {
     wordMax->setMaximumWidth(100);
     qt::bind(form_.txtWordMax, wordMax, {});
     row->addWidget(wordMax);
-    row->addWidget(button(form_.cmdDoSearch, frame));
+    row->addWidget(button(form_.cmdDoSearch, frame, [this] { form_.cmdDoSearch_Click(); }));
 
     row->addWidget(label(form_.SLabel1, frame));
     auto* search = new QLineEdit(frame);
     search->setMinimumWidth(200);
-    qt::bind(form_.txtSearch, search, {});
+    qt::bind(form_.txtSearch, search, [this] { form_.txtSearch_Change(); });
     row->addWidget(search, 1);
     row->addWidget(label(form_.SLabel2, frame));
     auto* combo2 = new QComboBox(frame);
@@ -96,7 +96,7 @@ QWidget* Form1View::buildSourceFrame() {
     qt::bind(form_.Combo2, combo2, {});
     row->addWidget(combo2);
     row->addWidget(button(form_.cmdCreate, frame));
-    row->addWidget(button(form_.Command3, frame));
+    row->addWidget(button(form_.Command3, frame, [this] { form_.Command3_Click(); }));
     row->addStretch(1);
     row->addWidget(button(form_.cmdWebsite, frame));
     return frame;

@@ -1,1 +1,0 @@
-int unused_engine = 0;
