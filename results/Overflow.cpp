@@ -1,0 +1,47 @@
+#include "Overflow.h"
+
+#include <cstdio>
+
+#include "ProfileFiles.h"
+
+namespace quillmark::results {
+
+namespace {
+
+// The backup files hold no names, only these lines.
+constexpr std::string_view kBackupLine = " \r\n";
+
+}  // namespace
+
+bool ReachedOverflowLimit(const ListBox& low, const ListBox& mid, const ListBox& high) {
+    return low.listCount() >= kOverflowLimit || mid.listCount() >= kOverflowLimit ||
+           high.listCount() >= kOverflowLimit;
+}
+
+void OverflowLists(const ProgramFolder& folder, std::string_view sessionStamp, const ListBox& low,
+                   const ListBox& mid, const ListBox& high) {
+    const auto overflow = folder.folder("\\overflow");
+    WriteFileReplacing(overflow / ProfileFileName(Profile::Low, sessionStamp), ListFileBytes(low));
+    WriteFileReplacing(overflow / ProfileFileName(Profile::Mid, sessionStamp), ListFileBytes(mid));
+    WriteFileReplacing(overflow / ProfileFileName(Profile::High, sessionStamp), ListFileBytes(high));
+}
+
+std::string SessionStampFor(const LocalTime& now) {
+    // Room for any int in each field, so nothing is ever cut.
+    char text[96];
+    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", now.year, now.month, now.day, now.hour,
+                  now.minute, now.second);
+    return text;
+}
+
+std::string NewSessionStamp(const ProgramFolder& folder, const LocalTime& now) {
+    std::string stamp = SessionStampFor(now);
+    const auto backups = folder.folder("\\backups");
+    const auto high = backups / ("HighProfile" + stamp + ".txt");
+    AppendToFile(high, kBackupLine);
+    AppendToFile(backups / ("MidProfile" + stamp + ".txt"), kBackupLine);
+    AppendToFile(high, kBackupLine);
+    return stamp;
+}
+
+}  // namespace quillmark::results

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/Files.h"
+#include "platform/ListBox.h"
+
+namespace quillmark::results {
+
+// The three classes of free names, each with a list of the main window.
+enum class Profile { Low, Mid, High };
+
+// The file a class's list is saved in: "LowProfile", "HighProfile" (the Mid
+// list) or "SuperHighProfile" (the High list), then the stamp and ".txt".
+std::string ProfileFileName(Profile profile, std::string_view sessionStamp);
+
+// The entries of a list, each followed by CR LF.
+std::string ListFileBytes(const ListBox& list);
+
+// Keeps the profile files in the program folder equal to the three lists.
+// Rewriting every file after every free name would cost a whole list per name,
+// so a file that only needs the names added since the last save gets just
+// those appended.
+class ProfileFiles {
+public:
+    // Makes each file hold exactly its list; appends only the new lines when
+    // nothing but appends changed the list since this object last wrote that
+    // same file, else rewrites it whole (via a temporary file and a rename).
+    // A file that cannot be written is left as it is, without a word.
+    void SaveProfileFiles(const ProgramFolder& folder, std::string_view sessionStamp, const ListBox& low,
+                          const ListBox& mid, const ListBox& high);
+
+private:
+    // What this object last wrote to one class's file, and what the file
+    // looked like afterwards, so that a file changed by anyone else is
+    // rewritten whole.
+    struct Written {
+        std::filesystem::path path;  // empty: nothing known
+        const ListBox* list = nullptr;
+        std::uint64_t revision = 0;
+        int count = 0;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type modified{};
+    };
+
+    static void save(Written& known, const std::filesystem::path& path, const ListBox& list);
+    static bool onlyAppendsSince(const Written& known, const std::filesystem::path& path,
+                                 const ListBox& list);
+    static void remember(Written& known, const std::filesystem::path& path, const ListBox& list);
+
+    std::array<Written, 3> written_{};
+};
+
+}  // namespace quillmark::results

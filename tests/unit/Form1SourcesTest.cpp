@@ -1,0 +1,116 @@
+#include "support/MainWindowFixture.h"
+
+namespace quillmark {
+namespace {
+
+class Form1Sources : public testing::MainWindowFixture {
+protected:
+    void writeWordList(int names) {
+        std::filesystem::create_directories(folder / "wordlists");
+        std::string bytes;
+        for (int i = 1; i <= names; ++i) bytes += "word" + std::to_string(i) + "\r\n";
+        folder.write("wordlists/FullWordList.txt", bytes);
+    }
+};
+
+TEST_F(Form1Sources, ListReaderSkipsEmptyLinesAndEndsWithTheMarker) {
+    load();
+    chooseCustomList({"a", "", "b", "", "", "c"});
+    EXPECT_EQ(form->CountListEntries(), 3);
+    EXPECT_EQ(form->ReadNameAt(1), "a");
+    EXPECT_EQ(form->ReadNameAt(2), "b");
+    EXPECT_EQ(form->ReadNameAt(3), "c");
+    EXPECT_EQ(form->ReadNameAt(4), "endoffileffile");
+}
+
+TEST_F(Form1Sources, WordListResumesFromItsStoredPosition) {
+    writeWordList(1000);
+    services.settingsFake.SaveSetting("Kestrelon", "Settings", "FullWordNum", "250");
+    load();
+    choose("Full Word List");
+    EXPECT_EQ(form->txtWordMax.text(), "1000");
+    EXPECT_EQ(form->txtWordNum.text(), "250");
+    EXPECT_TRUE(form->cmdDoSearch.enabled());
+    EXPECT_TRUE(form->txtWordNum.visible());
+    EXPECT_FALSE(form->txtSearch.visible());
+    EXPECT_FALSE(form->cmdCreate.enabled());
+
+    for (const char* stored : {"1000", "5000"}) {
+        services.settingsFake.SaveSetting("Kestrelon", "Settings", "FullWordNum", stored);
+        choose("Full Word List");
+        EXPECT_EQ(form->txtWordNum.text(), "1") << stored;
+    }
+}
+
+TEST_F(Form1Sources, MissingWordListCountsNothing) {
+    load();
+    std::filesystem::remove(folder / "wordlists" / "AllTwoLetter.txt");
+    choose("All Two Letter");
+    EXPECT_EQ(form->txtWordMax.text(), "0");
+    EXPECT_EQ(form->ReadNameAt(1), "endoffileffile");
+}
+
+TEST_F(Form1Sources, CancelledCustomListIsAnEmptyList) {
+    load();
+    choose("Custom List");
+    ASSERT_EQ(services.dialogsFake.requests.size(), 1u);
+    EXPECT_EQ(services.dialogsFake.requests[0].startFolder, (folder / "wordlists").string());
+    EXPECT_EQ(form->ListFile, "");
+    EXPECT_EQ(form->txtWordMax.text(), "0");
+    EXPECT_EQ(form->txtWordNum.text(), "1");
+}
+
+TEST_F(Form1Sources, StartNumberAtOrPastTheEndTurnsBackToOne) {
+    load();
+    chooseCustomList({"a", "b", "c", "d", "e"});
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"3", "3"}, Case{"4", "4"}, Case{"5", "1"}, Case{"9", "1"}, Case{"x", "x"},
+                          Case{"0", "0"}}) {
+        form->txtWordNum.setText(c.typed);
+        form->txtWordNum_Change();
+        EXPECT_EQ(form->txtWordNum.text(), c.shown) << c.typed;
+    }
+}
+
+TEST_F(Form1Sources, SearchSourcesNeedASearchText) {
+    load();
+    choose("Yahoo Search");
+    EXPECT_EQ(form->ListFile, (folder / "BrowserSearch.txt").string());
+    EXPECT_TRUE(form->txtSearch.visible());
+    EXPECT_FALSE(form->txtWordNum.visible());
+    EXPECT_TRUE(form->txtSearch.enabled());
+    EXPECT_FALSE(form->cmdCreate.enabled());
+    form->txtSearch.setText("g");
+    form->txtSearch_Change();
+    EXPECT_TRUE(form->cmdCreate.enabled());
+    form->txtSearch.setText("");
+    form->txtSearch_Change();
+    EXPECT_FALSE(form->cmdCreate.enabled());
+}
+
+TEST_F(Form1Sources, GeneratedNamesAndBrowsingOpenTheirWindows) {
+    int generators = 0;
+    int browsers = 0;
+    hooks.showGenerator = [&] { ++generators; };
+    hooks.showBrowseWindow = [&] { ++browsers; };
+    load();
+    chooseCustomList({"a"});
+    const std::string custom = form->ListFile;
+
+    choose("Browse for names");
+    EXPECT_EQ(browsers, 1);
+    EXPECT_EQ(form->ListFile, custom);
+    EXPECT_FALSE(form->txtWordNum.visible());
+    EXPECT_FALSE(form->txtSearch.visible());
+
+    choose("Generate names");
+    EXPECT_EQ(generators, 1);
+    EXPECT_EQ(form->ListFile, (folder / "CreatedDomains.txt").string());
+    EXPECT_TRUE(form->cmdDoSearch.enabled());
+}
+
+}  // namespace
+}  // namespace quillmark
