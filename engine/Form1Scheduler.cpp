@@ -143,12 +143,7 @@ void Form1::Command3_Click() {
     Combo1.setEnabled(true);
     const std::string& item = Combo1.text();
     if (item == "Custom List" || item == "Generate names") {
-        cmdDoSearch.setEnabled(true);
-        Command3.setEnabled(false);
-        txtSearch.setEnabled(false);
-        Combo2.setEnabled(false);
-        cmdCreate.setEnabled(false);
-        txtWordNum.setEnabled(true);
+        EnableListRun();
         SetWordNum(std::to_string(settings_.number(SettingKey::CustWordNum)));
     } else {
         Combo1_Click();

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/ComboBox.h"
+#include "platform/Control.h"
+#include "platform/ListBox.h"
+#include "platform/ListView.h"
+#include "platform/StatusBar.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QStatusBar;
+class QTreeView;
+
+// Each bind() makes a widget show a control state from now on, and carries
+// the user's actions on the widget back into the state and on to the given
+// handlers. A binding holds no behaviour of its own. The widget owns any
+// helper objects; the state must outlive the widget. A control state has one
+// observer, so each state is bound to one widget.
+namespace quillmark::qt {
+
+void bind(Label& state, QLabel* widget);
+void bind(Frame& state, QGroupBox* widget);
+void bind(Button& state, QPushButton* widget, std::function<void()> onClick);
+// User edits set the text, then call onChange; setting the text in code does not.
+void bind(TextBox& state, QLineEdit* widget, std::function<void()> onChange = {});
+void bindReturnPressed(QLineEdit* widget, std::function<void()> onReturn);
+// A user click sets the value to 0 or 1, then calls onClick.
+void bind(CheckBox& state, QCheckBox* widget, std::function<void()> onClick = {});
+// The user picking an item sets the index (and text), then calls onClick;
+// typing in an editable combo box sets the text.
+void bind(ComboBox& state, QComboBox* widget, std::function<void()> onClick = {});
+
+struct ListBoxCallbacks {
+    // Once the user has changed the current item or the selection.
+    std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
+    // Before the list handles the key; key is a Qt::Key value.
+    std::function<void(int key, bool shift, bool ctrl)> onKeyDown;
+};
+void bind(ListBox& state, QListView* widget, ListBoxCallbacks callbacks = {});
+
+// One label per panel; panels added later appear.
+void bind(StatusBar& state, QStatusBar* widget);
+
+struct ListViewCallbacks {
+    // Once the user has made a row the selected one.
+    std::function<void()> onItemClick;
+    std::function<void(int column)> onColumnClick;
+};
+// The rows stay in the state's order: the view never sorts them itself.
+void bind(ListView& state, QTreeView* widget, ListViewCallbacks callbacks = {});
+
+}  // namespace quillmark::qt

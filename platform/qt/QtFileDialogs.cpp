@@ -1,0 +1,83 @@
+#include "QtFileDialogs.h"
+
+#include <QFileDialog>
+#include <vector>
+
+#include "platform/Text.h"
+
+namespace quillmark::qt {
+
+namespace {
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string qtPatterns(std::string_view patterns) {
+    std::string spaced;
+    for (const std::string_view pattern : text::split(patterns, ';')) {
+        const std::string one = trimmed(pattern);
+        if (one.empty()) continue;
+        if (!spaced.empty()) spaced += ' ';
+        spaced += one;
+    }
+    return spaced.empty() ? std::string("*") : spaced;
+}
+
+QString startPath(const FileDialogRequest& request) {
+    std::string path = request.startFolder;
+    if (!request.fileName.empty()) {
+        if (!path.empty() && path.back() != '/') path += '/';
+        path += request.fileName;
+    }
+    return QString::fromStdString(path);
+}
+
+std::optional<std::string> chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+}  // namespace
+
+std::string toQtFilter(std::string_view filter) {
+    if (filter.empty()) return {};
+    const std::vector<std::string_view> parts = text::split(filter, '|');
+    std::string result;
+    for (std::size_t i = 0; i < parts.size(); i += 2) {
+        const std::string_view raw = i + 1 < parts.size() ? parts[i + 1] : std::string_view();
+        std::string description = trimmed(parts[i]);
+        if (description.empty() && trimmed(raw).empty()) continue;  // a trailing '|'
+        const std::string patterns = qtPatterns(raw);
+        // "Text files (*.txt)|*.txt" already shows its pattern: Qt reads the
+        // last parentheses, so they are written once, in Qt's form.
+        for (const std::string& shown : {"(" + trimmed(raw) + ")", "(" + patterns + ")"}) {
+            if (description.ends_with(shown)) {
+                description =
+                    trimmed(std::string_view(description).substr(0, description.size() - shown.size()));
+                break;
+            }
+        }
+        if (!result.empty()) result += ";;";
+        if (!description.empty()) result += description + " ";
+        result += "(" + patterns + ")";
+    }
+    return result;
+}
+
+std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& request) {
+    return chosen(QFileDialog::getOpenFileName(parent_, QString::fromStdString(request.title),
+                                               startPath(request),
+                                               QString::fromStdString(toQtFilter(request.filter))));
+}
+
+std::optional<std::string> QtFileDialogs::saveFile(const FileDialogRequest& request) {
+    return chosen(QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
+                                               startPath(request),
+                                               QString::fromStdString(toQtFilter(request.filter))));
+}
+
+}  // namespace quillmark::qt

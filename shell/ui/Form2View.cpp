@@ -1,0 +1,31 @@
+#include "shell/ui/Form2View.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/Bindings.h"
+
+namespace quillmark {
+
+Form2View::Form2View(QWidget* parent) : QDialog(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromStdString(form_.Me.caption()));
+    auto* layout = new QVBoxLayout(this);
+    auto* text = new QLabel(this);
+    text->setWordWrap(true);
+    qt::bind(form_.Label1, text);
+    layout->addWidget(text);
+    auto* ok = new QPushButton(this);
+    qt::bind(form_.Command1, ok, [this] { close(); });
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    setMinimumWidth(360);
+}
+
+void Form2View::ShowNotice(QWidget* parent) {
+    auto* notice = new Form2View(parent);
+    notice->setModal(false);
+    notice->show();
+}
+
+}  // namespace quillmark

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "engine/Form1.h"
+#include "engine/ui/Form1View.h"
+#include "platform/qt/QtServices.h"
+#include "support/LocalWhoisServer.h"
+#include "support/TempFolder.h"
+
+namespace quillmark {
+namespace {
+
+using testing::LocalWhoisServer;
+using testing::TempFolder;
+
+QStringList labelTexts(const QWidget& widget) {
+    QStringList texts;
+    for (const auto* label : widget.findChildren<QLabel*>()) texts << label->text();
+    return texts;
+}
+
+TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
+    TempFolder folder;
+    TempFolder config;
+    LocalWhoisServer server;
+    folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\n\r\n");
+    std::string names;
+    for (int i = 0; i < 80; ++i) names += (i % 4 == 0 ? "free" : "taken") + std::to_string(100 + i) + "\r\n";
+    folder.write("CreatedDomains.txt", names);
+
+    qt::QtServices services(nullptr, config.path().string());
+    ProgramState state(folder.path());
+    shell::SetStartupConstants(state.Constants);
+    QEventLoop loop;
+    Form1Hooks hooks;
+    hooks.runStopped = [&loop] { QTimer::singleShot(0, &loop, &QEventLoop::quit); };
+    Form1 form(services, state, hooks);
+    Form1View view(form);
+    form.Form_Load();
+    view.show();
+    EXPECT_EQ(view.windowTitle().toStdString(), form.Me.caption());
+
+    // The user picks the source in the combo box and presses Start.
+    auto* combo = view.findChildren<QComboBox*>().at(0);
+    ASSERT_EQ(combo->count(), 9);
+    combo->setCurrentIndex(1);
+    combo->activated(1);
+    EXPECT_EQ(form.Combo1.text(), "Generate names");
+    QPushButton* start = nullptr;
+    for (auto* button : view.findChildren<QPushButton*>()) {
+        if (button->text() == "Start") start = button;
+    }
+    ASSERT_NE(start, nullptr);
+    ASSERT_TRUE(start->isEnabled());
+
+    int ticks = 0;
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&ticks] { ++ticks; });
+    heartbeat.start(5);
+    QTimer::singleShot(60'000, &loop, &QEventLoop::quit);
+    start->click();
+    loop.exec();
+
+    EXPECT_TRUE(form.StopRequested) << "the run did not end by itself";
+    EXPECT_GT(ticks, 0) << "the event loop never ran during the run";
+    EXPECT_EQ(view.resultListView(4)->model()->rowCount(), 20);
+    EXPECT_EQ(view.resultListView(2)->model()->rowCount(), form.List2.listCount());
+    EXPECT_EQ(view.resultListView(2)->model()->index(0, 0).data().toString().toStdString(), form.List2.list(0));
+    EXPECT_TRUE(labelTexts(view).contains("Mid Profile (20)"));
+    EXPECT_TRUE(labelTexts(view).contains("Registered (60)"));
+    EXPECT_TRUE(labelTexts(*view.statusBar()).contains("Entry Status"));
+    EXPECT_TRUE(start->isEnabled());
+}
+
+}  // namespace
+}  // namespace quillmark

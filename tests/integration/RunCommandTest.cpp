@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTimer>
+
+#include <set>
+#include <sstream>
+
+#include "platform/Text.h"
+#include "support/LocalWhoisServer.h"
+#include "support/TempFolder.h"
+
+namespace quillmark {
+namespace {
+
+using testing::LocalWhoisServer;
+using testing::TempFolder;
+
+struct Finished {
+    int exitCode = -1;
+    std::vector<std::string> lines;
+    std::string err;
+};
+
+class RunCommand : public ::testing::Test {
+protected:
+    RunCommand() {
+        std::filesystem::create_directories(config / "Quillmark");
+        config.write("Quillmark/Quillmark.ini", "[Settings]\nchkProxy=1\n");
+        folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(server.port()) +
+                                           "|Enabled\r\ncom|127.0.0.2|43|Enabled\r\n\r\n");
+    }
+
+    // Runs the program while this process keeps serving whois queries.
+    Finished run(const QStringList& args) {
+        QProcess process;
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
+        process.setProcessEnvironment(environment);
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(90'000, &loop, &QEventLoop::quit);
+        QStringList all{"run", "--folder", QString::fromStdString(folder.path().string())};
+        process.start(QUILLMARK_EXE, all + args);
+        loop.exec();
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+            ADD_FAILURE() << "the run did not stop by itself";
+        }
+        Finished finished{process.exitCode(), {}, process.readAllStandardError().toStdString()};
+        std::istringstream out(process.readAllStandardOutput().toStdString());
+        for (std::string line; std::getline(out, line);) finished.lines.push_back(line);
+        return finished;
+    }
+
+    TempFolder folder;
+    TempFolder config;
+    LocalWhoisServer server;
+};
+
+TEST_F(RunCommand, CustomListIsJudgedNameByNameAgainstTheLocalServer) {
+    std::string list;
+    std::set<std::string> expected;
+    for (int i = 0; i < 60; ++i) {
+        const std::string name = (i % 3 == 0 ? "free" : "taken") + std::string(i % 2 ? "x" : "longer") +
+                                 std::to_string(i);
+        list += name + "\r\n";
+        const std::string full = name + ".com";
+        if (i % 3 != 0) {
+            expected.insert("taken\t" + full);
+        } else {
+            const auto length = name.size();
+            expected.insert("free\t" + full + "\t" + (length < 5 ? "High" : length <= 7 ? "Mid" : "Low"));
+        }
+    }
+    folder.write("names.txt", list);
+
+    const auto finished =
+        run({"--source", "Custom List", "--list", QString::fromStdString((folder / "names.txt").string())});
+
+    EXPECT_EQ(finished.exitCode, 0) << finished.err;
+    EXPECT_EQ(std::set<std::string>(finished.lines.begin(), finished.lines.end()), expected);
+    EXPECT_EQ(finished.lines.size(), 60u);
+    EXPECT_NE(finished.err.find("60 names judged: 20 free"), std::string::npos) << finished.err;
+    EXPECT_EQ(server.queries().size(), 60u);
+    for (const auto& [query, count] : server.queries()) EXPECT_EQ(count, 1) << query;
+    EXPECT_NE(config.read("Quillmark/Kestrelon.ini").find("CustWordNum=61"), std::string::npos);
+    EXPECT_EQ(text::splitLines(folder.read("SuperHighProfile.txt")).size() +
+                  text::splitLines(folder.read("HighProfile.txt")).size() +
+                  text::splitLines(folder.read("LowProfile.txt")).size(),
+              20u);
+}
+
+TEST_F(RunCommand, StartNumberSkipsTheNamesBeforeIt) {
+    folder.write("names.txt", "freea\r\nfreeb\r\nfreec\r\n");
+    const auto finished = run({"--source", "Custom List", "--list",
+                               QString::fromStdString((folder / "names.txt").string()), "--start", "2"});
+    EXPECT_EQ(finished.exitCode, 0);
+    EXPECT_EQ(finished.lines, (std::vector<std::string>{"free\tfreeb.com\tMid", "free\tfreec.com\tMid"}));
+}
+
+TEST_F(RunCommand, UnusableRequestsGiveOneLineAndStatusTwo) {
+    for (const QStringList& args : {QStringList{"--source", "Nonsense"}, QStringList{"--source", "Browse for names"},
+                                    QStringList{"--source", "Custom List"},
+                                    QStringList{"--source", "Custom List", "--list", "/no/such/list.txt"},
+                                    QStringList{"--source", "Full Word List", "--start", "abc"}, QStringList{}}) {
+        const auto finished = run(args);
+        EXPECT_EQ(finished.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(finished.lines.empty());
+    }
+}
+
+}  // namespace
+}  // namespace quillmark

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/Form1.h"
+#include "fakes/FakeServices.h"
+#include "support/TempFolder.h"
+
+namespace quillmark::testing {
+
+// A loaded main window over fake services in a fresh program folder, with a
+// server table whose every row is known.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture() {
+        shell::SetStartupConstants(state.Constants);
+        folder.write("registrars.txt",
+                     "proxy|127.0.0.1|43|Enabled\r\ncom|whois.test|4343|Enabled\r\nnet|whois.net.test|43|Enabled\r\n"
+                     "org|whois.org.test|4444|Disabled\r\n\r\n");
+        hooks.nameListed = [this](std::string_view name, Form1Hooks::Verdict verdict) {
+            listed.emplace_back(std::string(name), verdict);
+        };
+        hooks.runStopped = [this] { ++stops; };
+        hooks.showOverflowNotice = [this] { ++notices; };
+    }
+
+    Form1& load() {
+        form = std::make_unique<Form1>(services, state, hooks);
+        form->Form_Load();
+        return *form;
+    }
+
+    // Writes a list file and makes it the "Custom List" source.
+    void chooseCustomList(const std::vector<std::string>& names) {
+        std::string bytes;
+        for (const auto& name : names) bytes += name + "\r\n";
+        folder.write("list.txt", bytes);
+        services.dialogsFake.answers.push_back((folder / "list.txt").string());
+        choose("Custom List");
+    }
+
+    void choose(std::string_view item) {
+        form->Combo1.setText(std::string(item));
+        form->Combo1_Click();
+    }
+
+    FakeTcpClient& client(int slot) { return *services.clients.at(static_cast<std::size_t>(slot)); }
+
+    // The server of a slot answers and closes.
+    void answer(int slot, std::string_view reply) {
+        client(slot).raiseConnected();
+        if (!reply.empty()) client(slot).raiseData(reply);
+        client(slot).raiseClosed();
+    }
+
+    std::string setting(std::string_view application, std::string_view key) const {
+        return services.settingsFake.stored(application, key).value_or("<unset>");
+    }
+
+    TempFolder folder;
+    FakeServices services;
+    ProgramState state{folder.path()};
+    Form1Hooks hooks;
+    std::unique_ptr<Form1> form;
+    std::vector<std::pair<std::string, Form1Hooks::Verdict>> listed;
+    int stops = 0;
+    int notices = 0;
+};
+
+}  // namespace quillmark::testing
