@@ -1,5 +1,6 @@
 #include "engine/xCorrectName.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/Text.h"
@@ -27,7 +28,16 @@ std::string_view bodyOf(std::string_view candidate) {
     return firstStop == std::string_view::npos ? candidate : candidate.substr(0, firstStop);
 }
 
+// Letters, digits and the hyphen are never removed: a body of nothing else
+// comes out as it went in, without the passes over the table.
+bool plainLabel(std::string_view body) {
+    return std::all_of(body.begin(), body.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
 std::string cleanBody(std::string_view body) {
+    if (plainLabel(body)) return std::string(body);
     std::string cleaned(body);
     for (const std::string_view removed : kRemovedFromBody) cleaned = text::replaceAll(cleaned, removed, "");
     return cleaned;

@@ -36,6 +36,7 @@ std::string replaceUntilGone(std::string text, const PercentCode& pair) {
 
 std::string UrlDecode(std::string_view text) {
     std::string decoded(text);
+    if (decoded.find('%') == std::string::npos) return decoded;
     for (const PercentCode& pair : kPercentCodes) decoded = replaceUntilGone(std::move(decoded), pair);
     return decoded;
 }
