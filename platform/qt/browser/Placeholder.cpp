@@ -1,0 +1,1 @@
+int unused_platform_qt_browser = 0;

@@ -1,0 +1,1 @@
+int unused_shell_ui_website = 0;
