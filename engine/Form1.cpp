@@ -91,12 +91,14 @@ void Form1::Form_Load() {
     const auto& constants = state_.Constants;
     Me.setCaption(constants.ProductName + " by " + constants.PublisherName);
     cmdWebsite.setCaption("Visit " + constants.WebAddress);
-    Frame2.setCaption("Domain Name Manager - Double Click any domain to purchase");
+    if (constants.PurchaseOnDblClick) {
+        Frame2.setCaption("Domain Name Manager - Double Click any domain to purchase");
+    }
     call(hooks_.applySkin);
     if (settings_.text(SettingKey::showHelp) == "1") call(hooks_.showFirstRunHelp);
     CreateDataFiles();
     BatchTicks = 0;
-    call(hooks_.loadRemembered);
+    LoadRemembered();
     Me.setWindowState(Window::State::Maximized);
     WordNumber = settings_.number(SettingKey::wordNumber);
     CreateFolders();

@@ -28,7 +28,6 @@ struct Form1Hooks {
 
     std::function<void()> applySkin;
     std::function<void()> showFirstRunHelp;
-    std::function<void()> loadRemembered;
     std::function<void()> unloadOtherWindows;
     std::function<bool()> websiteVisible;
     std::function<void()> releaseSkin;
@@ -40,6 +39,14 @@ struct Form1Hooks {
     std::function<void(std::string_view name, Verdict verdict)> nameListed;
     // A run has stopped, by Stop or at the end of its list.
     std::function<void()> runStopped;
+    // The built-in website window: at the given address, or at the product's
+    // web address when there is none.
+    std::function<void(std::optional<std::string> address)> openWebsite;
+    std::function<void(const std::string& name)> openWhois;
+    std::function<void()> showSettings;
+    std::function<void()> showHelp;
+    std::function<void()> showAbout;
+    std::function<void()> closeMainWindow;
 };
 
 // The main window "Domain Name Manager": its controls, its state and its
@@ -94,6 +101,32 @@ public:
     void SaveProfileFiles();
     void ClearResultLists();
 
+    // The result lists (numbered 1 to 5) and what the user does with them.
+    static constexpr int kKeyDelete = 46;
+    static constexpr int kShiftMask = 1;
+    void cmdClear_Click(int index);
+    void cmdClear2_Click(int index);
+    void cmdCopy_Click(int index);
+    void List_Click(int list);
+    void List_KeyDown(int list, int keyCode, int shift);
+    // The text a drag from list 1 to 4 carries.
+    std::string List_OLEStartDrag(int list);
+    void List5_OLEDragDrop(std::string_view dragText);
+    void List_DblClick(int list);
+    void LoadRemembered();
+    void SaveRemembered();
+
+    // Menus and buttons that open other windows.
+    void mnuFileItem_Click();
+    void mnuEditItem_Click(int index);
+    void mnuToolsItem_Click(int index);
+    void mnuOptionsItem_Click();
+    void mnuHelpItem_Click(int index);
+    void mnuAboutItem_Click();
+    void cmdSetup_Click();
+    void cmdWebsite_Click();
+    static const std::array<const char*, 10>& EditMenuCaptions();
+
     // Controls.
     Window Me{"Kestrelon - Domain Name Manager"};
     Frame Frame1;
@@ -111,6 +144,7 @@ public:
     Button cmdCreate{"Search"};
     Button Command3{"Stop"};
     Button cmdWebsite;
+    Button cmdSetup{"Setup"};
     Frame Frame2{"Domain Name Manager"};
     ListBox List1, List2, List3, List4, List5;
     Label Label1{"Low Profile"}, Label2{"Registered"}, Label3{"High Profile"}, Label4{"Mid Profile"},
@@ -127,6 +161,7 @@ public:
     Label& ResultCaption(int n);
 
     // Window state.
+    std::int16_t LastList = 0;
     std::string ListFile;
     std::int32_t WordNumber = 0;
     std::int32_t WordMax = 0;
@@ -175,6 +210,8 @@ private:
     void CheckOverflow();
     void ReportListed(std::string_view name, Form1Hooks::Verdict verdict);
     static std::int32_t WholeNumberOrOne(std::string_view text);
+    std::int32_t* ResultCounter(int n);
+    void ShowCount(int n);
     void CreateDataFiles();
     void CreateFolders();
     void ReadStoredOptions();

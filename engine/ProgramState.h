@@ -28,6 +28,7 @@ struct ProgramState {
     std::string SessionStamp;
     std::string SelectedName;
     bool MainClosed = false;
+    std::string WebsiteMode;
 };
 
 }  // namespace quillmark

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -48,6 +50,7 @@ Form1View::Form1View(Form1& form, QWidget* parent) : QMainWindow(parent), form_(
     layout->addWidget(buildSourceFrame());
     layout->addWidget(buildListFrame(), 1);
     setCentralWidget(central);
+    buildMenus();
 
     auto* status = new QStatusBar(this);
     qt::bind(form_.StatusBar1, status);
@@ -98,7 +101,8 @@ QWidget* Form1View::buildSourceFrame() {
     row->addWidget(button(form_.cmdCreate, frame));
     row->addWidget(button(form_.Command3, frame, [this] { form_.Command3_Click(); }));
     row->addStretch(1);
-    row->addWidget(button(form_.cmdWebsite, frame));
+    row->addWidget(button(form_.cmdSetup, frame, [this] { form_.cmdSetup_Click(); }));
+    row->addWidget(button(form_.cmdWebsite, frame, [this] { form_.cmdWebsite_Click(); }));
     return frame;
 }
 
@@ -123,20 +127,50 @@ QWidget* Form1View::buildListColumn(int n) {
     layout->addWidget(label(form_.ResultCaption(n), column));
 
     auto* list = new QListView(column);
-    qt::bind(form_.ResultList(n), list, {});
+    qt::bind(form_.ResultList(n), list, listCallbacks(n));
     listViews_[static_cast<std::size_t>(n)] = list;
     layout->addWidget(list, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(kButtonGap);
     const auto i = static_cast<std::size_t>(n);
-    buttons->addWidget(button(form_.cmdCopy[i], column));
-    auto* clear = button(form_.cmdClear[i], column);
+    buttons->addWidget(button(form_.cmdCopy[i], column, [this, n] { form_.cmdCopy_Click(n); }));
+    auto* clear = button(form_.cmdClear[i], column, [this, n] { form_.cmdClear_Click(n); });
     clear->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
     buttons->addWidget(clear);
-    buttons->addWidget(button(form_.cmdClear2[i], column));
+    buttons->addWidget(button(form_.cmdClear2[i], column, [this, n] { form_.cmdClear2_Click(n); }));
     layout->addLayout(buttons);
     return column;
+}
+
+qt::ListBoxCallbacks Form1View::listCallbacks(int n) {
+    qt::ListBoxCallbacks callbacks;
+    callbacks.onClick = [this, n] { form_.List_Click(n); };
+    callbacks.onDoubleClick = [this, n] { form_.List_DblClick(n); };
+    callbacks.onKeyDown = [this, n](int key, bool shift, bool ctrl) {
+        if (key == Qt::Key_Delete) form_.List_KeyDown(n, Form1::kKeyDelete, (shift ? 1 : 0) | (ctrl ? 2 : 0));
+    };
+    if (n <= 4) callbacks.dragText = [this, n] { return form_.List_OLEStartDrag(n); };
+    if (n == 5) callbacks.onDrop = [this](const std::string& text) { form_.List5_OLEDragDrop(text); };
+    return callbacks;
+}
+
+void Form1View::buildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->addAction("Exit", this, [this] { form_.mnuFileItem_Click(); });
+    QMenu* edit = menuBar()->addMenu("Edit");
+    for (int i = 0; i < static_cast<int>(Form1::EditMenuCaptions().size()); ++i) {
+        edit->addAction(Form1::EditMenuCaptions()[static_cast<std::size_t>(i)], this,
+                        [this, i] { form_.mnuEditItem_Click(i); });
+    }
+    QMenu* tools = menuBar()->addMenu("Tools");
+    for (int i = 0; i < form_.Combo1.listCount(); ++i) {
+        tools->addAction(QString::fromStdString(form_.Combo1.item(i)), this,
+                         [this, i] { form_.mnuToolsItem_Click(i); });
+    }
+    menuBar()->addMenu("Options")->addAction("Setup", this, [this] { form_.mnuOptionsItem_Click(); });
+    menuBar()->addMenu("Help")->addAction("View Help", this, [this] { form_.mnuHelpItem_Click(0); });
+    menuBar()->addMenu("About")->addAction("About this software", this, [this] { form_.mnuAboutItem_Click(); });
 }
 
 QListView* Form1View::resultListView(int n) const { return listViews_.at(static_cast<std::size_t>(n)); }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "engine/Form1.h"
+#include "platform/qt/Bindings.h"
 
 class QCloseEvent;
 class QGroupBox;
@@ -33,6 +34,8 @@ private:
     QGroupBox* buildListFrame();
     QWidget* buildListColumn(int n);
     void followWindowState();
+    void buildMenus();
+    qt::ListBoxCallbacks listCallbacks(int n);
 
     Form1& form_;
     std::array<QListView*, 6> listViews_{};

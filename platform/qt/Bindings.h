@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
@@ -43,6 +44,10 @@ struct ListBoxCallbacks {
     std::function<void()> onDoubleClick;
     // Before the list handles the key; key is a Qt::Key value.
     std::function<void(int key, bool shift, bool ctrl)> onKeyDown;
+    // Set: the user can drag the selected items away as this plain text.
+    std::function<std::string()> dragText;
+    // Set: the list takes plain text dropped on it.
+    std::function<void(const std::string& text)> onDrop;
 };
 void bind(ListBox& state, QListView* widget, ListBoxCallbacks callbacks = {});
 

@@ -1,5 +1,8 @@
 #include "ListBoxModel.h"
 
+#include <QMimeData>
+#include <QTimer>
+
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPointer>
@@ -32,7 +35,58 @@ ListBoxModel::ListBoxModel(ListBox& state, QListView* view, ListBoxCallbacks cal
     connect(view_, &QAbstractItemView::doubleClicked, this, [this] {
         if (callbacks_.onDoubleClick) callbacks_.onDoubleClick();
     });
+    enableDragAndDrop();
     showSelection();
+}
+
+void ListBoxModel::enableDragAndDrop() {
+    const bool drags = static_cast<bool>(callbacks_.dragText);
+    const bool drops = static_cast<bool>(callbacks_.onDrop);
+    view_->setDragEnabled(drags);
+    view_->setAcceptDrops(drops);
+    view_->setDropIndicatorShown(false);
+    view_->setDragDropMode(drags && drops ? QAbstractItemView::DragDrop
+                           : drags        ? QAbstractItemView::DragOnly
+                           : drops        ? QAbstractItemView::DropOnly
+                                          : QAbstractItemView::NoDragDrop);
+    view_->setDefaultDropAction(Qt::CopyAction);
+}
+
+Qt::ItemFlags ListBoxModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    if (index.isValid() && callbacks_.dragText) flags |= Qt::ItemIsDragEnabled;
+    if (callbacks_.onDrop) flags |= Qt::ItemIsDropEnabled;
+    return flags;
+}
+
+QStringList ListBoxModel::mimeTypes() const { return {QStringLiteral("text/plain")}; }
+
+QMimeData* ListBoxModel::mimeData(const QModelIndexList& /*indexes*/) const {
+    if (!callbacks_.dragText) return nullptr;
+    auto* data = new QMimeData;  // the drag takes ownership
+    data->setText(QString::fromStdString(callbacks_.dragText()));
+    return data;
+}
+
+Qt::DropActions ListBoxModel::supportedDragActions() const { return Qt::CopyAction; }
+
+Qt::DropActions ListBoxModel::supportedDropActions() const {
+    return callbacks_.onDrop ? Qt::CopyAction | Qt::MoveAction : Qt::IgnoreAction;
+}
+
+bool ListBoxModel::canDropMimeData(const QMimeData* data, Qt::DropAction /*action*/, int /*row*/, int /*column*/,
+                                   const QModelIndex& /*parent*/) const {
+    return callbacks_.onDrop && data != nullptr && data->hasText();
+}
+
+bool ListBoxModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent)) return false;
+    // The drop lands on the list as a whole; the list itself decides where
+    // the names go, so the view must not move anything.
+    const std::string text = data->text().toStdString();
+    QTimer::singleShot(0, this, [this, text] { callbacks_.onDrop(text); });
+    return false;
 }
 
 int ListBoxModel::rowCount(const QModelIndex& parent) const {

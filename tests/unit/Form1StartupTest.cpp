@@ -94,6 +94,7 @@ TEST_F(Form1Startup, SecondStartChangesNothing) {
     form.Form_Load();
 
     EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(form.List5.items(), (std::vector<std::string>{"kept.com", "also.net"}));
     ASSERT_EQ(again.ServerTable.size(), 1u);
     EXPECT_EQ(again.ServerTable[0].ServerPort, 4343);
 }
@@ -142,12 +143,9 @@ TEST_F(Form1Startup, HooksRunInOrderWithTheirFilesInPlace) {
     Form1Hooks hooks;
     hooks.applySkin = [&] { calls.push_back("skin"); };
     hooks.showFirstRunHelp = [&] { calls.push_back("help"); };
-    hooks.loadRemembered = [&] {
-        calls.push_back(FileExists(folder / "Remembered.txt") ? "remembered" : "remembered-missing");
-    };
     Form1 form(services, state, hooks);
     form.Form_Load();
-    EXPECT_EQ(calls, (std::vector<std::string>{"skin", "help", "remembered"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"skin", "help"}));
 }
 
 TEST_F(Form1Startup, FirstRunHelpOnlyForExactlyOne) {

@@ -1,1 +1,0 @@
-int unused_platform_qt_browser = 0;

@@ -1,0 +1,46 @@
+#include "results/ListActions.h"
+
+#include "platform/Text.h"
+
+namespace quillmark::results {
+
+namespace {
+
+constexpr std::string_view kRememberedFile = "\\Remembered.txt";
+
+}  // namespace
+
+std::string CopyText(const ListBox& list) { return JoinLines(list.items()); }
+
+std::string DragText(const ListBox& list) {
+    std::string text;
+    for (const int index : list.selectedIndices()) {
+        if (!text.empty()) text += '|';
+        text += std::to_string(index);
+    }
+    return text;
+}
+
+std::vector<std::string> DroppedNames(std::string_view dragText, const ListBox& source) {
+    std::vector<std::string> names;
+    if (dragText.empty()) return names;
+    for (const auto piece : text::split(dragText, '|')) {
+        const auto index = text::parseInt32(piece);
+        if (index && *index >= 0 && *index < source.listCount()) names.push_back(source.list(*index));
+    }
+    return names;
+}
+
+void LoadRemembered(const ProgramFolder& folder, ListBox& saved) {
+    const auto path = folder.file(kRememberedFile);
+    if (!FileExists(path)) return;
+    std::vector<std::string> names = saved.items();
+    for (auto& name : ReadNameList(path)) names.push_back(std::move(name));
+    saved.setItems(std::move(names));
+}
+
+void SaveRemembered(const ProgramFolder& folder, const ListBox& saved) {
+    WriteFileReplacing(folder.file(kRememberedFile), JoinLines(saved.items()));
+}
+
+}  // namespace quillmark::results

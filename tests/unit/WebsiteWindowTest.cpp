@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fakes/FakeBrowser.h"
+#include "shell/frmWebsite.h"
+
+namespace quillmark::shell {
+namespace {
+
+using testing::FakeBrowser;
+
+TEST(AddressWithScheme, AddsHttpOnlyWhereNoSchemeIsGiven) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"www.quillmark.example", "http://www.quillmark.example"},
+        {"  www.quillmark.example/a b \r\n", "http://www.quillmark.example/a b"},
+        {"127.0.0.1:8080/two", "http://127.0.0.1:8080/two"},
+        {"localhost:8080", "http://localhost:8080"},
+        {"www.quillmark.example:8080/x?y=1", "http://www.quillmark.example:8080/x?y=1"},
+        {"https://www.quillmark.example/details.html", "https://www.quillmark.example/details.html"},
+        {"HTTP://EXAMPLE.TEST", "HTTP://EXAMPLE.TEST"},
+        {"about:blank", "about:blank"},
+        {"mailto:someone@quillmark.example", "mailto:someone@quillmark.example"},
+        {"", ""},
+        {" \t ", ""},
+    };
+    for (const auto& [typed, expected] : cases) EXPECT_EQ(AddressWithScheme(typed), expected) << typed;
+}
+
+class WebsiteWindow : public ::testing::Test {
+protected:
+    WebsiteWindow() {
+        SetStartupConstants(constants);
+        constants.WebAddress = "www.quillmark.example";
+        constants.ProductDetailsAddress = "https://www.quillmark.example/details.html";
+        hooks.setOnTop = [this](bool on) { note(on ? "onTop" : "notOnTop"); };
+        hooks.applySkin = [this] { note("skin"); };
+        hooks.releaseSkin = [this] { note("releaseSkin"); };
+        hooks.endProgram = [this] { note("end"); };
+        browser.onCall = [this](const std::string& call) { note(call); };
+    }
+
+    // Each step with what the window showed at that moment.
+    void note(const std::string& step) {
+        steps.push_back(step + " | panels " + std::to_string(form.StatusBar1.panelCount()) + " | " +
+                        form.Me.caption() + " | mode " + WebsiteMode +
+                        (form.Me.windowState() == Window::State::Maximized ? " | max" : ""));
+    }
+
+    StartupConstants constants;
+    std::string WebsiteMode;
+    bool MainClosed = false;
+    WebsiteHooks hooks;
+    FakeBrowser browser;
+    std::vector<std::string> steps;
+    frmWebsite form{browser, constants, WebsiteMode, MainClosed, hooks};
+};
+
+TEST_F(WebsiteWindow, LoadOpensTheProductDetailsFirstThenTheWebAddress) {
+    EXPECT_EQ(form.StatusBar1.panelCount(), 1);
+    form.Form_Load();
+    EXPECT_EQ(steps, (std::vector<std::string>{
+                         "onTop | panels 2 | www.quillmark.example | mode ",
+                         "skin | panels 2 | www.quillmark.example | mode ",
+                         "Navigate https://www.quillmark.example/details.html | panels 2 | www.quillmark.example | mode ",
+                         "notOnTop | panels 2 | www.quillmark.example | mode Website | max",
+                     }));
+
+    // A later opening, with the mode now reset, starts on the web address.
+    frmWebsite again{browser, constants, WebsiteMode, MainClosed, {}};
+    again.Form_Load();
+    EXPECT_EQ(browser.navigations.back(), "http://www.quillmark.example");
+    EXPECT_EQ(WebsiteMode, "Website");
+}
+
+TEST_F(WebsiteWindow, LoadWithoutSkinSkipsTheSkinHook) {
+    constants.SkinEnabled = false;
+    WebsiteMode = "Website";
+    form.Form_Load();
+    EXPECT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps[1].rfind("Navigate http://www.quillmark.example |", 0), 0u) << steps[1];
+}
+
+TEST_F(WebsiteWindow, GoAndEnterNavigateToTheTypedAddress) {
+    form.text1.setText("127.0.0.1:8080/two");
+    form.Command3_Click();
+    form.text1.setText("https://www.quillmark.example/");
+    form.text1_KeyPress('a');
+    form.text1_KeyPress(frmWebsite::kEnterKey);
+    form.text1.setText("   ");
+    form.Command3_Click();
+    EXPECT_EQ(browser.navigations,
+              (std::vector<std::string>{"http://127.0.0.1:8080/two", "https://www.quillmark.example/"}));
+}
+
+TEST_F(WebsiteWindow, ButtonsDriveTheBrowser) {
+    form.Command4_Click();
+    form.Command5_Click();
+    form.Command6_Click();
+    form.Command7_Click();
+    EXPECT_EQ(browser.calls, (std::vector<std::string>{"GoBack", "GoForward", "Stop", "Refresh"}));
+    EXPECT_EQ(form.Command3.toolTip(), "browse the entered url");
+    EXPECT_EQ(form.Command7.toolTip(), "refresh");
+}
+
+TEST_F(WebsiteWindow, BrowserEventsShowInTheWindow) {
+    form.Form_Load();
+    browser.raiseStatusTextChange("http://127.0.0.1/hover");
+    EXPECT_EQ(form.StatusBar1.panelText(1), "http://127.0.0.1/hover");
+    EXPECT_EQ(form.StatusBar1.panelText(2), "");
+
+    browser.locationURL = "http://127.0.0.1:8080/";
+    browser.locationName = "First page";
+    browser.raiseDownloadBegin();
+    browser.raiseDocumentComplete("<p>body</p>");
+    browser.raiseTitleChange("First page");
+    EXPECT_EQ(form.text1.text(), "");
+    EXPECT_EQ(form.Me.caption(), "www.quillmark.example");
+    browser.raiseDownloadComplete();
+    EXPECT_EQ(form.text1.text(), "http://127.0.0.1:8080/");
+    EXPECT_EQ(form.Me.caption(), "First page");
+}
+
+TEST_F(WebsiteWindow, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
+    form.Form_Unload();
+    EXPECT_TRUE(steps.empty());
+    MainClosed = true;
+    form.Form_Unload();
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].rfind("releaseSkin", 0), 0u);
+    EXPECT_EQ(steps[1].rfind("end", 0), 0u);
+}
+
+}  // namespace
+}  // namespace quillmark::shell
