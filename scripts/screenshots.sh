@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the program and takes pictures of its windows under Xvfb, into
+# screenshots/ (or the folder given).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-screenshots}
+bash scripts/build.sh
+mkdir -p "$out"
+export QT_QPA_PLATFORM=xcb
+xvfb-run -a -s "-screen 0 1400x900x24" build/tests/qm_screenshot_main "$out/main-window.png"
+echo "Pictures in $out/" >&2
