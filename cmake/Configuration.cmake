@@ -7,6 +7,17 @@ set(QM_PRODUCT_DETAILS_ADDRESS "https://www.quillmark.example/details.html" CACH
     "Product details page")
 set(QM_REGISTRAR_HOST "www.secureserver.net" CACHE STRING "Registrar shop host for purchases")
 set(QM_REGISTRAR_PROGRAM_ID "quillmark" CACHE STRING "Registrar affiliate program id")
+set(QM_WHOIS_WINDOW_SERVER "whois.internic.net:43" CACHE STRING
+    "Whois server (HOST:PORT) of the single-lookup window; it answers for com and net names")
+# Checked here, so the program can take it as it is.
+set(qm_whois_window_port 43)
+if(QM_WHOIS_WINDOW_SERVER MATCHES ":([0-9]+)$")
+  set(qm_whois_window_port "${CMAKE_MATCH_1}")
+endif()
+if(NOT QM_WHOIS_WINDOW_SERVER MATCHES "^[^:]+(:[0-9]+)?$" OR qm_whois_window_port LESS 1 OR
+   qm_whois_window_port GREATER 65535)
+  message(FATAL_ERROR "QM_WHOIS_WINDOW_SERVER must be HOST or HOST:PORT, the port from 1 to 65535")
+endif()
 set(QM_DEFAULT_SERVERS_FILE "${CMAKE_SOURCE_DIR}/data/DefaultServers.txt" CACHE FILEPATH
     "The default whois server table")
 

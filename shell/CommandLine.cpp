@@ -28,11 +28,11 @@ const std::vector<CommandSpec>& commands() {
          "  Chooses the search type ITEM, presses Start and prints one line per judged name:\n"
          "  free<TAB>NAME<TAB>High|Mid|Low or taken<TAB>NAME.\n"},
         {"whois",
-         {"--folder", "--server"},
+         {"--folder", "--server", "--timeout"},
          {},
          1,
          1,
-         "quillmark whois [--folder DIR] [--server HOST[:PORT]] NAME\n"
+         "quillmark whois [--folder DIR] [--server HOST[:PORT]] [--timeout SECONDS] NAME\n"
          "  Looks NAME up and prints the server's raw reply.\n"},
         {"extract",
          {"--folder"},

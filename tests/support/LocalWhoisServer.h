@@ -33,6 +33,13 @@ public:
     const std::map<std::string, int>& queries() const { return queries_; }
     int connections() const { return connections_; }
 
+    // A loopback port that refuses connections: listened on once, then closed.
+    static quint16 refusedPort() {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost, 0);
+        return server.serverPort();
+    }
+
     static Rule defaultRule() {
         return [](const std::string& query) -> Reply {
             if (query.rfind("silent", 0) == 0) return {};

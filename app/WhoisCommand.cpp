@@ -1,0 +1,75 @@
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+#include "app/Commands.h"
+#include "app/HeadlessServices.h"
+#include "app/ProgramFolderLocation.h"
+#include "platform/Text.h"
+#include "whois/frmWhois.h"
+
+namespace quillmark::app {
+
+namespace {
+
+// The window waits for ever; a script must not.
+constexpr std::int64_t kDefaultTimeoutSeconds = 60;
+constexpr std::int64_t kLongestTimeoutSeconds = 24 * 60 * 60;
+
+int fail(std::string_view message, int status = 2) {
+    std::cerr << "quillmark: " << message << '\n';
+    return status;
+}
+
+std::optional<std::int64_t> timeoutSeconds(const shell::CommandLine& line) {
+    const auto option = line.option("--timeout");
+    if (!option) return kDefaultTimeoutSeconds;
+    const auto seconds = text::parseWholeNumber(*option);
+    if (!seconds || *seconds < 1 || *seconds > kLongestTimeoutSeconds) return std::nullopt;
+    return seconds;
+}
+
+std::string describe(const WhoisServer& server) {
+    const bool bracketed = server.host.find(':') != std::string::npos;
+    return (bracketed ? "[" + server.host + "]" : server.host) + ":" + std::to_string(server.port);
+}
+
+// The reply as the server sent it, whatever its bytes.
+void writeReply(const std::string& reply) {
+    std::fwrite(reply.data(), 1, reply.size(), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+// Runs the whois window's exchange without the window and prints the reply.
+int RunWhois(int argc, char** argv, const shell::CommandLine& line) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName("Quillmark");
+    const std::string& name = line.arguments.front();
+    const auto serverOption = line.option("--server");
+    const auto server = serverOption ? ParseWhoisServer(*serverOption) : FixedWhoisServer();
+    if (!server) return fail("--server needs HOST or HOST:PORT with a port from 1 to 65535");
+    const auto timeout = timeoutSeconds(line);
+    if (!timeout) return fail("--timeout needs a whole number of seconds from 1 to 86400");
+    if (!frmWhois::CanBeSent(name)) return fail("a name with a control character is never sent");
+    if (!PrepareProgramFolder(line)) return 2;
+
+    HeadlessServices services(std::nullopt);
+    frmWhois form(services, name, server->host, server->port);
+    form.setOnFinished([] { QCoreApplication::quit(); });
+    QTimer::singleShot(std::chrono::seconds(*timeout), &application, &QCoreApplication::quit);
+    QTimer::singleShot(0, &application, [&form] { form.Form_Load(); });
+    QCoreApplication::exec();
+    form.Form_Unload();
+    if (!form.finished()) {
+        return fail("no reply from " + describe(*server) + " within " + std::to_string(*timeout) + " s", 1);
+    }
+    writeReply(form.text1.text());
+    return 0;
+}
+
+}  // namespace quillmark::app

@@ -1,1 +1,0 @@
-int unused_shell_ui_website = 0;

@@ -1,0 +1,117 @@
+#include "shell/ui/website/frmWebsiteView.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include "platform/qt/Bindings.h"
+#include "platform/qt/WidgetSync.h"
+
+namespace quillmark {
+
+namespace {
+
+shell::WebsiteHooks withOnTop(shell::WebsiteHooks hooks, frmWebsiteView* view) {
+    hooks.setOnTop = [view](bool on) { view->setOnTop(on); };
+    return hooks;
+}
+
+QPushButton* button(Button& state, QWidget* parent, std::function<void()> onClick) {
+    auto* widget = new QPushButton(parent);
+    qt::bind(state, widget, std::move(onClick));
+    return widget;
+}
+
+}  // namespace
+
+frmWebsiteView::frmWebsiteView(const shell::StartupConstants& constants, std::string& WebsiteMode,
+                               bool& MainClosed, shell::WebsiteHooks hooks, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      page_(new QWebEngineView(this)),
+      browser_(page_, shell::AddressWithScheme(constants.WebAddress)),
+      form_(browser_, constants, WebsiteMode, MainClosed, withOnTop(std::move(hooks), this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildBrowserFrame(), 1);
+    auto* status = new QStatusBar(this);
+    qt::bind(form_.StatusBar1, status);
+    layout->addWidget(status);
+    resize(1000, 700);
+    followWindow();
+    form_.Me.setObserver([this] { followWindow(); });
+}
+
+QGroupBox* frmWebsiteView::buildBrowserFrame() {
+    auto* frame = new QGroupBox(this);
+    qt::bind(form_.frmBrowser, frame);
+    auto* column = new QVBoxLayout(frame);
+
+    auto* addressRow = new QHBoxLayout;
+    auto* caption = new QLabel(frame);
+    qt::bind(form_.Label5, caption);
+    addressRow->addWidget(caption);
+    auto* address = new QLineEdit(frame);
+    qt::bind(form_.text1, address);
+    qt::bindReturnPressed(address, [this] { form_.text1_KeyPress(shell::frmWebsite::kEnterKey); });
+    addressRow->addWidget(address, 1);
+    addressRow->addWidget(button(form_.Command3, frame, [this] { form_.Command3_Click(); }));
+    column->addLayout(addressRow);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(button(form_.Command4, frame, [this] { form_.Command4_Click(); }));
+    buttonRow->addWidget(button(form_.Command5, frame, [this] { form_.Command5_Click(); }));
+    buttonRow->addWidget(button(form_.Command6, frame, [this] { form_.Command6_Click(); }));
+    buttonRow->addWidget(button(form_.Command7, frame, [this] { form_.Command7_Click(); }));
+    buttonRow->addStretch(1);
+    column->addLayout(buttonRow);
+
+    column->addWidget(page_, 1);
+    return frame;
+}
+
+// The window state counts when the window is first shown; later the user decides.
+void frmWebsiteView::followWindow() {
+    setWindowTitle(qt::toQString(form_.Me.caption()));
+}
+
+void frmWebsiteView::showAsTheWindowSays() {
+    switch (form_.Me.windowState()) {
+        case Window::State::Maximized:
+            showMaximized();
+            break;
+        case Window::State::Minimized:
+            showMinimized();
+            break;
+        case Window::State::Normal:
+            showNormal();
+            break;
+    }
+}
+
+void frmWebsiteView::bringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+// Changing the flags of a shown window hides it; it comes back where it was.
+void frmWebsiteView::setOnTop(bool on) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown) show();
+}
+
+void frmWebsiteView::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    event->accept();
+    emit closed();
+}
+
+}  // namespace quillmark

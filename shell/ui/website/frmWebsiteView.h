@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "platform/qt/browser/QtBrowser.h"
+#include "shell/frmWebsite.h"
+
+class QCloseEvent;
+class QGroupBox;
+class QWebEngineView;
+
+namespace quillmark {
+
+// The website window's widgets, bound to the controls of frmWebsite, with
+// the page area and the browser over it. Keeping on top is done here; the
+// other hooks are the caller's.
+class frmWebsiteView : public QWidget {
+    Q_OBJECT
+
+public:
+    frmWebsiteView(const shell::StartupConstants& constants, std::string& WebsiteMode, bool& MainClosed,
+                   shell::WebsiteHooks hooks, QWidget* parent = nullptr);
+
+    shell::frmWebsite& form() { return form_; }
+    // Shows the window as the window state asks (maximised after load).
+    void showAsTheWindowSays();
+    // Brings an open window before the others, restored if minimised.
+    void bringToFront();
+    // Keeps the window above all others, or stops doing so, in place.
+    void setOnTop(bool on);
+
+signals:
+    // The window has closed and unloaded; it may be dropped.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QGroupBox* buildBrowserFrame();
+    void followWindow();
+
+    // Declared in the order of need: the widget tree owns the page area and
+    // outlives the browser, which outlives the logic.
+    QWebEngineView* page_;
+    qt::QtBrowser browser_;
+    shell::frmWebsite form_;
+};
+
+}  // namespace quillmark

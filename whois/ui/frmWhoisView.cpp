@@ -1,0 +1,43 @@
+#include "whois/ui/frmWhoisView.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace quillmark {
+
+frmWhoisView::frmWhoisView(std::unique_ptr<frmWhois> form, QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(std::move(form)), text1_(new QPlainTextEdit(this)) {
+    text1_->setReadOnly(true);
+    // Whois records line their fields up in columns.
+    text1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text1_);
+    resize(640, 480);
+
+    showReply();
+    showCaption();
+    form_->text1.setObserver([this] { showReply(); });
+    form_->Me.setObserver([this] { showCaption(); });
+}
+
+frmWhoisView::~frmWhoisView() = default;
+
+void frmWhoisView::showReply() {
+    const std::string& reply = form_->text1.text();
+    // Plain text: markup in a reply is shown, not interpreted.
+    text1_->setPlainText(QString::fromUtf8(reply.data(), static_cast<qsizetype>(reply.size())));
+}
+
+void frmWhoisView::showCaption() {
+    setWindowTitle(QString::fromStdString(form_->Me.caption()));
+}
+
+void frmWhoisView::closeEvent(QCloseEvent* event) {
+    form_->Form_Unload();
+    event->accept();
+}
+
+}  // namespace quillmark

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "whois/frmWhois.h"
+
+class QCloseEvent;
+class QPlainTextEdit;
+
+namespace quillmark {
+
+// The window "WHOIS Information": one read-only box with the raw reply in a
+// fixed-pitch font. The view owns its window logic; closing the view ends the
+// lookup in whatever state it is.
+class frmWhoisView : public QWidget {
+public:
+    explicit frmWhoisView(std::unique_ptr<frmWhois> form, QWidget* parent = nullptr);
+    ~frmWhoisView() override;
+
+    frmWhois& form() { return *form_; }
+    QPlainTextEdit* replyBox() const { return text1_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showReply();
+    void showCaption();
+
+    std::unique_ptr<frmWhois> form_;
+    QPlainTextEdit* text1_;
+};
+
+}  // namespace quillmark
