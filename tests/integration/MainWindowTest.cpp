@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 
 #include "engine/Form1.h"
@@ -15,6 +16,7 @@
 #include "platform/qt/QtServices.h"
 #include "support/LocalWhoisServer.h"
 #include "support/TempFolder.h"
+#include "whois/ui/WhoisWindow.h"
 
 namespace quillmark {
 namespace {
@@ -79,6 +81,44 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
     EXPECT_TRUE(labelTexts(view).contains("Registered (60)"));
     EXPECT_TRUE(labelTexts(*view.statusBar()).contains("Entry Status"));
     EXPECT_TRUE(start->isEnabled());
+}
+
+TEST(MainWindow, DoubleClickOnAFreeNameOpensItsWhoisRecord) {
+    TempFolder folder;
+    TempFolder config;
+    LocalWhoisServer server;
+    folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\n\r\n");
+    folder.write("CreatedDomains.txt", "taken1\r\nfreebie\r\ntaken2\r\n");
+
+    qt::QtServices services(nullptr, config.path().string());
+    ProgramState state(folder.path());
+    shell::SetStartupConstants(state.Constants);
+    state.Constants.PurchaseOnDblClick = false;
+    WhoisWindow whois(nullptr, WhoisServer{"127.0.0.1", server.port()});
+    QEventLoop loop;
+    Form1Hooks hooks;
+    hooks.runStopped = [&loop] { QTimer::singleShot(0, &loop, &QEventLoop::quit); };
+    hooks.openWhois = [&](const std::string& name) { whois.open(services, name); };
+    Form1 form(services, state, hooks);
+    Form1View view(form);
+    form.Form_Load();
+    view.show();
+    form.Combo1.setText("Generate names");
+    form.Combo1_Click();
+    QTimer::singleShot(0, [&form] { form.cmdDoSearch_Click(); });
+    QTimer::singleShot(30'000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_EQ(form.List4.items(), std::vector<std::string>{"freebie.com"});
+
+    QListView* mid = view.resultListView(4);
+    const QRect item = mid->visualRect(mid->model()->index(0, 0));
+    QTest::mouseClick(mid->viewport(), Qt::LeftButton, {}, item.center());
+    QTest::mouseDClick(mid->viewport(), Qt::LeftButton, {}, item.center());
+
+    EXPECT_EQ(state.SelectedName, "freebie.com");
+    ASSERT_TRUE(whois.isOpen());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return whois.view() && !whois.view()->form().text1.text().empty(); }, 10'000));
+    EXPECT_NE(whois.view()->form().text1.text().find("No match for \"freebie.com\""), std::string::npos);
 }
 
 }  // namespace
