@@ -1,20 +1,34 @@
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
 
-#include <iostream>
+#include <unistd.h>
 
 #include "app/Commands.h"
 #include "app/ProgramFolderLocation.h"
 #include "engine/Form1.h"
 #include "engine/ui/Form1View.h"
-#include "shell/ui/Form2View.h"
 #include "platform/qt/QtServices.h"
 #include "shell/StartupConstants.h"
+#include "shell/ui/Form2View.h"
+#include "shell/ui/website/WebsiteWindow.h"
+#include "whois/ui/WhoisWindow.h"
 
 namespace quillmark::app {
 
+namespace {
+
+// The browser engine refuses to start as root inside its sandbox.
+void allowBrowserAsRoot() {
+    if (::geteuid() != 0) return;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains("--no-sandbox")) return;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.isEmpty() ? "--no-sandbox" : flags + " --no-sandbox");
+}
+
+}  // namespace
+
 int RunWindows(int argc, char** argv, const shell::CommandLine& line) {
+    allowBrowserAsRoot();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quillmark");
     const auto folder = PrepareProgramFolder(line);
@@ -24,14 +38,26 @@ int RunWindows(int argc, char** argv, const shell::CommandLine& line) {
     ProgramState state(*folder);
     shell::SetStartupConstants(state.Constants);
 
+    shell::WebsiteHooks websiteHooks;
+    websiteHooks.endProgram = [] { QApplication::quit(); };
+    WebsiteWindow website(state.Constants, state.WebsiteMode, state.MainClosed, websiteHooks);
+    WhoisWindow whois;
+
     Form1Hooks hooks;
     Form1View* mainWindow = nullptr;
     hooks.endProgram = [] { QApplication::quit(); };
     hooks.showOverflowNotice = [&mainWindow] { Form2View::ShowNotice(mainWindow); };
+    hooks.openWebsite = [&website](std::optional<std::string> address) { website.show(std::move(address)); };
+    hooks.websiteVisible = [&website] { return website.isVisible(); };
+    hooks.openWhois = [&whois, &services](const std::string& name) { whois.open(services, name); };
+    hooks.unloadOtherWindows = [&whois] { whois.close(); };
+    hooks.closeMainWindow = [&mainWindow] { mainWindow->close(); };
     Form1 form(services, state, hooks);
     Form1View view(form);
     mainWindow = &view;
     services.setDialogParent(&view);
+    // The website window may outlive the main window; it ends the program then.
+    QApplication::setQuitOnLastWindowClosed(false);
     form.Form_Load();
     view.showAsTheWindowSays();
     return QApplication::exec();

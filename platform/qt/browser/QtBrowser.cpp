@@ -24,7 +24,8 @@ QUrl toUrl(std::string_view address) {
 
 }  // namespace
 
-QtBrowser::QtBrowser(QWebEngineView* view, std::string homeAddress) : view_(view), home_(std::move(homeAddress)) {
+QtBrowser::QtBrowser(QWebEngineView* view, std::string homeAddress)
+    : view_(view), home_(std::move(homeAddress)) {
     auto* page = new BrowserPage(view->page()->profile(), view);
     view->setPage(page);
     QObject::connect(page, &QWebEnginePage::loadStarted, &context_, [this] { onLoadStarted(); });
@@ -53,7 +54,9 @@ void QtBrowser::GoForward() {
     if (view_) view_->forward();
 }
 
-void QtBrowser::GoHome() { Navigate(home_); }
+void QtBrowser::GoHome() {
+    Navigate(home_);
+}
 
 void QtBrowser::Refresh() {
     if (view_) view_->reload();
@@ -63,9 +66,13 @@ void QtBrowser::Stop() {
     if (view_) view_->stop();
 }
 
-std::string QtBrowser::LocationURL() const { return view_ ? view_->url().toString().toStdString() : std::string(); }
+std::string QtBrowser::LocationURL() const {
+    return view_ ? view_->url().toString().toStdString() : std::string();
+}
 
-std::string QtBrowser::LocationName() const { return view_ ? view_->title().toStdString() : std::string(); }
+std::string QtBrowser::LocationName() const {
+    return view_ ? view_->title().toStdString() : std::string();
+}
 
 void QtBrowser::onLoadStarted() {
     ++generation_;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Browser.h"
+
+namespace quillmark::testing {
+
+// A browser that loads nothing: it records what it is asked to do, and the
+// test raises its events and sets what it reports.
+class FakeBrowser : public Browser {
+public:
+    void setEvents(Events events) override { events_ = std::move(events); }
+    void Navigate(std::string_view address) override;
+    void GoBack() override { record("GoBack"); }
+    void GoForward() override { record("GoForward"); }
+    void GoHome() override { record("GoHome"); }
+    void Refresh() override { record("Refresh"); }
+    void Stop() override { record("Stop"); }
+    std::string bodyMarkup() const override { return markup; }
+    std::string LocationURL() const override { return locationURL; }
+    std::string LocationName() const override { return locationName; }
+
+    // Test side. Raising an event nobody listens to does nothing.
+    void raiseDocumentComplete(std::string bodyMarkup);
+    void raiseStatusTextChange(const std::string& text);
+    void raiseDownloadBegin();
+    void raiseDownloadComplete();
+    void raiseTitleChange(const std::string& title);
+
+    // Every call in order: "Navigate <address>", "GoBack", ...
+    std::vector<std::string> calls;
+    std::vector<std::string> navigations;
+    // Hears every call as it is made, to interleave with other records.
+    std::function<void(const std::string& call)> onCall;
+    std::string markup;
+    std::string locationURL;
+    std::string locationName;
+
+private:
+    void record(std::string call);
+    Events events_;
+};
+
+}  // namespace quillmark::testing
