@@ -179,19 +179,7 @@ void Form1View::followWindowState() {
     setWindowTitle(QString::fromStdString(form_.Me.caption()));
 }
 
-void Form1View::showAsTheWindowSays() {
-    switch (form_.Me.windowState()) {
-        case Window::State::Maximized:
-            showMaximized();
-            break;
-        case Window::State::Minimized:
-            showMinimized();
-            break;
-        case Window::State::Normal:
-            show();
-            break;
-    }
-}
+void Form1View::showAsTheWindowSays() { qt::showAs(this, form_.Me.windowState()); }
 
 void Form1View::closeEvent(QCloseEvent* event) {
     form_.Form_Unload();

@@ -1,5 +1,7 @@
 #include "Bindings.h"
 
+#include <QWidget>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -173,6 +175,17 @@ void bind(StatusBar& state, QStatusBar* widget) {
             if ((*labels)[i]->text() != text) (*labels)[i]->setText(text);
         }
     });
+}
+
+void showAs(QWidget* window, Window::State state) {
+    switch (state) {
+        case Window::State::Maximized:
+            return window->showMaximized();
+        case Window::State::Minimized:
+            return window->showMinimized();
+        case Window::State::Normal:
+            return window->showNormal();
+    }
 }
 
 }  // namespace quillmark::qt

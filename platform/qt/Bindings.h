@@ -18,6 +18,7 @@ class QListView;
 class QPushButton;
 class QStatusBar;
 class QTreeView;
+class QWidget;
 
 // Each bind() makes a widget show a control state from now on, and carries
 // the user's actions on the widget back into the state and on to the given
@@ -50,6 +51,9 @@ struct ListBoxCallbacks {
     std::function<void(const std::string& text)> onDrop;
 };
 void bind(ListBox& state, QListView* widget, ListBoxCallbacks callbacks = {});
+
+// Shows a top-level window as maximised, minimised or normal.
+void showAs(QWidget* window, Window::State state);
 
 // One label per panel; panels added later appear.
 void bind(StatusBar& state, QStatusBar* widget);

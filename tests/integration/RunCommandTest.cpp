@@ -10,6 +10,7 @@
 
 #include "platform/Text.h"
 #include "support/LocalWhoisServer.h"
+#include "support/ProgramProcess.h"
 #include "support/TempFolder.h"
 
 namespace quillmark {
@@ -35,23 +36,11 @@ protected:
 
     // Runs the program while this process keeps serving whois queries.
     Finished run(const QStringList& args) {
-        QProcess process;
-        auto environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
-        process.setProcessEnvironment(environment);
-        QEventLoop loop;
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(90'000, &loop, &QEventLoop::quit);
-        QStringList all{"run", "--folder", QString::fromStdString(folder.path().string())};
-        process.start(QUILLMARK_EXE, all + args);
-        loop.exec();
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-            ADD_FAILURE() << "the run did not stop by itself";
-        }
-        Finished finished{process.exitCode(), {}, process.readAllStandardError().toStdString()};
-        std::istringstream out(process.readAllStandardOutput().toStdString());
+        const auto outcome = testing::RunProgram(
+            QStringList{"run", "--folder", QString::fromStdString(folder.path().string())} + args, config.path(), 90'000);
+        EXPECT_TRUE(outcome.finished) << "the run did not stop by itself";
+        Finished finished{outcome.exitCode, {}, outcome.err};
+        std::istringstream out(outcome.out);
         for (std::string line; std::getline(out, line);) finished.lines.push_back(line);
         return finished;
     }

@@ -11,6 +11,7 @@
 #include "fakes/FakeServices.h"
 #include "platform/qt/QtTcpClient.h"
 #include "support/LocalWhoisServer.h"
+#include "support/ProgramProcess.h"
 #include "support/TempFolder.h"
 #include "whois/ui/WhoisWindow.h"
 
@@ -71,34 +72,17 @@ TEST_F(WhoisWindowView, SecondNameReplacesTheWindowAndItsLookup) {
     EXPECT_FALSE(window.isOpen());
 }
 
-struct Finished {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using Finished = testing::ProgramOutcome;
 
 class WhoisCommand : public ::testing::Test {
 protected:
     // Runs the program while this process keeps serving whois queries.
     Finished run(const QStringList& args) {
-        QProcess process;
-        auto environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
-        process.setProcessEnvironment(environment);
-        QEventLoop loop;
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(30'000, &loop, &QEventLoop::quit);
-        process.start(
-            QUILLMARK_EXE,
-            QStringList{"whois", "--folder", QString::fromStdString(folder.path().string())} + args);
-        loop.exec();
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-            ADD_FAILURE() << "the lookup did not stop by itself";
-        }
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
+        const auto outcome = testing::RunProgram(
+            QStringList{"whois", "--folder", QString::fromStdString(folder.path().string())} + args, config.path(),
+            30'000);
+        EXPECT_TRUE(outcome.finished) << "the lookup did not stop by itself";
+        return outcome;
     }
 
     QString at(quint16 port) const { return "127.0.0.1:" + QString::number(port); }

@@ -79,19 +79,7 @@ void frmWebsiteView::followWindow() {
     setWindowTitle(qt::toQString(form_.Me.caption()));
 }
 
-void frmWebsiteView::showAsTheWindowSays() {
-    switch (form_.Me.windowState()) {
-        case Window::State::Maximized:
-            showMaximized();
-            break;
-        case Window::State::Minimized:
-            showMinimized();
-            break;
-        case Window::State::Normal:
-            showNormal();
-            break;
-    }
-}
+void frmWebsiteView::showAsTheWindowSays() { qt::showAs(this, form_.Me.windowState()); }
 
 void frmWebsiteView::bringToFront() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
