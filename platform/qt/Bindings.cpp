@@ -158,16 +158,17 @@ void bind(ComboBox& state, QComboBox* widget, std::function<void()> onClick) {
     }
 }
 
-void bind(StatusBar& state, QStatusBar* widget) {
+void bind(StatusBar& state, QStatusBar* widget, std::vector<int> panelShares) {
     // Children of the status bar, so alive whenever the guard in follow() is.
     auto labels = std::make_shared<std::vector<QLabel*>>();
-    follow(state, widget, [&state, labels](QStatusBar* bar) {
+    follow(state, widget, [&state, labels, panelShares](QStatusBar* bar) {
         applyControl(state, bar);
         while (static_cast<int>(labels->size()) < state.panelCount()) {
             auto* label = new QLabel(bar);
             label->setTextFormat(Qt::PlainText);
             label->setObjectName(QStringLiteral("panel%1").arg(labels->size() + 1));
-            bar->addPermanentWidget(label, 1);
+            const std::size_t panel = labels->size();
+            bar->addPermanentWidget(label, panel < panelShares.size() ? panelShares[panel] : 1);
             labels->push_back(label);
         }
         for (std::size_t i = 0; i < labels->size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
@@ -55,8 +56,9 @@ void bind(ListBox& state, QListView* widget, ListBoxCallbacks callbacks = {});
 // Shows a top-level window as maximised, minimised or normal.
 void showAs(QWidget* window, Window::State state);
 
-// One label per panel; panels added later appear.
-void bind(StatusBar& state, QStatusBar* widget);
+// One label per panel; panels added later appear. Panel i takes
+// panelShares[i] parts of the width (1 part when not given).
+void bind(StatusBar& state, QStatusBar* widget, std::vector<int> panelShares = {});
 
 struct ListViewCallbacks {
     // Once the user has made a row the selected one.
