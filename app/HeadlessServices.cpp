@@ -5,9 +5,13 @@
 
 namespace quillmark::app {
 
-std::unique_ptr<TcpClient> HeadlessServices::makeTcpClient() { return std::make_unique<qt::QtTcpClient>(); }
+std::unique_ptr<TcpClient> HeadlessServices::makeTcpClient() {
+    return std::make_unique<qt::QtTcpClient>();
+}
 
-std::unique_ptr<Timer> HeadlessServices::makeTimer() { return std::make_unique<qt::QtTimer>(); }
+std::unique_ptr<Timer> HeadlessServices::makeTimer() {
+    return std::make_unique<qt::QtTimer>();
+}
 
 MessageResult HeadlessServices::show(std::string_view text, std::string_view title, MessageButtons buttons) {
     std::cerr << title << ": " << text << '\n';

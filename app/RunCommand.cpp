@@ -37,8 +37,8 @@ struct Tally {
 
     void summarise() const {
         const int free = high + mid + low;
-        std::cerr << "quillmark: " << free + taken << " names judged: " << free << " free (" << high << " high, "
-                  << mid << " mid, " << low << " low), " << taken << " taken\n";
+        std::cerr << "quillmark: " << free + taken << " names judged: " << free << " free (" << high
+                  << " high, " << mid << " mid, " << low << " low), " << taken << " taken\n";
     }
 };
 
@@ -75,7 +75,9 @@ int RunRun(int argc, char** argv, const shell::CommandLine& line) {
     shell::SetStartupConstants(state.Constants);
     Tally tally;
     Form1Hooks hooks;
-    hooks.nameListed = [&tally](std::string_view name, Form1Hooks::Verdict verdict) { tally.count(name, verdict); };
+    hooks.nameListed = [&tally](std::string_view name, Form1Hooks::Verdict verdict) {
+        tally.count(name, verdict);
+    };
     hooks.runStopped = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
     Form1 form(services, state, hooks);
     form.Form_Load();

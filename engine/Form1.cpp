@@ -33,8 +33,9 @@ Form1::~Form1() = default;
 
 void Form1::SetUpControls() {
     Combo1.setToolTip("Select the type of search you would like to run");
-    for (const char* item : {"Browse for names", "Generate names", "Yahoo Search", "Google Search", "Full Word List",
-                             "All Two Letter", "All Three Letter", "All Four Letter", "Custom List"}) {
+    for (const char* item :
+         {"Browse for names", "Generate names", "Yahoo Search", "Google Search", "Full Word List",
+          "All Two Letter", "All Three Letter", "All Four Letter", "Custom List"}) {
         Combo1.addItem(item);
     }
     txtWordNum.setText("1");
@@ -43,7 +44,8 @@ void Form1::SetUpControls() {
     cmdDoSearch.setToolTip("Click here to start searching your list.");
     txtSearch.setToolTip("Enter a search string");
     Combo2.setToolTip("The approximate number of domains to find, if available.");
-    for (const char* item : {"~100 Domains", "~200 Domains", "~500 Domains", "~1000 Domains!"}) Combo2.addItem(item);
+    for (const char* item : {"~100 Domains", "~200 Domains", "~500 Domains", "~1000 Domains!"})
+        Combo2.addItem(item);
     Combo2.setText("~100 Domains");
     cmdCreate.setToolTip("Click here to start your internet search!");
     // The search controls share their place with the list controls; the list
@@ -73,9 +75,13 @@ void Form1::SetUpControls() {
     StatusBar1.setPanelText(3, "Connection Status");
 }
 
-std::array<Control*, 5> Form1::ListControls() { return {&wLabel1, &txtWordNum, &wLabel2, &txtWordMax, &cmdDoSearch}; }
+std::array<Control*, 5> Form1::ListControls() {
+    return {&wLabel1, &txtWordNum, &wLabel2, &txtWordMax, &cmdDoSearch};
+}
 
-std::array<Control*, 5> Form1::SearchControls() { return {&SLabel1, &txtSearch, &SLabel2, &Combo2, &cmdCreate}; }
+std::array<Control*, 5> Form1::SearchControls() {
+    return {&SLabel1, &txtSearch, &SLabel2, &Combo2, &cmdCreate};
+}
 
 ListBox& Form1::ResultList(int n) {
     std::array<ListBox*, 5> lists{&List1, &List2, &List3, &List4, &List5};

@@ -18,14 +18,17 @@ void Form1::List_DblClick(int list) {
     state_.SelectedName = ResultList(list).text();
     if (state_.Constants.PurchaseOnDblClick) {
         // The name stays one query value, whatever it holds.
-        call(hooks_.openWebsite, std::optional<std::string>(state_.Constants.PurchaseAddress +
-                                                            xurlEncode::EncodeQueryValue(state_.SelectedName, false)));
+        call(hooks_.openWebsite,
+             std::optional<std::string>(state_.Constants.PurchaseAddress +
+                                        xurlEncode::EncodeQueryValue(state_.SelectedName, false)));
     } else {
         call(hooks_.openWhois, state_.SelectedName);
     }
 }
 
-void Form1::mnuFileItem_Click() { call(hooks_.closeMainWindow); }
+void Form1::mnuFileItem_Click() {
+    call(hooks_.closeMainWindow);
+}
 
 void Form1::mnuToolsItem_Click(int index) {
     if (index < 0 || index >= Combo1.listCount()) return;
@@ -33,15 +36,21 @@ void Form1::mnuToolsItem_Click(int index) {
     Combo1_Click();
 }
 
-void Form1::mnuOptionsItem_Click() { call(hooks_.showSettings); }
+void Form1::mnuOptionsItem_Click() {
+    call(hooks_.showSettings);
+}
 
-void Form1::cmdSetup_Click() { call(hooks_.showSettings); }
+void Form1::cmdSetup_Click() {
+    call(hooks_.showSettings);
+}
 
 void Form1::mnuHelpItem_Click(int index) {
     if (index == 0) call(hooks_.showHelp);
 }
 
-void Form1::mnuAboutItem_Click() { call(hooks_.showAbout); }
+void Form1::mnuAboutItem_Click() {
+    call(hooks_.showAbout);
+}
 
 void Form1::cmdWebsite_Click() {
     state_.WebsiteMode = "Website";

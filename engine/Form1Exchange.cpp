@@ -46,7 +46,8 @@ void Form1::StartLookup(std::string name, int index) {
 void Form1::Winsock1_Connect(int index) {
     const auto slot = static_cast<std::size_t>(index);
     if (StopRequested || !ConnBusy[slot]) return Winsock1[slot]->close();
-    StatusBar1.setPanelText(3, "connecting(" + std::to_string(index) + "): - Search String: " + ConnName[slot]);
+    StatusBar1.setPanelText(3,
+                            "connecting(" + std::to_string(index) + "): - Search String: " + ConnName[slot]);
     ConnTicks[slot] = 0;
     timTimeout[slot]->setEnabled(true);
     Winsock1[slot]->send(ConnName[slot] + "\r\n");
@@ -112,9 +113,10 @@ void Form1::AddFreeName(std::string_view name) {
         std::int32_t& count;
         std::string_view title;
     };
-    Target target = verdict == Form1Hooks::Verdict::High  ? Target{List3, Label3, state_.HighCount, "High Profile"}
-                    : verdict == Form1Hooks::Verdict::Mid ? Target{List4, Label4, state_.MidCount, "Mid Profile"}
-                                                          : Target{List1, Label1, state_.LowCount, "Low Profile"};
+    Target target =
+        verdict == Form1Hooks::Verdict::High  ? Target{List3, Label3, state_.HighCount, "High Profile"}
+        : verdict == Form1Hooks::Verdict::Mid ? Target{List4, Label4, state_.MidCount, "Mid Profile"}
+                                              : Target{List1, Label1, state_.LowCount, "Low Profile"};
     ++target.count;
     target.caption.setCaption(std::string(target.title) + " (" + std::to_string(target.count) + ")");
     target.list.addItem(std::string(name));

@@ -7,10 +7,12 @@ namespace quillmark {
 namespace {
 
 // The caption of each list without a count, by list number.
-constexpr std::array<std::string_view, 6> kListTitles = {"", "Low Profile", "Registered", "High Profile",
-                                                         "Mid Profile", "Saved Domains"};
+constexpr std::array<std::string_view, 6> kListTitles = {
+    "", "Low Profile", "Registered", "High Profile", "Mid Profile", "Saved Domains"};
 
-bool validList(int n) { return n >= 1 && n <= 5; }
+bool validList(int n) {
+    return n >= 1 && n <= 5;
+}
 
 }  // namespace
 
@@ -85,14 +87,19 @@ std::string Form1::List_OLEStartDrag(int list) {
 
 void Form1::List5_OLEDragDrop(std::string_view dragText) {
     if (LastList >= 1 && LastList <= 4) {
-        for (auto& name : results::DroppedNames(dragText, ResultList(LastList))) List5.addItem(std::move(name));
+        for (auto& name : results::DroppedNames(dragText, ResultList(LastList)))
+            List5.addItem(std::move(name));
     }
     SaveRemembered();
 }
 
-void Form1::LoadRemembered() { results::LoadRemembered(state_.ProgramFolder, List5); }
+void Form1::LoadRemembered() {
+    results::LoadRemembered(state_.ProgramFolder, List5);
+}
 
-void Form1::SaveRemembered() { results::SaveRemembered(state_.ProgramFolder, List5); }
+void Form1::SaveRemembered() {
+    results::SaveRemembered(state_.ProgramFolder, List5);
+}
 
 const std::array<const char*, 10>& Form1::EditMenuCaptions() {
     static const std::array<const char*, 10> captions = {

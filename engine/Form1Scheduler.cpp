@@ -12,21 +12,26 @@ struct ResumeKeyOf {
 };
 
 constexpr std::array kResumeKeys = {
-    ResumeKeyOf{"Full Word List", SettingKey::FullWordNum},  ResumeKeyOf{"All Two Letter", SettingKey::TwoWordNum},
-    ResumeKeyOf{"All Three Letter", SettingKey::ThreeWordNum}, ResumeKeyOf{"All Four Letter", SettingKey::FourWordNum},
-    ResumeKeyOf{"Custom List", SettingKey::CustWordNum},     ResumeKeyOf{"Yahoo Search", SettingKey::YahooWordNum},
+    ResumeKeyOf{"Full Word List", SettingKey::FullWordNum},
+    ResumeKeyOf{"All Two Letter", SettingKey::TwoWordNum},
+    ResumeKeyOf{"All Three Letter", SettingKey::ThreeWordNum},
+    ResumeKeyOf{"All Four Letter", SettingKey::FourWordNum},
+    ResumeKeyOf{"Custom List", SettingKey::CustWordNum},
+    ResumeKeyOf{"Yahoo Search", SettingKey::YahooWordNum},
     ResumeKeyOf{"Google Search", SettingKey::GoogleWordNum},
 };
 
-bool isSearchSource(std::string_view item) { return item == "Yahoo Search" || item == "Google Search"; }
+bool isSearchSource(std::string_view item) {
+    return item == "Yahoo Search" || item == "Google Search";
+}
 
 }  // namespace
 
 void Form1::cmdDoSearch_Click() {
     StopRequested = false;
     state_.RegisteredCount = state_.HighCount = state_.MidCount = state_.LowCount = 0;
-    for (Control* control : std::initializer_list<Control*>{&cmdDoSearch, &Command3, &Combo1, &txtWordNum, &Combo2,
-                                                            &cmdCreate, &txtSearch}) {
+    for (Control* control : std::initializer_list<Control*>{&cmdDoSearch, &Command3, &Combo1, &txtWordNum,
+                                                            &Combo2, &cmdCreate, &txtSearch}) {
         control->setEnabled(false);
     }
     if (isSearchSource(Combo1.text())) SetWordNum("1");
@@ -82,7 +87,9 @@ std::optional<SettingKey> Form1::ResumeKey() const {
     return std::nullopt;
 }
 
-bool Form1::BatchDrained() const { return ClosedCount >= BatchLookups; }
+bool Form1::BatchDrained() const {
+    return ClosedCount >= BatchLookups;
+}
 
 void Form1::ConnectionDone() {
     if (StopRequested || !BatchOpen) return;
@@ -96,7 +103,9 @@ void Form1::ConnectionDone() {
 }
 
 // Counts a lookup that ended before it connected anywhere.
-void Form1::FinishLookupAtOnce() { ++ClosedCount; }
+void Form1::FinishLookupAtOnce() {
+    ++ClosedCount;
+}
 
 void Form1::EndBatch() {
     BatchOpen = false;

@@ -106,9 +106,13 @@ void Form1::txtWordNum_Change() {
     if (WholeNumberOrOne(txtWordNum.text()) >= WholeNumberOrOne(txtWordMax.text())) SetWordNum("1");
 }
 
-void Form1::txtSearch_Change() { cmdCreate.setEnabled(!txtSearch.text().empty()); }
+void Form1::txtSearch_Change() {
+    cmdCreate.setEnabled(!txtSearch.text().empty());
+}
 
-std::int32_t Form1::WholeNumberOrOne(std::string_view text) { return text::parseInt32(text).value_or(1); }
+std::int32_t Form1::WholeNumberOrOne(std::string_view text) {
+    return text::parseInt32(text).value_or(1);
+}
 
 std::int32_t Form1::CountListEntries() {
     reader_.setFile(ListFile);
@@ -120,9 +124,17 @@ std::string Form1::ReadNameAt(std::int32_t n) {
     return reader_.ReadNameAt(n);
 }
 
-void Form1::ShowListControls() { setVisible(ListControls(), true); }
-void Form1::HideListControls() { setVisible(ListControls(), false); }
-void Form1::ShowSearchControls() { setVisible(SearchControls(), true); }
-void Form1::HideSearchControls() { setVisible(SearchControls(), false); }
+void Form1::ShowListControls() {
+    setVisible(ListControls(), true);
+}
+void Form1::HideListControls() {
+    setVisible(ListControls(), false);
+}
+void Form1::ShowSearchControls() {
+    setVisible(SearchControls(), true);
+}
+void Form1::HideSearchControls() {
+    setVisible(SearchControls(), false);
+}
 
 }  // namespace quillmark

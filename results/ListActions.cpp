@@ -10,7 +10,9 @@ constexpr std::string_view kRememberedFile = "\\Remembered.txt";
 
 }  // namespace
 
-std::string CopyText(const ListBox& list) { return JoinLines(list.items()); }
+std::string CopyText(const ListBox& list) {
+    return JoinLines(list.items());
+}
 
 std::string DragText(const ListBox& list) {
     std::string text;

@@ -48,7 +48,11 @@ const std::vector<CommandSpec>& commands() {
          0,
          "quillmark generate [--folder DIR] --base WORD\n"
          "  Generates names from WORD with the stored options and appends list.\n"},
-        {"clean", {}, {}, 0, static_cast<std::size_t>(-1),
+        {"clean",
+         {},
+         {},
+         0,
+         static_cast<std::size_t>(-1),
          "quillmark clean TEXT...\n  Prints each TEXT percent-decoded and cleaned as a domain name.\n"},
     };
     return specs;
@@ -65,7 +69,9 @@ bool listed(const std::vector<std::string_view>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-CommandLineResult failure(std::string message) { return {std::nullopt, std::move(message)}; }
+CommandLineResult failure(std::string message) {
+    return {std::nullopt, std::move(message)};
+}
 
 }  // namespace
 
@@ -112,7 +118,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (line.help) return {line, {}};
     if (line.arguments.size() < spec.minArguments) return failure("missing argument; see --help");
-    if (line.arguments.size() > spec.maxArguments) return failure("unexpected argument '" + line.arguments.back() + "'");
+    if (line.arguments.size() > spec.maxArguments)
+        return failure("unexpected argument '" + line.arguments.back() + "'");
     return {line, {}};
 }
 
@@ -123,7 +130,8 @@ std::string Usage(std::string_view command) {
     if (command.empty()) {
         text += "\nCommands:\n";
         for (const auto& other : commands()) {
-            if (!other.name.empty()) text += "  " + std::string(other.usage.substr(0, other.usage.find('\n'))) + "\n";
+            if (!other.name.empty())
+                text += "  " + std::string(other.usage.substr(0, other.usage.find('\n'))) + "\n";
         }
     }
     return text;

@@ -10,7 +10,7 @@ namespace quillmark::shell {
 
 // What the user asked for on the command line.
 struct CommandLine {
-    std::string command;  // empty: the windows
+    std::string command;                         // empty: the windows
     std::map<std::string, std::string> options;  // "--folder" -> "DIR"; flags map to ""
     std::vector<std::string> arguments;
     bool help = false;

@@ -8,8 +8,9 @@ namespace {
 
 // The registrar's search page; the name to check is appended to the end.
 std::string purchaseAddress() {
-    return std::string("https://") + config::kRegistrarHost + "/gdshop/registrar/search.asp?se=%2B&prog%5Fid=" +
-           config::kRegistrarProgramId + "&from=rhp&checkAvail=1&JScriptOn=yes&TLD=.com&domainToCheck=";
+    return std::string("https://") + config::kRegistrarHost +
+           "/gdshop/registrar/search.asp?se=%2B&prog%5Fid=" + config::kRegistrarProgramId +
+           "&from=rhp&checkAvail=1&JScriptOn=yes&TLD=.com&domainToCheck=";
 }
 
 }  // namespace

@@ -23,7 +23,9 @@ namespace quillmark {
 namespace {
 
 // The window was designed in twips; 15 twips make a pixel at 96 dpi.
-constexpr int twips(int value) { return value / 15; }
+constexpr int twips(int value) {
+    return value / 15;
+}
 
 constexpr int kMinimumSide = twips(6501);
 constexpr int kProfileGap = twips(75);
@@ -171,16 +173,21 @@ void Form1View::buildMenus() {
     }
     menuBar()->addMenu("Options")->addAction("Setup", this, [this] { form_.mnuOptionsItem_Click(); });
     menuBar()->addMenu("Help")->addAction("View Help", this, [this] { form_.mnuHelpItem_Click(0); });
-    menuBar()->addMenu("About")->addAction("About this software", this, [this] { form_.mnuAboutItem_Click(); });
+    menuBar()->addMenu("About")->addAction("About this software", this,
+                                           [this] { form_.mnuAboutItem_Click(); });
 }
 
-QListView* Form1View::resultListView(int n) const { return listViews_.at(static_cast<std::size_t>(n)); }
+QListView* Form1View::resultListView(int n) const {
+    return listViews_.at(static_cast<std::size_t>(n));
+}
 
 void Form1View::followWindowState() {
     setWindowTitle(QString::fromStdString(form_.Me.caption()));
 }
 
-void Form1View::showAsTheWindowSays() { qt::showAs(this, form_.Me.windowState()); }
+void Form1View::showAsTheWindowSays() {
+    qt::showAs(this, form_.Me.windowState());
+}
 
 void Form1View::closeEvent(QCloseEvent* event) {
     form_.Form_Unload();

@@ -59,7 +59,9 @@ Qt::ItemFlags ListBoxModel::flags(const QModelIndex& index) const {
     return flags;
 }
 
-QStringList ListBoxModel::mimeTypes() const { return {QStringLiteral("text/plain")}; }
+QStringList ListBoxModel::mimeTypes() const {
+    return {QStringLiteral("text/plain")};
+}
 
 QMimeData* ListBoxModel::mimeData(const QModelIndexList& /*indexes*/) const {
     if (!callbacks_.dragText) return nullptr;
@@ -68,14 +70,16 @@ QMimeData* ListBoxModel::mimeData(const QModelIndexList& /*indexes*/) const {
     return data;
 }
 
-Qt::DropActions ListBoxModel::supportedDragActions() const { return Qt::CopyAction; }
+Qt::DropActions ListBoxModel::supportedDragActions() const {
+    return Qt::CopyAction;
+}
 
 Qt::DropActions ListBoxModel::supportedDropActions() const {
     return callbacks_.onDrop ? Qt::CopyAction | Qt::MoveAction : Qt::IgnoreAction;
 }
 
-bool ListBoxModel::canDropMimeData(const QMimeData* data, Qt::DropAction /*action*/, int /*row*/, int /*column*/,
-                                   const QModelIndex& /*parent*/) const {
+bool ListBoxModel::canDropMimeData(const QMimeData* data, Qt::DropAction /*action*/, int /*row*/,
+                                   int /*column*/, const QModelIndex& /*parent*/) const {
     return callbacks_.onDrop && data != nullptr && data->hasText();
 }
 

@@ -5,7 +5,8 @@
 // The browser engine needs shared graphics contexts set before the application exists.
 int main(int argc, char** argv) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").isEmpty()) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+    if (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").isEmpty())
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

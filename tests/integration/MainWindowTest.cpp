@@ -76,7 +76,8 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
     EXPECT_GT(ticks, 0) << "the event loop never ran during the run";
     EXPECT_EQ(view.resultListView(4)->model()->rowCount(), 20);
     EXPECT_EQ(view.resultListView(2)->model()->rowCount(), form.List2.listCount());
-    EXPECT_EQ(view.resultListView(2)->model()->index(0, 0).data().toString().toStdString(), form.List2.list(0));
+    EXPECT_EQ(view.resultListView(2)->model()->index(0, 0).data().toString().toStdString(),
+              form.List2.list(0));
     EXPECT_TRUE(labelTexts(view).contains("Mid Profile (20)"));
     EXPECT_TRUE(labelTexts(view).contains("Registered (60)"));
     EXPECT_TRUE(labelTexts(*view.statusBar()).contains("Entry Status"));
@@ -117,7 +118,8 @@ TEST(MainWindow, DoubleClickOnAFreeNameOpensItsWhoisRecord) {
 
     EXPECT_EQ(state.SelectedName, "freebie.com");
     ASSERT_TRUE(whois.isOpen());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return whois.view() && !whois.view()->form().text1.text().empty(); }, 10'000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return whois.view() && !whois.view()->form().text1.text().empty(); }, 10'000));
     EXPECT_NE(whois.view()->form().text1.text().find("No match for \"freebie.com\""), std::string::npos);
 }
 

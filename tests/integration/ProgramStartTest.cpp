@@ -91,8 +91,8 @@ TEST(ProgramStart, CleanPrintsOneLinePerText) {
 
 TEST(ProgramStart, BadOptionsGiveOneLineAndStatusTwo) {
     TempFolder config;
-    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"clean", "--folder", "x"},
-                                    QStringList{"nonsense"}}) {
+    for (const QStringList& args :
+         {QStringList{"--bogus"}, QStringList{"clean", "--folder", "x"}, QStringList{"nonsense"}}) {
         const auto outcome = runCommand(args, config);
         EXPECT_EQ(outcome.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(outcome.out.empty());

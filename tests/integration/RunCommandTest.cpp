@@ -37,7 +37,8 @@ protected:
     // Runs the program while this process keeps serving whois queries.
     Finished run(const QStringList& args) {
         const auto outcome = testing::RunProgram(
-            QStringList{"run", "--folder", QString::fromStdString(folder.path().string())} + args, config.path(), 90'000);
+            QStringList{"run", "--folder", QString::fromStdString(folder.path().string())} + args,
+            config.path(), 90'000);
         EXPECT_TRUE(outcome.finished) << "the run did not stop by itself";
         Finished finished{outcome.exitCode, {}, outcome.err};
         std::istringstream out(outcome.out);
@@ -54,8 +55,8 @@ TEST_F(RunCommand, CustomListIsJudgedNameByNameAgainstTheLocalServer) {
     std::string list;
     std::set<std::string> expected;
     for (int i = 0; i < 60; ++i) {
-        const std::string name = (i % 3 == 0 ? "free" : "taken") + std::string(i % 2 ? "x" : "longer") +
-                                 std::to_string(i);
+        const std::string name =
+            (i % 3 == 0 ? "free" : "taken") + std::string(i % 2 ? "x" : "longer") + std::to_string(i);
         list += name + "\r\n";
         const std::string full = name + ".com";
         if (i % 3 != 0) {
@@ -92,10 +93,11 @@ TEST_F(RunCommand, StartNumberSkipsTheNamesBeforeIt) {
 }
 
 TEST_F(RunCommand, UnusableRequestsGiveOneLineAndStatusTwo) {
-    for (const QStringList& args : {QStringList{"--source", "Nonsense"}, QStringList{"--source", "Browse for names"},
-                                    QStringList{"--source", "Custom List"},
-                                    QStringList{"--source", "Custom List", "--list", "/no/such/list.txt"},
-                                    QStringList{"--source", "Full Word List", "--start", "abc"}, QStringList{}}) {
+    for (const QStringList& args :
+         {QStringList{"--source", "Nonsense"}, QStringList{"--source", "Browse for names"},
+          QStringList{"--source", "Custom List"},
+          QStringList{"--source", "Custom List", "--list", "/no/such/list.txt"},
+          QStringList{"--source", "Full Word List", "--start", "abc"}, QStringList{}}) {
         const auto finished = run(args);
         EXPECT_EQ(finished.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(finished.lines.empty());

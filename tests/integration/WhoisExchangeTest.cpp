@@ -40,8 +40,9 @@ quint16 refusedPort() {
 class WhoisExchange : public ::testing::Test {
 protected:
     WhoisExchange() {
-        folder.write("registrars.txt", "com|127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\nnet|127.0.0.1|" +
-                                           std::to_string(refusedPort()) + "|Enabled\r\n\r\n");
+        folder.write("registrars.txt", "com|127.0.0.1|" + std::to_string(server.port()) +
+                                           "|Enabled\r\nnet|127.0.0.1|" + std::to_string(refusedPort()) +
+                                           "|Enabled\r\n\r\n");
         shell::SetStartupConstants(state.Constants);
         hooks.nameListed = [this](std::string_view name, Verdict verdict) {
             ++judged[std::string(name)];
@@ -104,8 +105,8 @@ TEST_F(WhoisExchange, EachKindOfReplyGetsItsVerdict) {
 TEST_F(WhoisExchange, LongListIsJudgedOnceEachAndProfileFilesMatchTheLists) {
     std::string list;
     for (int i = 0; i < 200; ++i) {
-        list += (i % 2 ? "free" : "taken") + std::string(static_cast<std::size_t>(i % 7), 'x') + std::to_string(i) +
-                "\r\n";
+        list += (i % 2 ? "free" : "taken") + std::string(static_cast<std::size_t>(i % 7), 'x') +
+                std::to_string(i) + "\r\n";
     }
     start(list);
     ASSERT_TRUE(serveUntil([this] { return stopped; }));

@@ -79,8 +79,8 @@ protected:
     // Runs the program while this process keeps serving whois queries.
     Finished run(const QStringList& args) {
         const auto outcome = testing::RunProgram(
-            QStringList{"whois", "--folder", QString::fromStdString(folder.path().string())} + args, config.path(),
-            30'000);
+            QStringList{"whois", "--folder", QString::fromStdString(folder.path().string())} + args,
+            config.path(), 30'000);
         EXPECT_TRUE(outcome.finished) << "the lookup did not stop by itself";
         return outcome;
     }

@@ -44,7 +44,8 @@ public:
         return [](const std::string& query) -> Reply {
             if (query.rfind("silent", 0) == 0) return {};
             if (query.rfind("empty", 0) == 0) return {std::string()};
-            if (query.rfind("pieces", 0) == 0) return {"Whois server\r\nNo match for \"" + query + "\".\r\n", 4};
+            if (query.rfind("pieces", 0) == 0)
+                return {"Whois server\r\nNo match for \"" + query + "\".\r\n", 4};
             if (query.rfind("free", 0) == 0) return {"No match for \"" + query + "\".\r\n"};
             return {"   Domain Name: " + query + "\r\n"};
         };

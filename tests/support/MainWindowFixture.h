@@ -17,9 +17,10 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
         shell::SetStartupConstants(state.Constants);
-        folder.write("registrars.txt",
-                     "proxy|127.0.0.1|43|Enabled\r\ncom|whois.test|4343|Enabled\r\nnet|whois.net.test|43|Enabled\r\n"
-                     "org|whois.org.test|4444|Disabled\r\n\r\n");
+        folder.write(
+            "registrars.txt",
+            "proxy|127.0.0.1|43|Enabled\r\ncom|whois.test|4343|Enabled\r\nnet|whois.net.test|43|Enabled\r\n"
+            "org|whois.org.test|4444|Disabled\r\n\r\n");
         hooks.nameListed = [this](std::string_view name, Form1Hooks::Verdict verdict) {
             listed.emplace_back(std::string(name), verdict);
         };

@@ -31,8 +31,12 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-    std::string read(std::string_view name) const { return ReadWholeFile(path_ / name).value_or("<missing>"); }
-    void write(std::string_view name, std::string_view bytes) const { WriteFileReplacing(path_ / name, bytes); }
+    std::string read(std::string_view name) const {
+        return ReadWholeFile(path_ / name).value_or("<missing>");
+    }
+    void write(std::string_view name, std::string_view bytes) const {
+        WriteFileReplacing(path_ / name, bytes);
+    }
 
 private:
     std::filesystem::path path_;

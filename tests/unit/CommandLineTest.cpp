@@ -5,7 +5,9 @@
 namespace quillmark::shell {
 namespace {
 
-CommandLineResult parse(std::vector<std::string> args) { return ParseCommandLine(args); }
+CommandLineResult parse(std::vector<std::string> args) {
+    return ParseCommandLine(args);
+}
 
 TEST(CommandLine, WindowsWithAndWithoutFolder) {
     const auto bare = parse({});
@@ -21,7 +23,8 @@ TEST(CommandLine, WindowsWithAndWithoutFolder) {
 }
 
 TEST(CommandLine, CommandsTakeTheirOwnOptionsAndArguments) {
-    const auto run = parse({"run", "--folder", "d", "--source", "Custom List", "--list", "l.txt", "--start", "3"});
+    const auto run =
+        parse({"run", "--folder", "d", "--source", "Custom List", "--list", "l.txt", "--start", "3"});
     ASSERT_TRUE(run.commandLine) << run.error;
     EXPECT_EQ(run.commandLine->command, "run");
     EXPECT_EQ(run.commandLine->option("--source"), "Custom List");
@@ -42,14 +45,14 @@ TEST(CommandLine, MistakesGiveOneLineErrors) {
         std::vector<std::string> args;
         std::string error;
     };
-    for (const Case& c : {Case{{"--bogus"}, "unknown option '--bogus'"},
-                          Case{{"frobnicate"}, "unknown command 'frobnicate'"},
-                          Case{{"--folder"}, "option '--folder' needs a value"},
-                          Case{{"clean", "--folder", "x"}, "unknown option '--folder'"},
-                          Case{{"run", "--browse"}, "unknown option '--browse'"},
-                          Case{{"whois"}, "missing argument; see --help"},
-                          Case{{"whois", "a.com", "b.com"}, "unexpected argument 'b.com'"},
-                          Case{{"stray"}, "unknown command 'stray'"}}) {
+    for (const Case& c :
+         {Case{{"--bogus"}, "unknown option '--bogus'"}, Case{{"frobnicate"}, "unknown command 'frobnicate'"},
+          Case{{"--folder"}, "option '--folder' needs a value"},
+          Case{{"clean", "--folder", "x"}, "unknown option '--folder'"},
+          Case{{"run", "--browse"}, "unknown option '--browse'"},
+          Case{{"whois"}, "missing argument; see --help"},
+          Case{{"whois", "a.com", "b.com"}, "unexpected argument 'b.com'"},
+          Case{{"stray"}, "unknown command 'stray'"}}) {
         const auto result = parse(c.args);
         EXPECT_FALSE(result.commandLine) << c.args.front();
         EXPECT_EQ(result.error, c.error);

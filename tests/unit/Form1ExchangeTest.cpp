@@ -39,7 +39,8 @@ TEST_F(Form1Exchange, ReplyPhrasesDecideFreeOrTakenWhateverTheirCase) {
 
 TEST_F(Form1Exchange, FreeNamesGoToTheProfileOfTheirFirstLabel) {
     load();
-    for (const char* name : {"abcd.com", "abcde.net", "abcdefg.org", "abcdefgh.com", "example.co.uk", "\xc3\xa9t\xc3\xa9s.com"}) {
+    for (const char* name : {"abcd.com", "abcde.net", "abcdefg.org", "abcdefgh.com", "example.co.uk",
+                             "\xc3\xa9t\xc3\xa9s.com"}) {
         lookUp(name, "No match");
     }
     EXPECT_EQ(form->List3.items(), (std::vector<std::string>{"abcd.com", "\xc3\xa9t\xc3\xa9s.com"}));

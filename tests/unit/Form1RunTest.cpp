@@ -17,7 +17,8 @@ protected:
     std::vector<std::string> queries() {
         std::vector<std::string> sent;
         for (auto* client : services.clients) {
-            if (client->open) sent.push_back(client->host + ":" + std::to_string(client->port) + " " + client->sent);
+            if (client->open)
+                sent.push_back(client->host + ":" + std::to_string(client->port) + " " + client->sent);
         }
         return sent;
     }

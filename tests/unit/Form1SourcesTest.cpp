@@ -67,8 +67,8 @@ TEST_F(Form1Sources, StartNumberAtOrPastTheEndTurnsBackToOne) {
         const char* typed;
         const char* shown;
     };
-    for (const Case& c : {Case{"3", "3"}, Case{"4", "4"}, Case{"5", "1"}, Case{"9", "1"}, Case{"x", "x"},
-                          Case{"0", "0"}}) {
+    for (const Case& c :
+         {Case{"3", "3"}, Case{"4", "4"}, Case{"5", "1"}, Case{"9", "1"}, Case{"x", "x"}, Case{"0", "0"}}) {
         form->txtWordNum.setText(c.typed);
         form->txtWordNum_Change();
         EXPECT_EQ(form->txtWordNum.text(), c.shown) << c.typed;

@@ -69,7 +69,8 @@ TEST_F(ResultLists, EditMenuClearsAndCopiesTheRightLists) {
         form->mnuEditItem_Click(entry);
         for (int n = 1; n <= 5; ++n) {
             const bool expectEmpty = std::find(cleared.begin(), cleared.end(), n) != cleared.end();
-            EXPECT_EQ(form->ResultList(n).listCount() == 0, expectEmpty) << "entry " << entry << " list " << n;
+            EXPECT_EQ(form->ResultList(n).listCount() == 0, expectEmpty)
+                << "entry " << entry << " list " << n;
         }
     }
 }

@@ -79,7 +79,9 @@ void frmWebsiteView::followWindow() {
     setWindowTitle(qt::toQString(form_.Me.caption()));
 }
 
-void frmWebsiteView::showAsTheWindowSays() { qt::showAs(this, form_.Me.windowState()); }
+void frmWebsiteView::showAsTheWindowSays() {
+    qt::showAs(this, form_.Me.windowState());
+}
 
 void frmWebsiteView::bringToFront() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
