@@ -139,7 +139,7 @@ TEST_F(Form1Startup, DefaultExtensionIsTakenUnchanged) {
     }
 }
 
-TEST_F(Form1Startup, HooksRunInOrderWithTheirFilesInPlace) {
+TEST_F(Form1Startup, SkinComesBeforeTheFirstRunHelp) {
     Form1Hooks hooks;
     hooks.applySkin = [&] { calls.push_back("skin"); };
     hooks.showFirstRunHelp = [&] { calls.push_back("help"); };
