@@ -13,121 +13,82 @@
 namespace quillmark::results {
 namespace {
 
+namespace fs = std::filesystem;
 using quillmark::testing::TempFolder;
-
-// Three free lists of the given sizes, asked whether one is full.
-bool reachedWith(int lowCount, int midCount, int highCount) {
-    const auto fill = [](ListBox& list, int count) {
-        list.setItems(std::vector<std::string>(static_cast<std::size_t>(count), "n.com"));
-    };
-    ListBox low;
-    ListBox mid;
-    ListBox high;
-    fill(low, lowCount);
-    fill(mid, midCount);
-    fill(high, highCount);
-    return ReachedOverflowLimit(low, mid, high);
-}
 
 class OverflowTest : public ::testing::Test {
 protected:
     OverflowTest() {
-        std::filesystem::create_directory(folder / "overflow");
-        std::filesystem::create_directory(folder / "backups");
+        fs::create_directory(folder / "overflow");
+        fs::create_directory(folder / "backups");
     }
 
     TempFolder folder;
     ProgramFolder program{folder.path()};
-    ListBox low;
-    ListBox mid;
-    ListBox high;
+    ListBox low, mid, high;
 };
 
 TEST(OverflowLimit, AnyFreeListAtTwentyThousand) {
-    struct Case {
-        int low, mid, high;
-        bool reached;
-    };
-    const Case cases[] = {
-        {0, 0, 0, false},    {19999, 19999, 19999, false}, {20000, 0, 0, true},
-        {0, 20000, 0, true}, {0, 0, 20000, true},          {19999, 0, 20001, true},
-    };
+    const int cases[][4] = {{0, 0, 0, 0},     {19999, 19999, 19999, 0}, {20000, 0, 0, 1},
+                            {0, 20000, 0, 1}, {0, 0, 20000, 1},         {19999, 0, 20001, 1}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.low << " " << c.mid << " " << c.high);
-        EXPECT_EQ(reachedWith(c.low, c.mid, c.high), c.reached);
+        ListBox lists[3];
+        for (int i = 0; i < 3; ++i)
+            lists[i].setItems(std::vector<std::string>(static_cast<std::size_t>(c[i]), "n.com"));
+        EXPECT_EQ(ReachedOverflowLimit(lists[0], lists[1], lists[2]), c[3] == 1)
+            << c[0] << " " << c[1] << " " << c[2];
     }
 }
 
-TEST_F(OverflowTest, FirstOverflowWritesUnstampedFiles) {
+TEST_F(OverflowTest, UnstampedAndStampedOverflowFiles) {
+    folder.write("overflow/SuperHighProfile20261205114503.txt", "old.com\r\nolder.com\r\n");
     low.setItems({"abcdefgh.com", "longername.net"});
     mid.setItems({"abcde.net"});
-
     OverflowLists(program, "", low, mid, high);
-
     EXPECT_EQ(folder.read("overflow/LowProfile.txt"), "abcdefgh.com\r\nlongername.net\r\n");
     EXPECT_EQ(folder.read("overflow/HighProfile.txt"), "abcde.net\r\n");
     EXPECT_EQ(folder.read("overflow/SuperHighProfile.txt"), "");
     EXPECT_FALSE(FileExists(folder / "LowProfile.txt"));
-}
 
-TEST_F(OverflowTest, StampedOverflowReplacesAFileOfTheSameName) {
-    folder.write("overflow/SuperHighProfile20261205114503.txt", "old.com\r\nolder.com\r\n");
-    folder.write("overflow/LowProfile.txt", "earlier.com\r\n");
+    low.setItems({});
+    mid.setItems({});
     high.setItems({"abc.com", "xy.org"});
-
     OverflowLists(program, "20261205114503", low, mid, high);
-
     EXPECT_EQ(folder.read("overflow/SuperHighProfile20261205114503.txt"), "abc.com\r\nxy.org\r\n");
     EXPECT_EQ(folder.read("overflow/HighProfile20261205114503.txt"), "");
     EXPECT_EQ(folder.read("overflow/LowProfile20261205114503.txt"), "");
-    EXPECT_EQ(folder.read("overflow/LowProfile.txt"), "earlier.com\r\n");
-}
-
-TEST_F(OverflowTest, MissingOverflowFolderIsQuiet) {
-    std::filesystem::remove(folder / "overflow");
-    low.setItems({"abcdefgh.com"});
-
-    OverflowLists(program, "", low, mid, high);
-
-    EXPECT_FALSE(std::filesystem::exists(folder / "overflow"));
+    EXPECT_EQ(folder.read("overflow/LowProfile.txt"), "abcdefgh.com\r\nlongername.net\r\n");
 }
 
 TEST(OverflowSessionStamp, YearMonthDayHourMinuteSecondZeroPadded) {
     EXPECT_EQ(SessionStampFor(LocalTime{2026, 12, 5, 11, 45, 3}), "20261205114503");
     EXPECT_EQ(SessionStampFor(LocalTime{2026, 1, 2, 3, 4, 5}), "20260102030405");
-    EXPECT_EQ(SessionStampFor(LocalTime{2026, 12, 31, 23, 59, 59}), "20261231235959");
-    EXPECT_EQ(SessionStampFor(LocalTime{2027, 1, 1, 0, 0, 0}), "20270101000000");
+    EXPECT_EQ(SessionStampFor(LocalTime{2027, 12, 31, 23, 59, 59}), "20271231235959");
 }
 
-TEST_F(OverflowTest, NewStampMakesItsBackupFiles) {
-    const auto stamp = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 3});
-
-    EXPECT_EQ(stamp, "20261205090503");
+TEST_F(OverflowTest, EachNewStampAppendsToItsBackupFiles) {
+    const auto first = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 3});
+    EXPECT_EQ(first, "20261205090503");
     EXPECT_EQ(folder.read("backups/HighProfile20261205090503.txt"), " \r\n \r\n");
     EXPECT_EQ(folder.read("backups/MidProfile20261205090503.txt"), " \r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "backups"),
-                            std::filesystem::directory_iterator()),
-              2);
-}
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "backups"), fs::directory_iterator()), 2);
 
-TEST_F(OverflowTest, StampsOneSecondApartMakeSeparateBackups) {
-    const auto first = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 3});
     const auto second = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 4});
-    const auto again = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 4});
-
+    EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 4}), second);
     EXPECT_NE(first, second);
-    EXPECT_EQ(again, second);
     EXPECT_EQ(folder.read("backups/HighProfile" + first + ".txt"), " \r\n \r\n");
-    // The same stamp again appends to the files it finds.
     EXPECT_EQ(folder.read("backups/HighProfile" + second + ".txt"), " \r\n \r\n \r\n \r\n");
     EXPECT_EQ(folder.read("backups/MidProfile" + second + ".txt"), " \r\n \r\n");
 }
 
-TEST_F(OverflowTest, MissingBackupsFolderStillGivesTheStamp) {
-    std::filesystem::remove(folder / "backups");
-
+TEST_F(OverflowTest, MissingFoldersAreQuietAndNotCreated) {
+    fs::remove(folder / "overflow");
+    fs::remove(folder / "backups");
+    low.setItems({"abcdefgh.com"});
+    OverflowLists(program, "", low, mid, high);
     EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 6, 7, 8, 9, 10}), "20260607080910");
-    EXPECT_FALSE(std::filesystem::exists(folder / "backups"));
+    EXPECT_FALSE(fs::exists(folder / "overflow"));
+    EXPECT_FALSE(fs::exists(folder / "backups"));
 }
 
 }  // namespace

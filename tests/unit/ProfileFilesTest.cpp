@@ -13,11 +13,11 @@
 namespace quillmark::results {
 namespace {
 
+namespace fs = std::filesystem;
 using quillmark::testing::TempFolder;
 
-// Identity of the file behind a path: an append keeps it, a replacement
-// through a temporary file gives a new one.
-ino_t inodeOf(const std::filesystem::path& path) {
+// An append keeps the file's identity; a replacement through a temporary file does not.
+ino_t inodeOf(const fs::path& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
@@ -29,9 +29,7 @@ protected:
     }
 
     TempFolder folder;
-    ListBox low;
-    ListBox mid;
-    ListBox high;
+    ListBox low, mid, high;
     ProfileFiles files;
 };
 
@@ -42,96 +40,56 @@ TEST(ProfileFileName, EachListIsSavedOneStepAboveItsName) {
     EXPECT_EQ(ProfileFileName(Profile::Mid, "20261205114503"), "HighProfile20261205114503.txt");
 }
 
-TEST_F(ProfileFilesTest, EmptyListsGiveEmptyFiles) {
+TEST_F(ProfileFilesTest, EachFileHoldsItsListAfterEverySaveByAppending) {
     save();
-
     EXPECT_EQ(folder.read("LowProfile.txt"), "");
     EXPECT_EQ(folder.read("HighProfile.txt"), "");
     EXPECT_EQ(folder.read("SuperHighProfile.txt"), "");
-}
 
-TEST_F(ProfileFilesTest, EachFileHoldsItsListAfterEveryAdd) {
     high.addItem("abcd.com");
+    low.addItem("one.com");
     save();
     EXPECT_EQ(folder.read("SuperHighProfile.txt"), "abcd.com\r\n");
     EXPECT_EQ(folder.read("HighProfile.txt"), "");
-    EXPECT_EQ(folder.read("LowProfile.txt"), "");
-
-    mid.addItem("abcde.net");
-    save();
-    low.addItem("abcdefgh.com");
-    save();
-    high.addItem("xyz.org");
-    save();
-    mid.addItem("example.co.uk");
-    save();
-
-    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "abcd.com\r\nxyz.org\r\n");
-    EXPECT_EQ(folder.read("HighProfile.txt"), "abcde.net\r\nexample.co.uk\r\n");
-    EXPECT_EQ(folder.read("LowProfile.txt"), "abcdefgh.com\r\n");
-}
-
-TEST_F(ProfileFilesTest, SeveralAddsBetweenSavesAreAllWritten) {
-    low.addItem("one.com");
-    save();
-    low.addItem("two.com");
-    low.addItem("three.com");
-    save();
-    save();  // nothing new: the file stays as it is
-
-    EXPECT_EQ(folder.read("LowProfile.txt"), "one.com\r\ntwo.com\r\nthree.com\r\n");
-}
-
-TEST_F(ProfileFilesTest, AddsAreAppendedToTheSameFile) {
-    low.addItem("one.com");
-    save();
     const auto before = inodeOf(folder / "LowProfile.txt");
     ASSERT_NE(before, 0u);
 
-    low.addItem("two.com");
+    mid.addItem("abcde.net");
     save();
-
+    low.addItem("two.com");
+    low.addItem("three.com");
+    high.addItem("xyz.org");
+    save();
+    save();
     EXPECT_EQ(inodeOf(folder / "LowProfile.txt"), before);
-    EXPECT_EQ(folder.read("LowProfile.txt"), "one.com\r\ntwo.com\r\n");
+    EXPECT_EQ(folder.read("LowProfile.txt"), "one.com\r\ntwo.com\r\nthree.com\r\n");
+    EXPECT_EQ(folder.read("HighProfile.txt"), "abcde.net\r\n");
+    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "abcd.com\r\nxyz.org\r\n");
 }
 
 TEST_F(ProfileFilesTest, OtherChangesToAListRewriteItsFileWhole) {
-    struct Case {
-        const char* what;
-        void (*change)(ListBox&);
-        std::string bytes;
-    };
-    const Case cases[] = {
-        {"removal in the middle", [](ListBox& l) { l.removeItem(1); }, "a.com\r\nc.com\r\n"},
-        {"removal of the last", [](ListBox& l) { l.removeItem(2); }, "a.com\r\nb.com\r\n"},
-        {"insert in front", [](ListBox& l) { l.insertItem(0, "z.com"); },
-         "z.com\r\na.com\r\nb.com\r\nc.com\r\n"},
-        {"clear", [](ListBox& l) { l.clear(); }, ""},
-        {"clear then add",
-         [](ListBox& l) {
-             l.clear();
-             l.addItem("n.com");
-         },
-         "n.com\r\n"},
-        {"replaced items",
-         [](ListBox& l) {
+    const std::pair<void (*)(ListBox&), std::string> cases[] = {
+        {[](ListBox& l) { l.removeItem(1); }, "a.com\r\nc.com\r\n"},
+        {[](ListBox& l) { l.removeItem(2); }, "a.com\r\nb.com\r\n"},
+        {[](ListBox& l) { l.insertItem(0, "z.com"); }, "z.com\r\na.com\r\nb.com\r\nc.com\r\n"},
+        {[](ListBox& l) { l.clear(); }, ""},
+        {[](ListBox& l) { l.clear(), l.addItem("n.com"); }, "n.com\r\n"},
+        {[](ListBox& l) {
              l.setItems({"p.com", "q.com", "r.com", "s.com"});
          },
          "p.com\r\nq.com\r\nr.com\r\ns.com\r\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [change, bytes] : cases) {
+        SCOPED_TRACE(bytes);
         mid.setItems({"a.com", "b.com", "c.com"});
         save();
         ASSERT_EQ(folder.read("HighProfile.txt"), "a.com\r\nb.com\r\nc.com\r\n");
-
-        c.change(mid);
+        change(mid);
         save();
-
-        EXPECT_EQ(folder.read("HighProfile.txt"), c.bytes);
+        EXPECT_EQ(folder.read("HighProfile.txt"), bytes);
         mid.addItem("next.com");
         save();
-        EXPECT_EQ(folder.read("HighProfile.txt"), c.bytes + "next.com\r\n");
+        EXPECT_EQ(folder.read("HighProfile.txt"), bytes + "next.com\r\n");
     }
 }
 
@@ -139,7 +97,6 @@ TEST_F(ProfileFilesTest, NewStampStartsNewFilesAndLeavesTheOldOnes) {
     high.addItem("abc.com");
     low.addItem("abcdefghij.com");
     save();
-
     high.addItem("new.com");
     save("20261205114503");
 
@@ -150,39 +107,30 @@ TEST_F(ProfileFilesTest, NewStampStartsNewFilesAndLeavesTheOldOnes) {
     EXPECT_EQ(folder.read("LowProfile.txt"), "abcdefghij.com\r\n");
 }
 
-TEST_F(ProfileFilesTest, FileDeletedBehindItsBackIsWrittenWhole) {
-    low.addItem("first.com");
-    save();
-    std::filesystem::remove(folder / "LowProfile.txt");
-
-    low.addItem("second.com");
-    save();
-    EXPECT_EQ(folder.read("LowProfile.txt"), "first.com\r\nsecond.com\r\n");
-
-    std::filesystem::remove(folder / "LowProfile.txt");
-    save();  // no new name, but the file must still hold the list
-    EXPECT_EQ(folder.read("LowProfile.txt"), "first.com\r\nsecond.com\r\n");
-}
-
-TEST_F(ProfileFilesTest, FileEditedBehindItsBackIsWrittenWhole) {
+TEST_F(ProfileFilesTest, FileDeletedOrEditedBehindItsBackIsWrittenWhole) {
+    const auto path = folder / "SuperHighProfile.txt";
     high.addItem("ab.com");
     save();
-    ASSERT_TRUE(AppendToFile(folder / "SuperHighProfile.txt", "stray\r\n"));
-
+    fs::remove(path);
     high.addItem("cd.com");
     save();
     EXPECT_EQ(folder.read("SuperHighProfile.txt"), "ab.com\r\ncd.com\r\n");
+    fs::remove(path);
+    save();  // no new name, but the file must still hold the list
+    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "ab.com\r\ncd.com\r\n");
 
-    // An edit that keeps the size; file times are coarse, so date it as an
-    // edit made a moment later would be.
-    const auto path = folder / "SuperHighProfile.txt";
-    const auto written = std::filesystem::last_write_time(path);
-    folder.write("SuperHighProfile.txt", "xx.com\r\ncd.com\r\n");
-    std::filesystem::last_write_time(path, written + std::chrono::seconds(1));
-
+    ASSERT_TRUE(AppendToFile(path, "stray\r\n"));
     high.addItem("ef.com");
     save();
     EXPECT_EQ(folder.read("SuperHighProfile.txt"), "ab.com\r\ncd.com\r\nef.com\r\n");
+
+    // An edit that keeps the size, dated a moment later since file times are coarse.
+    const auto written = fs::last_write_time(path);
+    folder.write("SuperHighProfile.txt", "xx.com\r\ncd.com\r\nef.com\r\n");
+    fs::last_write_time(path, written + std::chrono::seconds(1));
+    high.addItem("gh.com");
+    save();
+    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "ab.com\r\ncd.com\r\nef.com\r\ngh.com\r\n");
 }
 
 TEST_F(ProfileFilesTest, AnotherListForTheSameFileIsWrittenWhole) {
@@ -190,10 +138,8 @@ TEST_F(ProfileFilesTest, AnotherListForTheSameFileIsWrittenWhole) {
     other.addItem("other.com");
     mid.addItem("mine.com");
     save();
-
     other.addItem("more.com");
     files.SaveProfileFiles(ProgramFolder(folder.path()), "", low, other, high);
-
     EXPECT_EQ(folder.read("HighProfile.txt"), "other.com\r\nmore.com\r\n");
 }
 
@@ -201,12 +147,11 @@ TEST_F(ProfileFilesTest, UnwritableFolderIsQuietAndCaughtUpLater) {
     const auto missing = folder / "gone";
     low.addItem("a.com");
     files.SaveProfileFiles(ProgramFolder(missing), "", low, mid, high);
-    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_FALSE(fs::exists(missing));
 
-    std::filesystem::create_directory(missing);
+    fs::create_directory(missing);
     low.addItem("b.com");
     files.SaveProfileFiles(ProgramFolder(missing), "", low, mid, high);
-
     EXPECT_EQ(ReadWholeFile(missing / "LowProfile.txt").value_or("<missing>"), "a.com\r\nb.com\r\n");
     EXPECT_EQ(ReadWholeFile(missing / "HighProfile.txt").value_or("<missing>"), "");
 }
