@@ -118,8 +118,9 @@ TEST_F(NameListReaderTest, GrowingPieceByPieceMatchesReadingFromTheStart) {
         const Names expected = namesIn(written);
 
         ASSERT_EQ(reader.CountListEntries(), static_cast<std::int32_t>(expected.size())) << written.size();
-        if (!expected.empty())
+        if (!expected.empty()) {
             ASSERT_EQ(reader.ReadNameAt(static_cast<std::int32_t>(expected.size())), expected.back());
+        }
     }
     EXPECT_EQ(readAll(reader), namesIn(source));
 }
