@@ -32,148 +32,102 @@ struct Window {
     bool exposed = false;
 };
 
-// ---- Text boxes -------------------------------------------------------------
-
-TEST(TextBoxBinding, UserEditsReachTheStateAndTheHandler) {
+TEST(TextBoxBinding, UserEditsReachTheStateBeforeTheHandler) {
     Window<QLineEdit> ui;
     ASSERT_TRUE(ui.exposed);
     TextBox state;
-    int changes = 0;
+    state.setText("hello");
+    int changes = 0, returns = 0;
     bind(state, ui.widget, [&] {
         ++changes;
-        EXPECT_EQ(state.text(), ui.widget->text().toStdString()) << "the state is set before the handler";
+        EXPECT_EQ(state.text(), ui.widget->text().toStdString());
     });
-
+    qt::bindReturnPressed(ui.widget, [&] { ++returns; });
     ui.widget->setFocus();
-    QTest::keyClicks(ui.widget, "ab");
-    EXPECT_EQ(state.text(), "ab");
-    EXPECT_EQ(changes, 2);
-
+    ui.widget->setCursorPosition(2);
+    QTest::keyClicks(ui.widget, "XY");
+    EXPECT_EQ(state.text(), "heXYllo");
+    EXPECT_EQ(ui.widget->cursorPosition(), 4) << "the echo keeps the cursor";
     QTest::keyClick(ui.widget, Qt::Key_Backspace);
-    EXPECT_EQ(state.text(), "a");
+    QTest::keyClick(ui.widget, Qt::Key_Return);
+    EXPECT_EQ(state.text(), "heXllo");
     EXPECT_EQ(changes, 3);
+    EXPECT_EQ(returns, 1);
 }
 
 TEST(TextBoxBinding, StateChangesShowWithoutCallingTheHandler) {
     Window<QLineEdit> ui;
-    ASSERT_TRUE(ui.exposed);
     TextBox state;
     state.setText("kestrel");
     int changes = 0;
     bind(state, ui.widget, [&] { ++changes; });
     EXPECT_EQ(ui.widget->text(), "kestrel") << "shown from the start";
-
     state.setText("ünï words");
-    EXPECT_EQ(ui.widget->text(), "ünï words");
     state.setEnabled(false);
-    EXPECT_FALSE(ui.widget->isEnabled());
     state.setToolTip("The word to search");
-    EXPECT_EQ(ui.widget->toolTip(), "The word to search");
     state.setVisible(false);
+    EXPECT_EQ(ui.widget->text(), "ünï words");
+    EXPECT_FALSE(ui.widget->isEnabled());
+    EXPECT_EQ(ui.widget->toolTip(), "The word to search");
     EXPECT_TRUE(ui.widget->isHidden());
     state.setVisible(true);
     EXPECT_TRUE(ui.widget->isVisible());
     EXPECT_EQ(changes, 0);
 }
 
-TEST(TextBoxBinding, TypingInTheMiddleKeepsTheCursor) {
-    Window<QLineEdit> ui;
-    ASSERT_TRUE(ui.exposed);
-    TextBox state;
-    state.setText("hello");
-    bind(state, ui.widget);
-    ui.widget->setFocus();
-    ui.widget->setCursorPosition(2);
-    QTest::keyClicks(ui.widget, "XY");
-    EXPECT_EQ(state.text(), "heXYllo");
-    EXPECT_EQ(ui.widget->cursorPosition(), 4);
-}
-
-TEST(TextBoxBinding, ReturnPressedReachesItsHandler) {
-    Window<QLineEdit> ui;
-    ASSERT_TRUE(ui.exposed);
-    int returns = 0;
-    qt::bindReturnPressed(ui.widget, [&] { ++returns; });
-    ui.widget->setFocus();
-    QTest::keyClick(ui.widget, Qt::Key_Return);
-    EXPECT_EQ(returns, 1);
-}
-
-// ---- Captions and clicks ------------------------------------------------------
-
-TEST(CaptionBinding, LabelAndFrameShowTheirCaption) {
+TEST(CaptionBinding, CaptionsShowAndClicksCountOnlyWhileEnabled) {
     Window<QLabel> label;
     Window<QGroupBox> frame;
+    Window<QPushButton> button;
+    ASSERT_TRUE(button.exposed);
     Label labelState("<b>not bold</b>");
     Frame frameState("Options");
+    Button buttonState("&Start");
+    int clicks = 0;
     bind(labelState, label.widget);
     bind(frameState, frame.widget);
+    bind(buttonState, button.widget, [&] { ++clicks; });
     EXPECT_EQ(label.widget->text(), "<b>not bold</b>");
     EXPECT_EQ(label.widget->textFormat(), Qt::PlainText);
     EXPECT_EQ(frame.widget->title(), "Options");
+    EXPECT_EQ(button.widget->text(), "&Start");
 
     labelState.setCaption("Names checked: 12");
     frameState.setCaption("Extensions");
     frameState.setEnabled(false);
+    buttonState.setCaption("Stop");
     EXPECT_EQ(label.widget->text(), "Names checked: 12");
     EXPECT_EQ(frame.widget->title(), "Extensions");
     EXPECT_FALSE(frame.widget->isEnabled());
+    EXPECT_EQ(button.widget->text(), "Stop");
+
+    QTest::mouseClick(button.widget, Qt::LeftButton);
+    buttonState.setEnabled(false);
+    QTest::mouseClick(button.widget, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
 }
 
-TEST(CaptionBinding, ButtonClicksReachTheHandlerOnlyWhileEnabled) {
-    Window<QPushButton> ui;
-    ASSERT_TRUE(ui.exposed);
-    Button state("&Start");
-    int clicks = 0;
-    bind(state, ui.widget, [&] { ++clicks; });
-    EXPECT_EQ(ui.widget->text(), "&Start");
-
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
-    state.setEnabled(false);
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
-    state.setCaption("Stop");
-    EXPECT_EQ(ui.widget->text(), "Stop");
-}
-
-// ---- Check boxes --------------------------------------------------------------
-
-TEST(CheckBoxBinding, ClicksSetZeroOrOneThenCallTheHandler) {
+TEST(CheckBoxBinding, ClicksSetZeroOrOneAndStateValuesShowSilently) {
     Window<QCheckBox> ui;
     ASSERT_TRUE(ui.exposed);
     CheckBox state(".com");
     std::vector<int> seen;
     bind(state, ui.widget, [&] { seen.push_back(state.value()); });
     EXPECT_EQ(ui.widget->text(), ".com");
-
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    EXPECT_EQ(seen, (std::vector<int>{1, 0}));
-
-    // Greyed comes from the state only; a click makes it plain again.
-    state.setValue(2);
-    EXPECT_EQ(ui.widget->checkState(), Qt::PartiallyChecked);
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    EXPECT_EQ(seen.back(), 1);
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 0, 1}));
-}
-
-TEST(CheckBoxBinding, StateValueShowsWithoutCallingTheHandler) {
-    Window<QCheckBox> ui;
-    CheckBox state;
-    int clicks = 0;
-    bind(state, ui.widget, [&] { ++clicks; });
     state.setValue(1);
     EXPECT_EQ(ui.widget->checkState(), Qt::Checked);
     state.setValue(0);
     EXPECT_EQ(ui.widget->checkState(), Qt::Unchecked);
-    EXPECT_EQ(clicks, 0);
-}
+    EXPECT_TRUE(seen.empty());
 
-// ---- Combo boxes --------------------------------------------------------------
+    QTest::mouseClick(ui.widget, Qt::LeftButton);
+    QTest::mouseClick(ui.widget, Qt::LeftButton);
+    // Greyed comes from the state only; a click makes it plain again.
+    state.setValue(2);
+    EXPECT_EQ(ui.widget->checkState(), Qt::PartiallyChecked);
+    for (int n = 0; n < 3; ++n) QTest::mouseClick(ui.widget, Qt::LeftButton);
+    EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 0, 1}));
+}
 
 TEST(ComboBoxBinding, ItemsAndChoiceGoBothWays) {
     Window<QComboBox> ui;
@@ -223,14 +177,11 @@ TEST(ComboBoxBinding, EditableComboShowsAndTakesText) {
     QTest::keyClicks(ui.widget->lineEdit(), ".info");
     EXPECT_EQ(state.text(), ".info");
     EXPECT_EQ(state.listIndex(), -1);
-    EXPECT_EQ(ui.widget->currentText(), ".info");
 
     QTest::keyClick(ui.widget->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(ui.widget->count(), 2) << "typed text is no new item";
     EXPECT_EQ(state.text(), ".info");
 }
-
-// ---- Status bar ---------------------------------------------------------------
 
 TEST(StatusBarBinding, OneLabelPerPanelFollowingItsText) {
     Window<QStatusBar> ui;
@@ -245,7 +196,6 @@ TEST(StatusBarBinding, OneLabelPerPanelFollowingItsText) {
 
     state.setPanelText(2, "Free: 3");
     EXPECT_EQ(panel(2)->text(), "Free: 3");
-    EXPECT_EQ(panel(3), nullptr);
     state.addPanel();
     state.setPanelText(3, "kestrel.com");
     ASSERT_NE(panel(3), nullptr);
