@@ -150,7 +150,9 @@ TEST(QtTcpClientExchange, PeerCloseComesAfterEveryByteSentWithIt) {
             if (event.rfind("data ", 0) == 0) announced += std::stoul(event.substr(5));
         EXPECT_EQ(announced, static_cast<std::size_t>(reply.size()));
         EXPECT_EQ(rig.client->read(), reply.toStdString());
-        if (reply.isEmpty()) EXPECT_EQ(rig.events, (Events{"connected", "closed"}));
+        if (reply.isEmpty()) {
+            EXPECT_EQ(rig.events, (Events{"connected", "closed"}));
+        }
     }
 }
 
@@ -232,7 +234,9 @@ TEST(QtTcpClientOwnerEnd, NothingFollowsCloseOrDestroyInTheDataHandler) {
             EXPECT_EQ(rig.events,
                       nested ? (Events{"connected", "data 5", "data 6"}) : (Events{"connected", "data 5"}));
             EXPECT_EQ(rig.client == nullptr, destroy);
-            if (!destroy) EXPECT_EQ(rig.client->read(), "");
+            if (!destroy) {
+                EXPECT_EQ(rig.client->read(), "");
+            }
         }
     }
 }
