@@ -14,15 +14,14 @@
 #include "engine/Form1.h"
 #include "engine/ui/Form1View.h"
 #include "platform/qt/QtServices.h"
-#include "support/LocalWhoisServer.h"
+#include "support/LiveMainWindow.h"
 #include "support/TempFolder.h"
 #include "whois/ui/WhoisWindow.h"
 
 namespace quillmark {
 namespace {
 
-using testing::LocalWhoisServer;
-using testing::TempFolder;
+using testing::LiveMainWindow;
 
 QStringList labelTexts(const QWidget& widget) {
     QStringList texts;
@@ -31,24 +30,13 @@ QStringList labelTexts(const QWidget& widget) {
 }
 
 TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
-    TempFolder folder;
-    TempFolder config;
-    LocalWhoisServer server;
-    folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\n\r\n");
+    LiveMainWindow live;
     std::string names;
     for (int i = 0; i < 80; ++i) names += (i % 4 == 0 ? "free" : "taken") + std::to_string(100 + i) + "\r\n";
-    folder.write("CreatedDomains.txt", names);
-
-    qt::QtServices services(nullptr, config.path().string());
-    ProgramState state(folder.path());
-    shell::SetStartupConstants(state.Constants);
-    QEventLoop loop;
-    Form1Hooks hooks;
-    hooks.runStopped = [&loop] { QTimer::singleShot(0, &loop, &QEventLoop::quit); };
-    Form1 form(services, state, hooks);
-    Form1View view(form);
-    form.Form_Load();
-    view.show();
+    live.folder.write("CreatedDomains.txt", names);
+    live.open();
+    Form1& form = *live.form;
+    Form1View& view = *live.view;
     EXPECT_EQ(view.windowTitle().toStdString(), form.Me.caption());
 
     // The user picks the source in the combo box and presses Start.
@@ -68,11 +56,9 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
     QTimer heartbeat;
     QObject::connect(&heartbeat, &QTimer::timeout, [&ticks] { ++ticks; });
     heartbeat.start(5);
-    QTimer::singleShot(60'000, &loop, &QEventLoop::quit);
     start->click();
-    loop.exec();
 
-    EXPECT_TRUE(form.StopRequested) << "the run did not end by itself";
+    EXPECT_TRUE(live.waitForStop(60'000)) << "the run did not end by itself";
     EXPECT_GT(ticks, 0) << "the event loop never ran during the run";
     EXPECT_EQ(view.resultListView(4)->model()->rowCount(), 20);
     EXPECT_EQ(view.resultListView(2)->model()->rowCount(), form.List2.listCount());
@@ -85,38 +71,21 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
 }
 
 TEST(MainWindow, DoubleClickOnAFreeNameOpensItsWhoisRecord) {
-    TempFolder folder;
-    TempFolder config;
-    LocalWhoisServer server;
-    folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\n\r\n");
-    folder.write("CreatedDomains.txt", "taken1\r\nfreebie\r\ntaken2\r\n");
+    LiveMainWindow live;
+    live.state.Constants.PurchaseOnDblClick = false;
+    WhoisWindow whois(nullptr, WhoisServer{"127.0.0.1", live.server.port()});
+    live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
+    live.open();
+    live.runGeneratedNames("taken1\r\nfreebie\r\ntaken2\r\n");
+    ASSERT_TRUE(live.waitForStop());
+    ASSERT_EQ(live.form->List4.items(), std::vector<std::string>{"freebie.com"});
 
-    qt::QtServices services(nullptr, config.path().string());
-    ProgramState state(folder.path());
-    shell::SetStartupConstants(state.Constants);
-    state.Constants.PurchaseOnDblClick = false;
-    WhoisWindow whois(nullptr, WhoisServer{"127.0.0.1", server.port()});
-    QEventLoop loop;
-    Form1Hooks hooks;
-    hooks.runStopped = [&loop] { QTimer::singleShot(0, &loop, &QEventLoop::quit); };
-    hooks.openWhois = [&](const std::string& name) { whois.open(services, name); };
-    Form1 form(services, state, hooks);
-    Form1View view(form);
-    form.Form_Load();
-    view.show();
-    form.Combo1.setText("Generate names");
-    form.Combo1_Click();
-    QTimer::singleShot(0, [&form] { form.cmdDoSearch_Click(); });
-    QTimer::singleShot(30'000, &loop, &QEventLoop::quit);
-    loop.exec();
-    ASSERT_EQ(form.List4.items(), std::vector<std::string>{"freebie.com"});
-
-    QListView* mid = view.resultListView(4);
+    QListView* mid = live.view->resultListView(4);
     const QRect item = mid->visualRect(mid->model()->index(0, 0));
     QTest::mouseClick(mid->viewport(), Qt::LeftButton, {}, item.center());
     QTest::mouseDClick(mid->viewport(), Qt::LeftButton, {}, item.center());
 
-    EXPECT_EQ(state.SelectedName, "freebie.com");
+    EXPECT_EQ(live.state.SelectedName, "freebie.com");
     ASSERT_TRUE(whois.isOpen());
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return whois.view() && !whois.view()->form().text1.text().empty(); }, 10'000));
