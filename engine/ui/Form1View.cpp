@@ -63,8 +63,7 @@ Form1View::Form1View(Form1& form, QWidget* parent) : QMainWindow(parent), form_(
     const QSize needed = central->minimumSizeHint();
     setMinimumSize(std::max(kMinimumSide, needed.width()), std::max(kMinimumSide, needed.height()));
     resize(std::max(minimumWidth(), 1100), std::max(minimumHeight(), 700));
-    followWindowState();
-    form_.Me.setObserver([this] { followWindowState(); });
+    qt::bind(form_.Me, this);
 }
 
 QWidget* Form1View::buildSourceFrame() {
@@ -179,10 +178,6 @@ void Form1View::buildMenus() {
 
 QListView* Form1View::resultListView(int n) const {
     return listViews_.at(static_cast<std::size_t>(n));
-}
-
-void Form1View::followWindowState() {
-    setWindowTitle(QString::fromStdString(form_.Me.caption()));
 }
 
 void Form1View::showAsTheWindowSays() {

@@ -33,7 +33,6 @@ private:
     QWidget* buildSourceFrame();
     QGroupBox* buildListFrame();
     QWidget* buildListColumn(int n);
-    void followWindowState();
     void buildMenus();
     qt::ListBoxCallbacks listCallbacks(int n);
 

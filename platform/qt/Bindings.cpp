@@ -51,6 +51,13 @@ bool sameItems(const QComboBox* widget, const std::vector<std::string>& items) {
 
 }  // namespace
 
+void bind(Window& state, QWidget* window) {
+    follow(state, window, [&state](QWidget* shown) {
+        const QString caption = toQString(state.caption());
+        if (shown->windowTitle() != caption) shown->setWindowTitle(caption);
+    });
+}
+
 void bind(Label& state, QLabel* widget) {
     widget->setTextFormat(Qt::PlainText);
     follow(state, widget, [&state](QLabel* label) {

@@ -53,6 +53,9 @@ struct ListBoxCallbacks {
 };
 void bind(ListBox& state, QListView* widget, ListBoxCallbacks callbacks = {});
 
+// The window's title follows the caption; showing it is the caller's choice.
+void bind(Window& state, QWidget* window);
+
 // Shows a top-level window as maximised, minimised or normal.
 void showAs(QWidget* window, Window::State state);
 

@@ -10,7 +10,7 @@ namespace quillmark {
 
 Form2View::Form2View(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromStdString(form_.Me.caption()));
+    qt::bind(form_.Me, this);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(this);
     text->setWordWrap(true);

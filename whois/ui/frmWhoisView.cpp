@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "platform/qt/Bindings.h"
+
 namespace quillmark {
 
 frmWhoisView::frmWhoisView(std::unique_ptr<frmWhois> form, QWidget* parent)
@@ -18,9 +20,8 @@ frmWhoisView::frmWhoisView(std::unique_ptr<frmWhois> form, QWidget* parent)
     resize(640, 480);
 
     showReply();
-    showCaption();
     form_->text1.setObserver([this] { showReply(); });
-    form_->Me.setObserver([this] { showCaption(); });
+    qt::bind(form_->Me, this);
 }
 
 frmWhoisView::~frmWhoisView() = default;
@@ -29,10 +30,6 @@ void frmWhoisView::showReply() {
     const std::string& reply = form_->text1.text();
     // Plain text: markup in a reply is shown, not interpreted.
     text1_->setPlainText(QString::fromUtf8(reply.data(), static_cast<qsizetype>(reply.size())));
-}
-
-void frmWhoisView::showCaption() {
-    setWindowTitle(QString::fromStdString(form_->Me.caption()));
 }
 
 void frmWhoisView::closeEvent(QCloseEvent* event) {

@@ -26,7 +26,6 @@ protected:
 
 private:
     void showReply();
-    void showCaption();
 
     std::unique_ptr<frmWhois> form_;
     QPlainTextEdit* text1_;

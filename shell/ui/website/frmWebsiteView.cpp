@@ -42,8 +42,7 @@ frmWebsiteView::frmWebsiteView(const shell::StartupConstants& constants, std::st
     qt::bind(form_.StatusBar1, status);
     layout->addWidget(status);
     resize(1000, 700);
-    followWindow();
-    form_.Me.setObserver([this] { followWindow(); });
+    qt::bind(form_.Me, this);
 }
 
 QGroupBox* frmWebsiteView::buildBrowserFrame() {
@@ -75,10 +74,6 @@ QGroupBox* frmWebsiteView::buildBrowserFrame() {
 }
 
 // The window state counts when the window is first shown; later the user decides.
-void frmWebsiteView::followWindow() {
-    setWindowTitle(qt::toQString(form_.Me.caption()));
-}
-
 void frmWebsiteView::showAsTheWindowSays() {
     qt::showAs(this, form_.Me.windowState());
 }

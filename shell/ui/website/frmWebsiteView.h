@@ -39,7 +39,6 @@ protected:
 
 private:
     QGroupBox* buildBrowserFrame();
-    void followWindow();
 
     // Declared in the order of need: the widget tree owns the page area and
     // outlives the browser, which outlives the logic.
