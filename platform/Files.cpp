@@ -101,6 +101,27 @@ bool WriteFileReplacing(const fs::path& path, std::string_view bytes) {
     return false;
 }
 
+void CopyFileQuietly(const fs::path& source, const fs::path& destination) {
+    if (!FileExists(source)) return;
+    fs::path temporary = destination;
+    temporary += ".saving";
+    std::error_code error;
+    fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
+    if (!error) fs::rename(temporary, destination, error);
+    if (error) fs::remove(temporary, error);
+}
+
+std::string SafeFileName(std::string_view text) {
+    static constexpr std::string_view kUnsafe = "/\\:*?\"<>|";
+    std::string name(text);
+    for (char& c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f || kUnsafe.find(c) != std::string_view::npos) c = '_';
+    }
+    if (!name.empty() && name.front() == '.') name.front() = '_';
+    return name;
+}
+
 bool AppendToFile(const fs::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::app);
     if (!out) return false;
