@@ -6,6 +6,8 @@
 #include "app/ProgramFolderLocation.h"
 #include "engine/Form1.h"
 #include "engine/ui/Form1View.h"
+#include "harvest/SearchSites.h"
+#include "harvest/ui/HarvestWindows.h"
 #include "platform/qt/QtServices.h"
 #include "shell/StartupConstants.h"
 #include "shell/ui/Form2View.h"
@@ -50,9 +52,17 @@ int RunWindows(int argc, char** argv, const shell::CommandLine& line) {
     hooks.openWebsite = [&website](std::optional<std::string> address) { website.show(std::move(address)); };
     hooks.websiteVisible = [&website] { return website.isVisible(); };
     hooks.openWhois = [&whois, &services](const std::string& name) { whois.open(services, name); };
-    hooks.unloadOtherWindows = [&whois] { whois.close(); };
+    std::unique_ptr<HarvestWindows> harvestWindows;
+    hooks.showListBuilder = [&harvestWindows] { harvestWindows->showListBuilder(); };
+    hooks.showBrowseWindow = [&harvestWindows] { harvestWindows->showBrowseWindow(); };
+    hooks.unloadOtherWindows = [&whois, &harvestWindows] {
+        whois.close();
+        harvestWindows->closeAll();
+    };
     hooks.closeMainWindow = [&mainWindow] { mainWindow->close(); };
     Form1 form(services, state, hooks);
+    harvestWindows = std::make_unique<HarvestWindows>(
+        services, form, harvest::LoadSearchSites(state.Constants.WebAddress, harvest::ProcessEnvironment));
     Form1View view(form);
     mainWindow = &view;
     services.setDialogParent(&view);

@@ -34,6 +34,7 @@ struct Form1Hooks {
     std::function<void()> endProgram;
     std::function<void()> showGenerator;
     std::function<void()> showBrowseWindow;
+    std::function<void()> showListBuilder;
     std::function<void()> showOverflowNotice;
     // A judged name has gone into a list.
     std::function<void(std::string_view name, Verdict verdict)> nameListed;
@@ -74,6 +75,7 @@ public:
     void Combo1_Click();
     void txtWordNum_Change();
     void txtSearch_Change();
+    void cmdCreate_Click();
     std::int32_t CountListEntries();
     std::string ReadNameAt(std::int32_t n);
     void ShowListControls();
@@ -113,6 +115,8 @@ public:
     std::string List_OLEStartDrag(int list);
     void List5_OLEDragDrop(std::string_view dragText);
     void List_DblClick(int list);
+    // A listed name becomes the selected name and opens where a double-click sends it.
+    void OpenListedName(std::string_view name);
     void LoadRemembered();
     void SaveRemembered();
 

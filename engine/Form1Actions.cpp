@@ -15,7 +15,11 @@ void call(const Hook& hook, Args&&... args) {
 
 void Form1::List_DblClick(int list) {
     if (list < 1 || list > 5) return;
-    state_.SelectedName = ResultList(list).text();
+    OpenListedName(ResultList(list).text());
+}
+
+void Form1::OpenListedName(std::string_view name) {
+    state_.SelectedName = std::string(name);
     if (state_.Constants.PurchaseOnDblClick) {
         // The name stays one query value, whatever it holds.
         call(hooks_.openWebsite,
@@ -50,6 +54,10 @@ void Form1::mnuHelpItem_Click(int index) {
 
 void Form1::mnuAboutItem_Click() {
     call(hooks_.showAbout);
+}
+
+void Form1::cmdCreate_Click() {
+    call(hooks_.showListBuilder);
 }
 
 void Form1::cmdWebsite_Click() {

@@ -100,7 +100,7 @@ QWidget* Form1View::buildSourceFrame() {
     combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     qt::bind(form_.Combo2, combo2, {});
     row->addWidget(combo2);
-    row->addWidget(button(form_.cmdCreate, frame));
+    row->addWidget(button(form_.cmdCreate, frame, [this] { form_.cmdCreate_Click(); }));
     row->addWidget(button(form_.Command3, frame, [this] { form_.Command3_Click(); }));
     row->addStretch(1);
     row->addWidget(button(form_.cmdSetup, frame, [this] { form_.cmdSetup_Click(); }));

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+#include "harvest/SearchSites.h"
+
+namespace quillmark {
+
+class Form1;
+class Form3View;
+class Form5View;
+class Services;
+
+// Opens the list builder and the browse window for the main window: one of
+// each at a time, loaded when opened and dropped when closed.
+class HarvestWindows {
+public:
+    HarvestWindows(Services& services, Form1& main, harvest::SearchSites sites);
+    HarvestWindows(const HarvestWindows&) = delete;
+    HarvestWindows& operator=(const HarvestWindows&) = delete;
+    ~HarvestWindows();
+
+    // Each brings an open window to the front instead of opening another.
+    void showListBuilder();
+    void showBrowseWindow();
+    void closeAll();
+
+    Form3View* listBuilder() const { return listBuilder_.get(); }
+    Form5View* browseWindow() const { return browseWindow_.get(); }
+
+private:
+    Services& services_;
+    Form1& main_;
+    harvest::SearchSites sites_;
+    std::unique_ptr<Form3View> listBuilder_;
+    std::unique_ptr<Form5View> browseWindow_;
+};
+
+}  // namespace quillmark

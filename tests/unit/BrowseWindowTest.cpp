@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/FakeBrowser.h"
+#include "harvest/Form5.h"
+#include "support/MainWindowFixture.h"
+
+namespace quillmark::harvest {
+namespace {
+
+using testing::FakeBrowser;
+using testing::FakeTcpClient;
+
+class BrowseWindow : public testing::MainWindowFixture {
+protected:
+    BrowseWindow() {
+        sites.browseStartPage = "http://127.0.0.1:1/start";
+        load();
+        window = std::make_unique<Form5>(services, *form, page, framePage, sites);
+        whois = services.clients.back();
+        window->Form_Load();
+    }
+
+    void visit(const std::string& markup) {
+        page.raiseDownloadBegin();
+        page.raiseDocumentComplete(markup);
+    }
+
+    // The server of the check in flight answers and closes.
+    void reply(std::string_view text) {
+        whois->raiseConnected();
+        if (!text.empty()) whois->raiseData(text);
+        whois->raiseClosed();
+    }
+
+    std::string panel(int n) const { return window->StatusBar1.panelText(n); }
+
+    SearchSites sites;
+    FakeBrowser page;
+    FakeBrowser framePage;
+    std::unique_ptr<Form5> window;
+    FakeTcpClient* whois = nullptr;
+};
+
+TEST_F(BrowseWindow, OpensOnItsStartPageWithAFreshList) {
+    EXPECT_EQ(window->StatusBar1.panelCount(), 3);
+    EXPECT_EQ(page.navigations, std::vector<std::string>{"http://127.0.0.1:1/start"});
+    EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));  // made at start-up, gone now
+}
+
+TEST_F(BrowseWindow, ChecksEachNameOfAPageOnceAndHandsTheVerdictsToTheMainWindow) {
+    visit("<p>Visit example.com today or <a href=\"http://www.other.net/x\">there</a></p>");
+    EXPECT_EQ(folder.read("BrowserSearch.txt"), "example.com\r\nother.net\r\n\r\n");
+    EXPECT_EQ(whois->host, "whois.test");
+    EXPECT_EQ(whois->port, 4343);
+    EXPECT_EQ(panel(1), "Checking status of: example.com");
+    whois->raiseConnected();
+    EXPECT_EQ(whois->sent, "example.com\r\n");
+    whois->raiseData("NO MATCH FOR \"EXAMPLE.COM\"");
+    whois->raiseClosed();
+    EXPECT_EQ(whois->host, "whois.net.test");
+    reply("Domain Name: OTHER.NET");
+    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"example.com"});
+    EXPECT_EQ(window->List2.items(), std::vector<std::string>{"other.net"});
+    EXPECT_EQ(window->Label1.caption(), "Unregistered: (1)");
+    EXPECT_EQ(window->Label2.caption(), "Registered: (1)");
+    EXPECT_EQ(listed.size(), 2u);  // the main window's lists have both
+    EXPECT_EQ(panel(1), "Checked 2 unique domains.");
+    EXPECT_EQ(panel(2), "Finished domains on current page");
+
+    visit("<p>Again example.com and other.net</p>");  // nothing new
+    EXPECT_EQ(panel(2), "No Domains Found");
+    EXPECT_EQ(whois->connectCount, 2);
+}
+
+TEST_F(BrowseWindow, AStalledServerIsGivenUpAfterFiveTicksAndTicksLeaveTheCheckAlone) {
+    visit("<p>slow.com and next.com</p>");
+    whois->raiseConnected();
+    services.clockFake.advance(4 * Form5::kTickMs);
+    EXPECT_EQ(whois->connectCount, 1);  // the second timer's ticks did not ask again
+    EXPECT_EQ(window->CheckCursor, 0);
+    services.clockFake.advance(Form5::kTickMs);
+    EXPECT_EQ(window->CheckCursor, 1);
+    EXPECT_EQ(panel(1), "Checking status of: next.com");
+    reply("No match for next.com");
+    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"next.com"});
+    EXPECT_TRUE(window->List2.items().empty());  // slow.com is recorded nowhere
+}
+
+TEST_F(BrowseWindow, NamesUnderDisabledExtensionsAreNeitherFoundNorChecked) {
+    visit("<p>Visit example.org today</p>");
+    EXPECT_EQ(panel(2), "No Domains Found");
+    EXPECT_EQ(whois->connectCount, 0);
+}
+
+TEST_F(BrowseWindow, ClearingUnregisteredLetsAPageBeFoundAndCheckedAgain) {
+    visit("<p>free.com</p>");
+    reply("No match for free.com");
+    window->cmdClear_Click(1);
+    EXPECT_TRUE(window->List1.items().empty());
+    EXPECT_EQ(window->Label1.caption(), "Unregistered");
+    EXPECT_EQ(state.LowCount, 0);
+    visit("<p>free.com</p>");
+    reply("No match for free.com");
+    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"free.com"});
+    EXPECT_EQ(whois->connectCount, 2);
+}
+
+TEST_F(BrowseWindow, DeleteKeysAndCopyActOnTheirOwnList) {
+    visit("<p>a.com b.com c.com</p>");
+    reply("");  // an empty reply counts as taken
+    reply("taken");
+    reply("No match for c.com");
+    EXPECT_EQ(window->List2.items(), (std::vector<std::string>{"a.com", "b.com"}));
+    window->cmdCopy_Click(2);
+    EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
+    window->List2.setListIndex(0);
+    window->List_KeyDown(2, Form5::kKeyDelete, 0);
+    EXPECT_EQ(window->List2.items(), std::vector<std::string>{"b.com"});
+    EXPECT_EQ(window->Label2.caption(), "Registered (1)");
+    window->List_KeyDown(2, Form5::kKeyDelete, Form5::kShiftMask);
+    EXPECT_TRUE(window->List2.items().empty());
+    EXPECT_EQ(window->Label2.caption(), "Registered");
+    EXPECT_EQ(state.RegisteredCount, 0);
+    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"c.com"});
+}
+
+TEST_F(BrowseWindow, FramesAreFollowedInTheSecondBrowserAndScannedToo) {
+    visit("<frameset><frame src=\"http://www.frames.com/inner/main.html\"></frameset>");
+    EXPECT_EQ(framePage.navigations, std::vector<std::string>{"www.frames.com/inner/main.html"});
+    EXPECT_EQ(panel(2), "No Domains Found");
+    framePage.raiseDocumentComplete("<p>inside.com</p>");
+    EXPECT_EQ(panel(1), "Checking status of: inside.com");
+}
+
+TEST_F(BrowseWindow, ClosingRemovesTheListAndStopsChecking) {
+    visit("<p>one.com two.com</p>");
+    window->Form_Unload();
+    EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
+    services.clockFake.advance(10 * Form5::kTickMs);
+    visit("<p>three.com</p>");
+    EXPECT_EQ(whois->connectCount, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
+}
+
+}  // namespace
+}  // namespace quillmark::harvest
