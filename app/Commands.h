@@ -6,6 +6,7 @@ namespace quillmark::app {
 
 // Each returns the program's exit status.
 int RunClean(const shell::CommandLine& line);
+int RunExtract(const shell::CommandLine& line);
 int RunRun(int argc, char** argv, const shell::CommandLine& line);
 int RunWhois(int argc, char** argv, const shell::CommandLine& line);
 int RunWindows(int argc, char** argv, const shell::CommandLine& line);

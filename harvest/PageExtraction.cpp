@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <optional>
 
 #include "engine/xCorrectName.h"
@@ -91,32 +90,6 @@ std::string trimSpaces(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-// A lower-case mirror of a window's duplicate text, so that the substring test
-// of every candidate is a plain byte search. Names are only ever appended to
-// that text; the mirror follows by lowering the new tail, and starts over when
-// the text shrank or its known part changed.
-class DuplicateText {
-public:
-    bool contains(std::string_view duplicates, std::string_view what) {
-        follow(duplicates);
-        const std::string lowered = text::toLower(what);
-        return ::memmem(mirror_.data(), mirror_.size(), lowered.data(), lowered.size()) != nullptr;
-    }
-
-private:
-    void follow(std::string_view duplicates) {
-        const std::size_t known = mirror_.size();
-        const std::size_t probe = std::min<std::size_t>(known, 32);
-        if (duplicates.size() < known || text::toLower(duplicates.substr(known - probe, probe)) !=
-                                             std::string_view(mirror_).substr(known - probe)) {
-            mirror_.clear();
-        }
-        mirror_.append(text::toLower(duplicates.substr(mirror_.size())));
-    }
-
-    std::string mirror_;
-};
-
 // --- one extraction ----------------------------------------------------------
 
 struct Candidate {
@@ -151,9 +124,9 @@ public:
     }
 
     // Runs every line; accept(name) is called for each name that passes the
-    // finish, with the duplicate text to test against from duplicates().
-    template <typename Accept, typename Duplicates>
-    void run(std::string_view pageText, Accept accept, Duplicates duplicates) {
+    // finish, isDuplicate(name) tells whether the window has it already.
+    template <typename Accept, typename IsDuplicate>
+    void run(std::string_view pageText, Accept accept, IsDuplicate isDuplicate) {
         const std::vector<std::string> lines = breakIntoLines(pageText);
         bool frameFlag = false;
         for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -168,7 +141,7 @@ public:
                        containsIgnoreCase(line, "src=")) {
                 frameFlag = true;
             } else if (const auto candidate = cutCandidate(line)) {
-                if (const auto name = finish(*candidate, duplicates())) accept(*name);
+                if (const auto name = finish(*candidate, isDuplicate)) accept(*name);
             }
             if (hooks_.afterEachLine) hooks_.afterEachLine();
         }
@@ -248,11 +221,12 @@ private:
         return c;
     }
 
-    std::optional<std::string> finish(const Candidate& c, std::string_view duplicates) {
+    template <typename IsDuplicate>
+    std::optional<std::string> finish(const Candidate& c, IsDuplicate& isDuplicate) const {
         if (!hasExtension("." + c.extensionPart, extensions_)) return std::nullopt;
         std::string name = xCorrectName::CorrectName(RegistrableName(c.name));
         std::erase_if(name, [](char ch) { return ch == '\'' || ch == '"'; });
-        const bool accepted = !name.empty() && !duplicates_.contains(duplicates, trimSpaces(name)) &&
+        const bool accepted = !name.empty() && !isDuplicate(trimSpaces(name)) &&
                               name.find_first_of("<>") == std::string::npos && name != "ttp:.com" &&
                               name != " ttp:.com" && !containsIgnoreCase(name, "mailto:") &&
                               !(c.fromAddress && containsIgnoreCase(name, "targetblank")) &&
@@ -284,7 +258,6 @@ private:
     Extensions extensions_;
     ExtractionFilters filters_;
     ExtractionHooks hooks_;
-    DuplicateText duplicates_;
 };
 
 }  // namespace
@@ -337,7 +310,7 @@ void ExtractListNames(std::string_view pageText, const modWhois::ServerTable& ta
             ++names.FoundCount;
             ++names.PageFoundCount;
         },
-        [&]() -> std::string_view { return names.FoundNames; });
+        [&](std::string_view name) { return names.FoundIndex.contains(names.FoundNames, name); });
 }
 
 void ExtractPageNames(std::string_view pageText, const modWhois::ServerTable& table, BrowseNames& names,
@@ -352,7 +325,7 @@ void ExtractPageNames(std::string_view pageText, const modWhois::ServerTable& ta
             ++names.BrowsePageCount;
             extraction.status(kDomainsFoundStatus);
         },
-        [&]() -> std::string_view { return names.SessionNames; });
+        [&](std::string_view name) { return names.SessionIndex.contains(names.SessionNames, name); });
 }
 
 }  // namespace quillmark::harvest

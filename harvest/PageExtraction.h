@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "harvest/DuplicateIndex.h"
 #include "whois/modWhois.h"
 
 // Turns the markup of a web page into candidate domain names, for the list
@@ -50,6 +51,7 @@ struct ListBuilderNames {
     std::string FoundNames;  // every accepted name followed by CR LF
     std::int32_t FoundCount = 0;
     std::int32_t PageFoundCount = 0;  // reset by every extraction
+    DuplicateIndex FoundIndex;        // follows FoundNames from one extraction to the next
 };
 
 // What the browse window keeps across pages.
@@ -58,6 +60,7 @@ struct BrowseNames {
     std::string SessionNames;  // every name since the window opened, each followed by CR LF
     std::int32_t BrowseFoundCount = 0;
     std::int32_t BrowsePageCount = 0;
+    DuplicateIndex SessionIndex;  // follows SessionNames from one page to the next
 };
 
 // How an extraction reaches its window. afterEachLine lets pending events run

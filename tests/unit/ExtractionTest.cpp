@@ -116,6 +116,7 @@ TEST(ExtractionAddressBranch, CutsTheHostOutOfEachAddress) {
         {"<a href=\"http://example.com/\">", {"example.com"}},
         {"<a href=\"http://example.info/\">", {}},
         {"<a href=\"http://a.b.example.net\">", {}},
+        {"<a href=\"http://www.example.net/\">", {"example.net"}},
         {"<a href=\"http://www.example.com:8080/x\">", {"example.com"}},
         {"<a href=\"http://www.example.org/\">", {}},
         {"<a href=\"HTTP://www.example.biz/\">", {"example.biz"}},
@@ -128,7 +129,9 @@ TEST(ExtractionAddressBranch, CutsTheHostOutOfEachAddress) {
 TEST(ExtractionAddressBranch, DecodesEachLineBeforeCutting) {
     expectEach({{"http://www.shop%24.com/", {"shop.com"}},
                 {"http://www.example.com%2Fpath/", {"example.com"}},
-                {"http://www.exam%0Aple.com/", {}}},
+                {"http://www.exam%0Aple.com/", {}},
+                // An encoded address inside a line never starts a line of its own.
+                {"<a href=\"/r?u=http%3A%2F%2Fwww.example.com/\">", {}}},
                listNames);
 }
 
@@ -154,6 +157,19 @@ TEST(ExtractionDuplicates, ANameContainedInAnEarlierNameIsNotAdded) {
     EXPECT_EQ(names.PageFoundCount, 1);
 }
 
+TEST(ExtractionDuplicates, BrowseTestsAgainstTheSessionUntilItIsCleared) {
+    BrowseNames names;
+    ExtractPageNames("Visit example.com today", kTable, names);
+    names.PageNames.clear();
+    ExtractPageNames("Visit AMPLE.com and other.net", kTable, names);
+    EXPECT_EQ(linesOf(names.PageNames), Names{"other.net"});
+    names.PageNames.clear();
+    names.SessionNames.clear();
+    ExtractPageNames("Visit ample.com today", kTable, names);
+    EXPECT_EQ(linesOf(names.SessionNames), Names{"ample.com"});
+    EXPECT_EQ(names.BrowseFoundCount, 3);
+}
+
 TEST(ExtractionBrowse, RewritesBareWwwAfterEqualsAndCloseTag) {
     // Only the rewrite puts these through the address branch; a bare-name
     // scan would stop at the quote and give "deal.com".
@@ -167,6 +183,7 @@ TEST(ExtractionBrowse, FindsNamesInPlainText) {
     expectEach({{"Visit example.com today", {"example.com"}},
                 {"bar.com and more", {"bar.com"}},
                 {"write to joe@shop.net now", {"shop.net"}},
+                {"see www.example.net now", {"example.net"}},
                 {"http://joe@example.com/", {"example.com"}},
                 {"Visit\texample.com\fand\vbar.net", {"example.com", "bar.net"}},
                 {"x\nexample.com today\rsee\vother.net", {"example.com", "other.net"}},

@@ -1,0 +1,73 @@
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "app/Commands.h"
+#include "app/ProgramFolderLocation.h"
+#include "harvest/PageExtraction.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
+#include "whois/modWhois.h"
+
+namespace quillmark::app {
+
+namespace {
+
+int fail(std::string_view message) {
+    std::cerr << "quillmark: " << message << '\n';
+    return 2;
+}
+
+// The table the windows would use: the folder's registrars.txt, written with
+// the default rows when missing.
+modWhois::ServerTable serverTable(const ProgramFolder& folder) {
+    modWhois::ServerTable table;
+    modWhois::WriteDefaultServers(folder, false);
+    modWhois::LoadServers(folder, table);
+    return table;
+}
+
+// Accepted names are each followed by CR LF and never hold a line end.
+void printNames(std::string_view names) {
+    for (const auto name : text::splitLines(names)) {
+        std::fwrite(name.data(), 1, name.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+// Runs the list builder's pass (or the browse window's, with --browse) over a
+// saved page. Frames would need a browser to load them, so they are skipped.
+int RunExtract(const shell::CommandLine& line) {
+    // Only for the standard locations of the program folder: no display needed.
+    int argc = 1;
+    char programName[] = "quillmark";
+    char* argv[] = {programName, nullptr};
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName("Quillmark");
+
+    const std::string& file = line.arguments.front();
+    const auto page = FileExists(file) ? ReadWholeFile(file) : std::nullopt;
+    if (!page) return fail("cannot read the page " + file);
+    const auto folder = PrepareProgramFolder(line);
+    if (!folder) return 2;
+
+    const modWhois::ServerTable table = serverTable(ProgramFolder(*folder));
+    if (line.has("--browse")) {
+        harvest::BrowseNames names;
+        harvest::ExtractPageNames(*page, table, names);
+        printNames(names.PageNames);
+    } else {
+        harvest::ListBuilderNames names;
+        harvest::ExtractListNames(*page, table, names);
+        printNames(names.FoundNames);
+    }
+    return std::ferror(stdout) ? 1 : 0;
+}
+
+}  // namespace quillmark::app
