@@ -43,34 +43,36 @@ harvest::ExtractionHooks noOpHooks() {
     return hooks;
 }
 
-void Extract_ListBuilderPage(benchmark::State& state) {
+// One extraction per iteration over a page of `range(0)` names, into fresh names.
+template <typename Names, typename Extract>
+void ExtractPage(benchmark::State& state, Extract extract) {
     const std::string page = resultPage(state.range(0));
     const auto table = defaultTable();
     const auto hooks = noOpHooks();
     std::int32_t found = 0;
     for (auto _ : state) {
-        harvest::ListBuilderNames names;
-        harvest::ExtractListNames(page, table, names, {}, hooks);
-        found = names.FoundCount;
-        benchmark::DoNotOptimize(names.FoundNames.data());
+        Names names;
+        found = extract(page, table, names, hooks);
+        benchmark::DoNotOptimize(names);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(page.size()));
     state.counters["names"] = found;
 }
 
+void Extract_ListBuilderPage(benchmark::State& state) {
+    ExtractPage<harvest::ListBuilderNames>(
+        state, [](const auto& page, const auto& table, auto& names, const auto& hooks) {
+            harvest::ExtractListNames(page, table, names, {}, hooks);
+            return names.FoundCount;
+        });
+}
+
 void Extract_BrowsePage(benchmark::State& state) {
-    const std::string page = resultPage(state.range(0));
-    const auto table = defaultTable();
-    const auto hooks = noOpHooks();
-    std::int32_t found = 0;
-    for (auto _ : state) {
-        harvest::BrowseNames names;
-        harvest::ExtractPageNames(page, table, names, {}, hooks);
-        found = names.BrowseFoundCount;
-        benchmark::DoNotOptimize(names.SessionNames.data());
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(page.size()));
-    state.counters["names"] = found;
+    ExtractPage<harvest::BrowseNames>(
+        state, [](const auto& page, const auto& table, auto& names, const auto& hooks) {
+            harvest::ExtractPageNames(page, table, names, {}, hooks);
+            return names.BrowseFoundCount;
+        });
 }
 
 BENCHMARK(Extract_ListBuilderPage)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

@@ -25,6 +25,17 @@ void dropWhenClosed(std::unique_ptr<View>& slot) {
     });
 }
 
+// Loads and shows the window, or brings the open one to the front.
+template <typename View>
+void openOnce(std::unique_ptr<View>& slot, Services& services, Form1& main,
+              const harvest::SearchSites& sites) {
+    if (slot) return bringToFront(slot.get());
+    slot = std::make_unique<View>(services, main, sites);
+    dropWhenClosed(slot);
+    slot->show();
+    slot->form().Form_Load();
+}
+
 }  // namespace
 
 HarvestWindows::HarvestWindows(Services& services, Form1& main, harvest::SearchSites sites)
@@ -33,19 +44,11 @@ HarvestWindows::HarvestWindows(Services& services, Form1& main, harvest::SearchS
 HarvestWindows::~HarvestWindows() = default;
 
 void HarvestWindows::showListBuilder() {
-    if (listBuilder_) return bringToFront(listBuilder_.get());
-    listBuilder_ = std::make_unique<Form3View>(services_, main_, sites_);
-    dropWhenClosed(listBuilder_);
-    listBuilder_->show();
-    listBuilder_->form().Form_Load();
+    openOnce(listBuilder_, services_, main_, sites_);
 }
 
 void HarvestWindows::showBrowseWindow() {
-    if (browseWindow_) return bringToFront(browseWindow_.get());
-    browseWindow_ = std::make_unique<Form5View>(services_, main_, sites_);
-    dropWhenClosed(browseWindow_);
-    browseWindow_->show();
-    browseWindow_->form().Form_Load();
+    openOnce(browseWindow_, services_, main_, sites_);
 }
 
 void HarvestWindows::closeAll() {
