@@ -6,6 +6,7 @@
 #include "app/ProgramFolderLocation.h"
 #include "engine/Form1.h"
 #include "engine/ui/Form1View.h"
+#include "generator/ui/GeneratorWindow.h"
 #include "harvest/SearchSites.h"
 #include "harvest/ui/HarvestWindows.h"
 #include "platform/qt/QtServices.h"
@@ -53,14 +54,25 @@ int RunWindows(int argc, char** argv, const shell::CommandLine& line) {
     hooks.websiteVisible = [&website] { return website.isVisible(); };
     hooks.openWhois = [&whois, &services](const std::string& name) { whois.open(services, name); };
     std::unique_ptr<HarvestWindows> harvestWindows;
+    std::unique_ptr<GeneratorWindow> generatorWindow;
+    hooks.showGenerator = [&generatorWindow] { generatorWindow->show(); };
     hooks.showListBuilder = [&harvestWindows] { harvestWindows->showListBuilder(); };
     hooks.showBrowseWindow = [&harvestWindows] { harvestWindows->showBrowseWindow(); };
-    hooks.unloadOtherWindows = [&whois, &harvestWindows] {
+    hooks.unloadOtherWindows = [&whois, &harvestWindows, &generatorWindow] {
         whois.close();
         harvestWindows->closeAll();
+        generatorWindow->close();
     };
     hooks.closeMainWindow = [&mainWindow] { mainWindow->close(); };
     Form1 form(services, state, hooks);
+    generator::GeneratorHooks generatorHooks;
+    generatorHooks.setListBounds = [&form](std::int32_t count) {
+        form.txtWordMax.setText(std::to_string(count));
+        form.SetWordNum("1");
+    };
+    generatorHooks.startSearch = [&form] { form.cmdDoSearch_Click(); };
+    generatorWindow =
+        std::make_unique<GeneratorWindow>(services, state.ProgramFolder, state.Constants, generatorHooks);
     harvestWindows = std::make_unique<HarvestWindows>(
         services, form, harvest::LoadSearchSites(state.Constants.WebAddress, harvest::ProcessEnvironment));
     Form1View view(form);

@@ -12,6 +12,15 @@ void ListBox::addItem(std::string item) {
     insertItem(listCount(), std::move(item));
 }
 
+void ListBox::addItems(std::vector<std::string> items) {
+    if (items.empty()) return;
+    const int first = listCount();
+    const auto count = static_cast<int>(items.size());
+    items_.insert(items_.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+    selected_.resize(items_.size(), 0);
+    tell(ListBoxChange::Kind::Inserted, first, count);
+}
+
 void ListBox::insertItem(int index, std::string item) {
     index = std::clamp(index, 0, listCount());
     if (index != listCount()) ++rewriteRevision_;

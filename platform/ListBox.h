@@ -27,6 +27,8 @@ public:
     void setListObserver(ListObserver observer) { listObserver_ = std::move(observer); }
 
     void addItem(std::string item);
+    // Adds the items at the end in one change.
+    void addItems(std::vector<std::string> items);
     void insertItem(int index, std::string item);
     void removeItem(int index);
     void clear();
