@@ -21,10 +21,11 @@ int main(int argc, char** argv) {
     }
     if (line.command == "clean") return app::RunClean(line);
     if (line.command == "run") return app::RunRun(argc, argv, line);
+    if (line.command == "generate") return app::RunGenerate(argc, argv, line);
     if (line.command == "whois") return app::RunWhois(argc, argv, line);
     if (line.command == "extract") return app::RunExtract(line);
     if (!line.command.empty()) {
-        std::cerr << "quillmark: the " << line.command << " command is not available in this build\n";
+        std::cerr << "quillmark: unknown command " << line.command << "; see --help\n";
         return 2;
     }
     return app::RunWindows(argc, argv, line);

@@ -1,0 +1,47 @@
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+
+#include "app/Commands.h"
+#include "app/HeadlessServices.h"
+#include "app/ProgramFolderLocation.h"
+#include "generator/frmMake.h"
+#include "shell/StartupConstants.h"
+
+namespace quillmark::app {
+
+// The generator's run with the stored options and appends list and the base
+// word given: writes CreatedDomains.txt and prints its names, one per line.
+int RunGenerate(int argc, char** argv, const shell::CommandLine& line) {
+    const auto base = line.option("--base");
+    if (!base) {
+        std::cerr << "quillmark: generate needs --base WORD; see --help\n";
+        return 2;
+    }
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName("Quillmark");
+    const auto location = PrepareProgramFolder(line);
+    if (!location) return 2;
+    const ProgramFolder folder(*location);
+    shell::StartupConstants constants;
+    shell::SetStartupConstants(constants);
+    constants.SkinEnabled = false;
+
+    HeadlessServices services(std::nullopt);
+    generator::frmMake form(services, folder, constants);
+    form.Form_Load();
+    form.text1.setText(*base);
+    form.Command1_Click();
+    std::cerr << "quillmark: " << form.txtStatus.text() << '\n';
+    for (const std::string& name : form.List1.items()) {
+        std::fwrite(name.data(), 1, name.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    std::fflush(stdout);
+    services.settings().flush();
+    if (std::ferror(stdout)) return 1;
+    return form.txtStatus.text().ends_with("could not be written.") ? 1 : 0;
+}
+
+}  // namespace quillmark::app
