@@ -32,18 +32,6 @@ constexpr int kProfileGap = twips(75);
 constexpr int kSavedGap = twips(300);
 constexpr int kButtonGap = 2;
 
-QLabel* label(Label& state, QWidget* parent) {
-    auto* widget = new QLabel(parent);
-    qt::bind(state, widget);
-    return widget;
-}
-
-QPushButton* button(Button& state, QWidget* parent, std::function<void()> onClick = {}) {
-    auto* widget = new QPushButton(parent);
-    qt::bind(state, widget, std::move(onClick));
-    return widget;
-}
-
 }  // namespace
 
 Form1View::Form1View(Form1& form, QWidget* parent) : QMainWindow(parent), form_(form) {
@@ -71,40 +59,40 @@ QWidget* Form1View::buildSourceFrame() {
     qt::bind(form_.Frame1, frame);
     auto* row = new QHBoxLayout(frame);
 
-    row->addWidget(label(form_.Label6, frame));
+    row->addWidget(qt::makeLabel(form_.Label6, frame));
     auto* combo1 = new QComboBox(frame);
     combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     qt::bind(form_.Combo1, combo1, [this] { form_.Combo1_Click(); });
     row->addWidget(combo1);
 
-    row->addWidget(label(form_.wLabel1, frame));
+    row->addWidget(qt::makeLabel(form_.wLabel1, frame));
     auto* wordNum = new QLineEdit(frame);
     qt::bind(form_.txtWordNum, wordNum, [this] { form_.txtWordNum_Change(); });
     wordNum->setMaximumWidth(100);
     row->addWidget(wordNum);
-    row->addWidget(label(form_.wLabel2, frame));
+    row->addWidget(qt::makeLabel(form_.wLabel2, frame));
     auto* wordMax = new QLineEdit(frame);
     wordMax->setReadOnly(true);
     wordMax->setMaximumWidth(100);
     qt::bind(form_.txtWordMax, wordMax, {});
     row->addWidget(wordMax);
-    row->addWidget(button(form_.cmdDoSearch, frame, [this] { form_.cmdDoSearch_Click(); }));
+    row->addWidget(qt::makeButton(form_.cmdDoSearch, frame, [this] { form_.cmdDoSearch_Click(); }));
 
-    row->addWidget(label(form_.SLabel1, frame));
+    row->addWidget(qt::makeLabel(form_.SLabel1, frame));
     auto* search = new QLineEdit(frame);
     search->setMinimumWidth(200);
     qt::bind(form_.txtSearch, search, [this] { form_.txtSearch_Change(); });
     row->addWidget(search, 1);
-    row->addWidget(label(form_.SLabel2, frame));
+    row->addWidget(qt::makeLabel(form_.SLabel2, frame));
     auto* combo2 = new QComboBox(frame);
     combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     qt::bind(form_.Combo2, combo2, {});
     row->addWidget(combo2);
-    row->addWidget(button(form_.cmdCreate, frame, [this] { form_.cmdCreate_Click(); }));
-    row->addWidget(button(form_.Command3, frame, [this] { form_.Command3_Click(); }));
+    row->addWidget(qt::makeButton(form_.cmdCreate, frame, [this] { form_.cmdCreate_Click(); }));
+    row->addWidget(qt::makeButton(form_.Command3, frame, [this] { form_.Command3_Click(); }));
     row->addStretch(1);
-    row->addWidget(button(form_.cmdSetup, frame, [this] { form_.cmdSetup_Click(); }));
-    row->addWidget(button(form_.cmdWebsite, frame, [this] { form_.cmdWebsite_Click(); }));
+    row->addWidget(qt::makeButton(form_.cmdSetup, frame, [this] { form_.cmdSetup_Click(); }));
+    row->addWidget(qt::makeButton(form_.cmdWebsite, frame, [this] { form_.cmdWebsite_Click(); }));
     return frame;
 }
 
@@ -126,7 +114,7 @@ QWidget* Form1View::buildListColumn(int n) {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label(form_.ResultCaption(n), column));
+    layout->addWidget(qt::makeLabel(form_.ResultCaption(n), column));
 
     auto* list = new QListView(column);
     qt::bind(form_.ResultList(n), list, listCallbacks(n));
@@ -136,11 +124,11 @@ QWidget* Form1View::buildListColumn(int n) {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(kButtonGap);
     const auto i = static_cast<std::size_t>(n);
-    buttons->addWidget(button(form_.cmdCopy[i], column, [this, n] { form_.cmdCopy_Click(n); }));
-    auto* clear = button(form_.cmdClear[i], column, [this, n] { form_.cmdClear_Click(n); });
+    buttons->addWidget(qt::makeButton(form_.cmdCopy[i], column, [this, n] { form_.cmdCopy_Click(n); }));
+    auto* clear = qt::makeButton(form_.cmdClear[i], column, [this, n] { form_.cmdClear_Click(n); });
     clear->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
     buttons->addWidget(clear);
-    buttons->addWidget(button(form_.cmdClear2[i], column, [this, n] { form_.cmdClear2_Click(n); }));
+    buttons->addWidget(qt::makeButton(form_.cmdClear2[i], column, [this, n] { form_.cmdClear2_Click(n); }));
     layout->addLayout(buttons);
     return column;
 }

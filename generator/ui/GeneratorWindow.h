@@ -1,12 +1,10 @@
 #pragma once
 
-#include <memory>
-
 #include "generator/frmMake.h"
+#include "generator/ui/frmMakeView.h"
+#include "platform/qt/WindowSlot.h"
 
 namespace quillmark {
-
-class frmMakeView;
 
 // Opens the generator for the main window: one window at a time, loaded when
 // opened and dropped when closed.
@@ -28,7 +26,7 @@ private:
     const ProgramFolder& folder_;
     const shell::StartupConstants& constants_;
     generator::GeneratorHooks hooks_;
-    std::unique_ptr<frmMakeView> view_;
+    qt::WindowSlot<frmMakeView> view_;
 };
 
 }  // namespace quillmark

@@ -15,35 +15,7 @@
 
 namespace quillmark {
 
-namespace {
-
 using generator::frmMake;
-
-QPushButton* button(Button& state, QWidget* parent, std::function<void()> onClick) {
-    auto* widget = new QPushButton(parent);
-    qt::bind(state, widget, std::move(onClick));
-    return widget;
-}
-
-QCheckBox* checkBox(CheckBox& state, QWidget* parent, std::function<void()> onClick) {
-    auto* widget = new QCheckBox(parent);
-    qt::bind(state, widget, std::move(onClick));
-    return widget;
-}
-
-QLabel* label(Label& state, QWidget* parent) {
-    auto* widget = new QLabel(parent);
-    qt::bind(state, widget);
-    return widget;
-}
-
-QGroupBox* frame(Frame& state, QWidget* parent) {
-    auto* widget = new QGroupBox(parent);
-    qt::bind(state, widget);
-    return widget;
-}
-
-}  // namespace
 
 frmMakeView::frmMakeView(Services& services, const ProgramFolder& folder,
                          const shell::StartupConstants& constants, generator::GeneratorHooks hooks,
@@ -69,31 +41,31 @@ QWidget* frmMakeView::buildBand() {
     auto* grid = new QGridLayout(band);
     grid->setContentsMargins(0, 0, 0, 0);
     auto* baseRow = new QHBoxLayout;
-    baseRow->addWidget(label(form_.Label1, band));
+    baseRow->addWidget(qt::makeLabel(form_.Label1, band));
     auto* base = new QLineEdit(band);
     qt::bind(form_.text1, base, [this] { form_.text1_Change(); });
     qt::bindReturnPressed(base, [this] { form_.text1_KeyPress(frmMake::kEnterKey); });
     baseRow->addWidget(base, 1);
     grid->addLayout(baseRow, 0, 0, 1, 8);
     for (int i = 0; i < frmMake::kCustomBox; ++i) {
-        grid->addWidget(
-            checkBox(form_.chkExt[static_cast<std::size_t>(i)], band, [this, i] { form_.chkExt_Click(i); }),
-            1, i);
+        grid->addWidget(qt::makeCheckBox(form_.chkExt[static_cast<std::size_t>(i)], band,
+                                         [this, i] { form_.chkExt_Click(i); }),
+                        1, i);
     }
     auto* customRow = new QHBoxLayout;
-    customRow->addWidget(checkBox(form_.chkExt[frmMake::kCustomBox], band,
-                                  [this] { form_.chkExt_Click(frmMake::kCustomBox); }));
+    customRow->addWidget(qt::makeCheckBox(form_.chkExt[frmMake::kCustomBox], band,
+                                          [this] { form_.chkExt_Click(frmMake::kCustomBox); }));
     auto* custom = new QLineEdit(band);
     custom->setMaximumWidth(120);
     qt::bind(form_.txtCustom, custom, [this] { form_.txtCustom_Change(); });
     customRow->addWidget(custom);
     customRow->addStretch(1);
-    customRow->addWidget(button(form_.Command1, band, [this] { form_.Command1_Click(); }));
+    customRow->addWidget(qt::makeButton(form_.Command1, band, [this] { form_.Command1_Click(); }));
     grid->addLayout(customRow, 2, 0, 1, 8);
     auto* optionRow = new QHBoxLayout;
     for (int i = 0; i < frmMake::kOptionBoxes; ++i) {
-        optionRow->addWidget(
-            checkBox(form_.chkAdd[static_cast<std::size_t>(i)], band, [this, i] { form_.chkAdd_Click(i); }));
+        optionRow->addWidget(qt::makeCheckBox(form_.chkAdd[static_cast<std::size_t>(i)], band,
+                                              [this, i] { form_.chkAdd_Click(i); }));
     }
     optionRow->addStretch(1);
     grid->addLayout(optionRow, 3, 0, 1, 8);
@@ -101,16 +73,16 @@ QWidget* frmMakeView::buildBand() {
 }
 
 QWidget* frmMakeView::buildAppendsFrame() {
-    QGroupBox* box = frame(form_.Frame1, this);
+    QGroupBox* box = qt::makeFrame(form_.Frame1, this);
     auto* column = new QVBoxLayout(box);
-    column->addWidget(label(form_.Label2, box));
+    column->addWidget(qt::makeLabel(form_.Label2, box));
     auto* entry = new QHBoxLayout;
     auto* word = new QLineEdit(box);
     qt::bind(form_.Text2, word);
     qt::bindReturnPressed(word, [this] { form_.Text2_KeyPress(frmMake::kEnterKey); });
     entry->addWidget(word, 1);
-    entry->addWidget(button(form_.cmdAdd, box, [this] { form_.cmdAdd_Click(); }));
-    entry->addWidget(button(form_.cmdSub, box, [this] { form_.cmdSub_Click(); }));
+    entry->addWidget(qt::makeButton(form_.cmdAdd, box, [this] { form_.cmdAdd_Click(); }));
+    entry->addWidget(qt::makeButton(form_.cmdSub, box, [this] { form_.cmdSub_Click(); }));
     column->addLayout(entry);
     auto* words = new QListView(box);
     qt::bind(form_.List2, words);
@@ -119,13 +91,13 @@ QWidget* frmMakeView::buildAppendsFrame() {
 }
 
 QWidget* frmMakeView::buildGeneratedFrame() {
-    QGroupBox* box = frame(form_.Frame2, this);
+    QGroupBox* box = qt::makeFrame(form_.Frame2, this);
     auto* column = new QVBoxLayout(box);
     auto* names = new QListView(box);
     names->setUniformItemSizes(true);
     qt::bind(form_.List1, names);
     column->addWidget(names, 1);
-    column->addWidget(button(form_.Command2, box, [this] { form_.Command2_Click(); }));
+    column->addWidget(qt::makeButton(form_.Command2, box, [this] { form_.Command2_Click(); }));
     return box;
 }
 

@@ -14,16 +14,6 @@
 
 namespace quillmark {
 
-namespace {
-
-QPushButton* button(Button& state, QWidget* parent, std::function<void()> onClick) {
-    auto* widget = new QPushButton(parent);
-    qt::bind(state, widget, std::move(onClick));
-    return widget;
-}
-
-}  // namespace
-
 Form5View::Form5View(Services& services, Form1& main, const harvest::SearchSites& sites, QWidget* parent)
     : QWidget(parent, Qt::Window),
       page_(new QWebEngineView(this)),
@@ -61,20 +51,20 @@ QWidget* Form5View::buildNavigation() {
              {&form_.cmdHome, &harvest::Form5::cmdHome_Click},
              {&form_.cmdRefresh, &harvest::Form5::cmdRefresh_Click},
              {&form_.cmdStop, &harvest::Form5::cmdStop_Click}}) {
-        addressRow->addWidget(button(*state, area, [this, handler] { (form_.*handler)(); }));
+        addressRow->addWidget(qt::makeButton(*state, area, [this, handler] { (form_.*handler)(); }));
     }
     auto* address = new QComboBox(area);
     address->setEditable(true);
     qt::bind(form_.text1, address, [this] { form_.text1_Click(); });
     qt::bindReturnPressed(address->lineEdit(), [this] { form_.text1_KeyPress(harvest::Form5::kEnterKey); });
     addressRow->addWidget(address, 1);
-    addressRow->addWidget(button(form_.Command1, area, [this] { form_.Command1_Click(); }));
+    addressRow->addWidget(qt::makeButton(form_.Command1, area, [this] { form_.Command1_Click(); }));
     column->addLayout(addressRow);
 
     auto* siteRow = new QHBoxLayout;
     for (int i = 0; i < static_cast<int>(form_.Command2.size()); ++i) {
-        siteRow->addWidget(button(form_.Command2[static_cast<std::size_t>(i)], area,
-                                  [this, i] { form_.Command2_Click(i); }));
+        siteRow->addWidget(qt::makeButton(form_.Command2[static_cast<std::size_t>(i)], area,
+                                          [this, i] { form_.Command2_Click(i); }));
     }
     siteRow->addStretch(1);
     column->addLayout(siteRow);
@@ -109,9 +99,11 @@ QWidget* Form5View::buildListColumn(int index) {
     column->addWidget(list, 1);
     auto* buttons = new QHBoxLayout;
     const auto i = static_cast<std::size_t>(index);
-    buttons->addWidget(button(form_.cmdClear[i], area, [this, index] { form_.cmdClear_Click(index); }));
-    buttons->addWidget(button(form_.cmdClear2[i], area, [this, index] { form_.cmdClear2_Click(index); }));
-    buttons->addWidget(button(form_.cmdCopy[i], area, [this, index] { form_.cmdCopy_Click(index); }));
+    buttons->addWidget(
+        qt::makeButton(form_.cmdClear[i], area, [this, index] { form_.cmdClear_Click(index); }));
+    buttons->addWidget(
+        qt::makeButton(form_.cmdClear2[i], area, [this, index] { form_.cmdClear2_Click(index); }));
+    buttons->addWidget(qt::makeButton(form_.cmdCopy[i], area, [this, index] { form_.cmdCopy_Click(index); }));
     column->addLayout(buttons);
     return area;
 }

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <memory>
-
 #include "harvest/SearchSites.h"
+#include "harvest/ui/Form3View.h"
+#include "harvest/ui/Form5View.h"
+#include "platform/qt/WindowSlot.h"
 
 namespace quillmark {
-
-class Form1;
-class Form3View;
-class Form5View;
-class Services;
 
 // Opens the list builder and the browse window for the main window: one of
 // each at a time, loaded when opened and dropped when closed.
@@ -32,8 +28,8 @@ private:
     Services& services_;
     Form1& main_;
     harvest::SearchSites sites_;
-    std::unique_ptr<Form3View> listBuilder_;
-    std::unique_ptr<Form5View> browseWindow_;
+    qt::WindowSlot<Form3View> listBuilder_;
+    qt::WindowSlot<Form5View> browseWindow_;
 };
 
 }  // namespace quillmark

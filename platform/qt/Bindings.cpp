@@ -196,4 +196,28 @@ void showAs(QWidget* window, Window::State state) {
     }
 }
 
+QLabel* makeLabel(Label& state, QWidget* parent) {
+    auto* widget = new QLabel(parent);
+    bind(state, widget);
+    return widget;
+}
+
+QPushButton* makeButton(Button& state, QWidget* parent, std::function<void()> onClick) {
+    auto* widget = new QPushButton(parent);
+    bind(state, widget, std::move(onClick));
+    return widget;
+}
+
+QCheckBox* makeCheckBox(CheckBox& state, QWidget* parent, std::function<void()> onClick) {
+    auto* widget = new QCheckBox(parent);
+    bind(state, widget, std::move(onClick));
+    return widget;
+}
+
+QGroupBox* makeFrame(Frame& state, QWidget* parent) {
+    auto* widget = new QGroupBox(parent);
+    bind(state, widget);
+    return widget;
+}
+
 }  // namespace quillmark::qt

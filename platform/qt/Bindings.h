@@ -53,6 +53,12 @@ struct ListBoxCallbacks {
 };
 void bind(ListBox& state, QListView* widget, ListBoxCallbacks callbacks = {});
 
+// A new widget for a control, bound to it.
+QLabel* makeLabel(Label& state, QWidget* parent);
+QPushButton* makeButton(Button& state, QWidget* parent, std::function<void()> onClick = {});
+QCheckBox* makeCheckBox(CheckBox& state, QWidget* parent, std::function<void()> onClick = {});
+QGroupBox* makeFrame(Frame& state, QWidget* parent);
+
 // The window's title follows the caption; showing it is the caller's choice.
 void bind(Window& state, QWidget* window);
 

@@ -11,25 +11,19 @@ WebsiteWindow::WebsiteWindow(const shell::StartupConstants& constants, std::stri
 WebsiteWindow::~WebsiteWindow() = default;
 
 void WebsiteWindow::show(std::optional<std::string> navigateTo) {
-    if (view_) {
-        view_->bringToFront();
+    bool made = false;
+    frmWebsiteView& view = view_.open(made, constants_, websiteMode_, mainClosed_, hooks_);
+    if (made) {
+        view.form().Form_Load();
+        view.showAsTheWindowSays();
     } else {
-        view_ = std::make_unique<frmWebsiteView>(constants_, websiteMode_, mainClosed_, hooks_);
-        // A closed window is done with: the next opening loads a new one. It
-        // goes on the next turn of the event loop, as it is still closing.
-        frmWebsiteView* view = view_.get();
-        QObject::connect(view, &frmWebsiteView::closed, view, [this, view] {
-            if (view_.get() == view) view_.release();
-            view->deleteLater();
-        });
-        view_->form().Form_Load();
-        view_->showAsTheWindowSays();
+        qt::bringToFront(&view);
     }
-    if (navigateTo) view_->form().WebBrowser1.Navigate(*navigateTo);
+    if (navigateTo) view.form().WebBrowser1.Navigate(*navigateTo);
 }
 
 bool WebsiteWindow::isVisible() const {
-    return view_ && view_->isVisible();
+    return view_.get() != nullptr && view_.get()->isVisible();
 }
 
 }  // namespace quillmark

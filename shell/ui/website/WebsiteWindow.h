@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "platform/qt/WindowSlot.h"
 #include "shell/frmWebsite.h"
+#include "shell/ui/website/frmWebsiteView.h"
 
 namespace quillmark {
-
-class frmWebsiteView;
 
 // Opens the website window for the main window: one window at a time,
 // loaded when first shown and dropped when closed.
@@ -33,7 +33,7 @@ private:
     std::string& websiteMode_;
     bool& mainClosed_;
     shell::WebsiteHooks hooks_;
-    std::unique_ptr<frmWebsiteView> view_;
+    qt::WindowSlot<frmWebsiteView> view_;
 };
 
 }  // namespace quillmark

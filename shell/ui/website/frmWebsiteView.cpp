@@ -22,12 +22,6 @@ shell::WebsiteHooks withOnTop(shell::WebsiteHooks hooks, frmWebsiteView* view) {
     return hooks;
 }
 
-QPushButton* button(Button& state, QWidget* parent, std::function<void()> onClick) {
-    auto* widget = new QPushButton(parent);
-    qt::bind(state, widget, std::move(onClick));
-    return widget;
-}
-
 }  // namespace
 
 frmWebsiteView::frmWebsiteView(const shell::StartupConstants& constants, std::string& WebsiteMode,
@@ -58,14 +52,14 @@ QGroupBox* frmWebsiteView::buildBrowserFrame() {
     qt::bind(form_.text1, address);
     qt::bindReturnPressed(address, [this] { form_.text1_KeyPress(shell::frmWebsite::kEnterKey); });
     addressRow->addWidget(address, 1);
-    addressRow->addWidget(button(form_.Command3, frame, [this] { form_.Command3_Click(); }));
+    addressRow->addWidget(qt::makeButton(form_.Command3, frame, [this] { form_.Command3_Click(); }));
     column->addLayout(addressRow);
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(button(form_.Command4, frame, [this] { form_.Command4_Click(); }));
-    buttonRow->addWidget(button(form_.Command5, frame, [this] { form_.Command5_Click(); }));
-    buttonRow->addWidget(button(form_.Command6, frame, [this] { form_.Command6_Click(); }));
-    buttonRow->addWidget(button(form_.Command7, frame, [this] { form_.Command7_Click(); }));
+    buttonRow->addWidget(qt::makeButton(form_.Command4, frame, [this] { form_.Command4_Click(); }));
+    buttonRow->addWidget(qt::makeButton(form_.Command5, frame, [this] { form_.Command5_Click(); }));
+    buttonRow->addWidget(qt::makeButton(form_.Command6, frame, [this] { form_.Command6_Click(); }));
+    buttonRow->addWidget(qt::makeButton(form_.Command7, frame, [this] { form_.Command7_Click(); }));
     buttonRow->addStretch(1);
     column->addLayout(buttonRow);
 
@@ -76,13 +70,6 @@ QGroupBox* frmWebsiteView::buildBrowserFrame() {
 // The window state counts when the window is first shown; later the user decides.
 void frmWebsiteView::showAsTheWindowSays() {
     qt::showAs(this, form_.Me.windowState());
-}
-
-void frmWebsiteView::bringToFront() {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
 }
 
 // Changing the flags of a shown window hides it; it comes back where it was.

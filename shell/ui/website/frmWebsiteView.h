@@ -25,8 +25,6 @@ public:
     shell::frmWebsite& form() { return form_; }
     // Shows the window as the window state asks (maximised after load).
     void showAsTheWindowSays();
-    // Brings an open window before the others, restored if minimised.
-    void bringToFront();
     // Keeps the window above all others, or stops doing so, in place.
     void setOnTop(bool on);
 
