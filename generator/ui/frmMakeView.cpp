@@ -12,15 +12,25 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/Bindings.h"
+#include "platform/qt/Skin.h"
 
 namespace quillmark {
 
 using generator::frmMake;
 
+namespace {
+
+generator::GeneratorHooks withSkin(generator::GeneratorHooks hooks, QWidget* window) {
+    hooks.applySkin = [window] { qt::ApplySkin(window); };
+    return hooks;
+}
+
+}  // namespace
+
 frmMakeView::frmMakeView(Services& services, const ProgramFolder& folder,
                          const shell::StartupConstants& constants, generator::GeneratorHooks hooks,
                          QWidget* parent)
-    : QWidget(parent, Qt::Window), form_(services, folder, constants, std::move(hooks)) {
+    : QWidget(parent, Qt::Window), form_(services, folder, constants, withSkin(std::move(hooks), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBand());
     auto* frames = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include <QWebEngineView>
 
 #include "platform/qt/Bindings.h"
+#include "platform/qt/Skin.h"
 
 namespace quillmark {
 
@@ -24,6 +25,7 @@ Form3View::Form3View(Services& services, Form1& main, const harvest::SearchSites
     page_->setToolTip("Searching for unique .com, .net and .org domain names.");
     layout->addWidget(page_, 1);
     qt::bind(form_.Me, this);
+    if (main.state().Constants.SkinEnabled) qt::ApplySkin(this);
     resize(800, 600);
 }
 

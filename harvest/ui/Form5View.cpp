@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "platform/qt/Skin.h"
+
 namespace quillmark {
 
 Form5View::Form5View(Services& services, Form1& main, const harvest::SearchSites& sites, QWidget* parent)
@@ -36,6 +38,7 @@ Form5View::Form5View(Services& services, Form1& main, const harvest::SearchSites
     qt::bind(form_.StatusBar1, status, {2, 2, 1});
     layout->addWidget(status);
     qt::bind(form_.Me, this);
+    if (main.state().Constants.SkinEnabled) qt::ApplySkin(this);
     resize(1100, 750);
 }
 

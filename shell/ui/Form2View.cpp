@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/Bindings.h"
+#include "platform/qt/Skin.h"
 
 namespace quillmark {
 
@@ -20,6 +21,7 @@ Form2View::Form2View(QWidget* parent) : QDialog(parent) {
     qt::bind(form_.Command1, ok, [this] { close(); });
     layout->addWidget(ok, 0, Qt::AlignRight);
     setMinimumWidth(360);
+    qt::ApplySkin(this);
 }
 
 void Form2View::ShowNotice(QWidget* parent) {

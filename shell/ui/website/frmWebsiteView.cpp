@@ -11,14 +11,17 @@
 #include <QWebEngineView>
 
 #include "platform/qt/Bindings.h"
+#include "platform/qt/Skin.h"
 #include "platform/qt/WidgetSync.h"
 
 namespace quillmark {
 
 namespace {
 
-shell::WebsiteHooks withOnTop(shell::WebsiteHooks hooks, frmWebsiteView* view) {
+// Keeping on top and the skin are this window's own.
+shell::WebsiteHooks withViewHooks(shell::WebsiteHooks hooks, frmWebsiteView* view) {
     hooks.setOnTop = [view](bool on) { view->setOnTop(on); };
+    hooks.applySkin = [view] { qt::ApplySkin(view); };
     return hooks;
 }
 
@@ -29,7 +32,7 @@ frmWebsiteView::frmWebsiteView(const shell::StartupConstants& constants, std::st
     : QWidget(parent, Qt::Window),
       page_(new QWebEngineView(this)),
       browser_(page_, shell::AddressWithScheme(constants.WebAddress)),
-      form_(browser_, constants, WebsiteMode, MainClosed, withOnTop(std::move(hooks), this)) {
+      form_(browser_, constants, WebsiteMode, MainClosed, withViewHooks(std::move(hooks), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBrowserFrame(), 1);
     auto* status = new QStatusBar(this);
@@ -72,12 +75,8 @@ void frmWebsiteView::showAsTheWindowSays() {
     qt::showAs(this, form_.Me.windowState());
 }
 
-// Changing the flags of a shown window hides it; it comes back where it was.
 void frmWebsiteView::setOnTop(bool on) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (shown) show();
+    qt::SetOnTop(this, on);
 }
 
 void frmWebsiteView::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,29 @@
+#include "shell/frmSplash.h"
+
+namespace quillmark::shell {
+
+frmSplash::frmSplash(Services& services, StartupConstants& constants, bool& MainClosed, SplashHooks hooks)
+    : Timer2(services.makeTimer()), constants_(constants), mainClosed_(MainClosed), hooks_(std::move(hooks)) {
+    Timer2->setInterval(kTickMs);
+    Timer2->setEnabled(false);
+    Timer2->setOnTick([this] { Timer2_Timer(); });
+}
+
+void frmSplash::Form_Load() {
+    mainClosed_ = false;
+    SetStartupConstants(constants_);
+    Me.setCaption(constants_.ProductName);
+    lblProduct.setCaption(constants_.ProductName);
+    if (constants_.SkinEnabled && hooks_.applySkin) hooks_.applySkin();
+    Timer2->setEnabled(true);
+}
+
+void frmSplash::Timer2_Timer() {
+    TickCount = static_cast<std::int16_t>(TickCount + kTickMs);
+    if (TickCount != kOpenAt) return;
+    Timer2->setEnabled(false);
+    if (hooks_.showMain) hooks_.showMain();
+    if (hooks_.hideSplash) hooks_.hideSplash();
+}
+
+}  // namespace quillmark::shell
