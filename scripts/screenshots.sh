@@ -7,5 +7,5 @@ out=${1:-screenshots}
 bash scripts/build.sh
 mkdir -p "$out"
 export QT_QPA_PLATFORM=xcb
-xvfb-run -a -s "-screen 0 1400x900x24" build/tests/qm_screenshot_main "$out/main-window.png"
+xvfb-run -a -s "-screen 0 1400x900x24" build/tests/qm_screenshots "$out"
 echo "Pictures in $out/" >&2
