@@ -5,9 +5,8 @@
 
 namespace quillmark::qt {
 
-// The product's mark, drawn rather than loaded: a globe under a quill nib on
-// a rounded tile. The same picture serves the splash, the about window and
-// the window icon.
+// The product's mark (the icon the desktop shows), for the splash, the about
+// window and the window icon.
 QPixmap ProductMark(int side);
 QIcon ProductIcon();
 

@@ -13,8 +13,9 @@
 #include <QStyleFactory>
 #include <QTextEdit>
 
-// The style sheet is a resource of a static library: it must be pulled in by name.
-static void LoadSkinResource() {
+// The skin's files are resources of a static library: they must be pulled
+// in by name, once.
+static void InitSkinResource() {
     Q_INIT_RESOURCE(skin);
 }
 
@@ -67,6 +68,14 @@ void Recolour(QWidget* widget, std::initializer_list<std::pair<QPalette::ColorRo
 
 }  // namespace
 
+void LoadSkinResources() {
+    static const bool loaded = [] {
+        InitSkinResource();
+        return true;
+    }();
+    static_cast<void>(loaded);
+}
+
 SkinColours StandardSkin() {
     return {QColor(0xFB, 0xFC, 0xFE), QColor(0x1F, 0x29, 0x37), QColor(0xE3, 0xEB, 0xF6)};
 }
@@ -74,7 +83,7 @@ SkinColours StandardSkin() {
 void StartSkin(QApplication& application) {
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
     QApplication::setPalette(StandardPalette(StandardSkin()));
-    LoadSkinResource();
+    LoadSkinResources();
     QFile sheet(":/skin/Quillmark.qss");
     if (sheet.open(QIODevice::ReadOnly | QIODevice::Text))
         application.setStyleSheet(QString::fromUtf8(sheet.readAll()));

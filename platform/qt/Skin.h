@@ -16,6 +16,9 @@ struct SkinColours {
 
 SkinColours StandardSkin();
 
+// Makes the skin's style sheet and pictures readable; any number of calls.
+void LoadSkinResources();
+
 // The look shared by all windows: the style, the palette and the shipped
 // style sheet. Once, before the first window.
 void StartSkin(QApplication& application);
