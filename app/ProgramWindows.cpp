@@ -64,6 +64,7 @@ Form1Hooks ProgramWindows::MainHooks() {
     hooks.websiteVisible = [this] { return website_.isVisible(); };
     hooks.openWhois = [this](const std::string& name) { whois_.open(services_, name); };
     hooks.showGenerator = [this] { generator_->show(); };
+    hooks.showSettings = [this] { ShowSettings(); };
     hooks.showListBuilder = [this] { harvest_->showListBuilder(); };
     hooks.showBrowseWindow = [this] { harvest_->showBrowseWindow(); };
     hooks.unloadOtherWindows = [this] { UnloadOtherWindows(); };
@@ -81,7 +82,18 @@ generator::GeneratorHooks ProgramWindows::GeneratorHooks() {
     return hooks;
 }
 
+void ProgramWindows::ShowSettings() {
+    bool made = false;
+    frmSettingsView& view = settings_.open(
+        made, services_, state_.ProgramFolder, state_.ServerTable, state_.UseProxy, state_.DefaultExtension,
+        state_.Constants.ProductName, [](QWidget* window) { qt::ApplySkin(window); });
+    if (!made) return qt::bringToFront(&view);
+    view.show();
+    view.form().Form_Load();
+}
+
 void ProgramWindows::UnloadOtherWindows() {
+    settings_.close();
     whois_.close();
     harvest_->closeAll();
     generator_->close();

@@ -7,9 +7,11 @@
 #include "generator/ui/GeneratorWindow.h"
 #include "harvest/ui/HarvestWindows.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/WindowSlot.h"
 #include "shell/ui/frmSplashView.h"
 #include "shell/ui/website/WebsiteWindow.h"
 #include "whois/ui/WhoisWindow.h"
+#include "whois/ui/frmSettingsView.h"
 
 namespace quillmark::app {
 
@@ -30,6 +32,7 @@ private:
     generator::GeneratorHooks GeneratorHooks();
     void ShowMain();
     void UnloadOtherWindows();
+    void ShowSettings();
 
     qt::QtServices& services_;
     ProgramState& state_;
@@ -40,6 +43,7 @@ private:
     std::unique_ptr<Form1View> mainView_;
     std::unique_ptr<GeneratorWindow> generator_;
     std::unique_ptr<HarvestWindows> harvest_;
+    qt::WindowSlot<frmSettingsView> settings_;
 };
 
 }  // namespace quillmark::app

@@ -116,4 +116,8 @@ void frmMakeView::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+frmMakeView::~frmMakeView() {
+    qt::releaseWidgets(this);
+}
+
 }  // namespace quillmark

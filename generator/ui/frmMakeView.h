@@ -15,6 +15,7 @@ class frmMakeView : public QWidget {
 public:
     frmMakeView(Services& services, const ProgramFolder& folder, const shell::StartupConstants& constants,
                 generator::GeneratorHooks hooks, QWidget* parent = nullptr);
+    ~frmMakeView() override;
 
     generator::frmMake& form() { return form_; }
 

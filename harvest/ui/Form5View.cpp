@@ -117,4 +117,8 @@ void Form5View::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+Form5View::~Form5View() {
+    qt::releaseWidgets(this);
+}
+
 }  // namespace quillmark

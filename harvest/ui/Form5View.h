@@ -19,6 +19,7 @@ class Form5View : public QWidget {
 
 public:
     Form5View(Services& services, Form1& main, const harvest::SearchSites& sites, QWidget* parent = nullptr);
+    ~Form5View() override;
 
     harvest::Form5& form() { return form_; }
 

@@ -220,4 +220,10 @@ QGroupBox* makeFrame(Frame& state, QWidget* parent) {
     return widget;
 }
 
+void releaseWidgets(QWidget* window) {
+    window->hide();
+    const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    qDeleteAll(children);
+}
+
 }  // namespace quillmark::qt

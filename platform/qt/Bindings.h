@@ -59,6 +59,11 @@ QPushButton* makeButton(Button& state, QWidget* parent, std::function<void()> on
 QCheckBox* makeCheckBox(CheckBox& state, QWidget* parent, std::function<void()> onClick = {});
 QGroupBox* makeFrame(Frame& state, QWidget* parent);
 
+// Deletes a window's child widgets at once. A view whose controls are its
+// own members calls it first in its destructor: the members die before the
+// widgets would, and a list still on screen would read them.
+void releaseWidgets(QWidget* window);
+
 // The window's title follows the caption; showing it is the caller's choice.
 void bind(Window& state, QWidget* window);
 

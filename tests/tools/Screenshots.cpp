@@ -13,6 +13,7 @@
 #include "platform/qt/Skin.h"
 #include "shell/ui/frmAboutView.h"
 #include "support/LiveMainWindow.h"
+#include "whois/ui/frmSettingsView.h"
 
 namespace {
 
@@ -50,6 +51,18 @@ bool Generator(testing::LiveMainWindow& live, const std::filesystem::path& folde
     return Save(view, folder / "generator.png");
 }
 
+bool SettingsWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
+    modWhois::WriteDefaultServers(live.state.ProgramFolder, true);
+    frmSettingsView view(live.services, live.state.ProgramFolder, live.state.ServerTable, live.state.UseProxy,
+                         live.state.DefaultExtension, live.state.Constants.ProductName,
+                         [](QWidget* window) { qt::ApplySkin(window); });
+    view.form().Form_Load();
+    view.resize(760, 640);
+    view.form().lstDomains.setSelectedIndex(2);
+    view.form().lstDomains_Click();
+    return Save(view, folder / "settings.png");
+}
+
 bool About(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     frmAboutView view(live.state.Constants);
     view.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -72,6 +85,7 @@ int main(int argc, char** argv) {
         if (query.rfind("tak", 0) == 0) return {"Domain Name: " + query + "\r\n"};
         return {"No match for \"" + query + "\".\r\n"};
     });
-    const bool saved = MainWindow(live, folder) && Generator(live, folder) && About(live, folder);
+    const bool saved =
+        MainWindow(live, folder) && Generator(live, folder) && SettingsWindow(live, folder) && About(live, folder);
     return saved ? 0 : 1;
 }

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "fakes/FakeServices.h"
+#include "generator/ui/frmMakeView.h"
+#include "support/TempFolder.h"
+#include "whois/modWhois.h"
+#include "whois/ui/frmSettingsView.h"
+
+namespace quillmark {
+namespace {
+
+// Windows that own their controls are dropped while still on screen when the
+// program ends; their lists must not read controls that are already gone.
+TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
+    testing::TempFolder folder;
+    const ProgramFolder programFolder(folder.path());
+    testing::FakeServices services;
+    shell::StartupConstants constants;
+    modWhois::WriteDefaultServers(programFolder, true);
+    modWhois::ServerTable table;
+    bool useProxy = false;
+    std::string defaultExtension = ".com";
+    for (int round = 0; round < 3; ++round) {
+        auto settings = std::make_unique<frmSettingsView>(services, programFolder, table, useProxy,
+                                                          defaultExtension, "Quillmark", [](QWidget*) {});
+        settings->form().Form_Load();
+        settings->show();
+        auto generator =
+            std::make_unique<frmMakeView>(services, programFolder, constants, generator::GeneratorHooks{});
+        generator->form().List1.addItems({"a.com", "b.com"});
+        generator->show();
+        QApplication::processEvents();
+        EXPECT_EQ(settings->form().lstDomains.count(), 92);
+        settings.reset();
+        generator.reset();
+        QApplication::processEvents();
+    }
+}
+
+}  // namespace
+}  // namespace quillmark
