@@ -21,7 +21,10 @@ namespace {
 // Keeping on top and the skin are this window's own.
 shell::WebsiteHooks withViewHooks(shell::WebsiteHooks hooks, frmWebsiteView* view) {
     hooks.setOnTop = [view](bool on) { view->setOnTop(on); };
-    hooks.applySkin = [view] { qt::ApplySkin(view); };
+    hooks.applySkin = [view, callers = std::move(hooks.applySkin)] {
+        qt::ApplySkin(view);
+        if (callers) callers();
+    };
     return hooks;
 }
 
