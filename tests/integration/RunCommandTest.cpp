@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <QTimer>
 
+#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -90,6 +91,28 @@ TEST_F(RunCommand, StartNumberSkipsTheNamesBeforeIt) {
                                QString::fromStdString((folder / "names.txt").string()), "--start", "2"});
     EXPECT_EQ(finished.exitCode, 0);
     EXPECT_EQ(finished.lines, (std::vector<std::string>{"free\tfreeb.com\tMid", "free\tfreec.com\tMid"}));
+}
+
+TEST_F(RunCommand, AListOfTwoHundredMegabytesRunsFromNearItsEnd) {
+    const auto path = folder / "big.txt";
+    std::uint64_t count = 2;
+    {
+        std::ofstream out(path, std::ios::binary);
+        std::string block;
+        for (int i = 0; i < 100'000; ++i) block += "takenname" + std::to_string(1'000'000 + i) + "\r\n";
+        for (std::uint64_t written = 0; written < 200ull * 1024 * 1024; written += block.size()) {
+            out << block;
+            count += 100'000;
+        }
+        out << "freelast1\r\nfreelast2\r\n";
+    }
+    ASSERT_GT(std::filesystem::file_size(path), 200ull * 1024 * 1024);
+    const auto finished = run({"--source", "Custom List", "--list", QString::fromStdString(path.string()),
+                               "--start", QString::number(count - 2)});
+    EXPECT_EQ(finished.exitCode, 0) << finished.err;
+    EXPECT_EQ(finished.lines,
+              (std::vector<std::string>{"taken\ttakenname1099999.com", "free\tfreelast1.com\tLow",
+                                        "free\tfreelast2.com\tLow"}));
 }
 
 TEST_F(RunCommand, UnusableRequestsGiveOneLineAndStatusTwo) {

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Text.h"
+#include "results/Overflow.h"
+#include "results/ProfileFiles.h"
+#include "support/MainWindowFixture.h"
+#include "whois/modWhois.h"
+
+namespace quillmark {
+namespace {
+
+class FileStress : public testing::MainWindowFixture {
+protected:
+    // Answers every open connection: names beginning with "free" are free.
+    void answerAll() {
+        for (int i = 0; i < Form1::kPoolSize; ++i) {
+            FakeTcpClientRef slot = client(i);
+            if (!slot.open) continue;
+            slot.raiseConnected();
+            const std::string query = slot.sent;
+            slot.raiseData(query.rfind("free", 0) == 0 ? "No match for " + query : "Domain Name: " + query);
+            slot.raiseClosed();
+        }
+    }
+    using FakeTcpClientRef = testing::FakeTcpClient&;
+};
+
+TEST_F(FileStress, ServerTablesWithAnyLineEndsLoadTheSameRows) {
+    const std::string rows[] = {"com|whois.a.test|43|Enabled", "net|whois.b.test|4343|Disabled",
+                                "org|whois.c.test|44|Enabled"};
+    modWhois::ServerTable expected;
+    folder.write("registrars.txt", rows[0] + "\r\n" + rows[1] + "\r\n" + rows[2] + "\r\n");
+    modWhois::LoadServers(state.ProgramFolder, expected);
+    ASSERT_EQ(expected.size(), 3u);
+    for (const std::string& text :
+         {rows[0] + "\r" + rows[1] + "\r" + rows[2] + "\r", rows[0] + "\n" + rows[1] + "\n" + rows[2],
+          rows[0] + "\r\n\r\n" + rows[1] + "\n" + rows[2] + "\r"}) {
+        folder.write("registrars.txt", text);
+        modWhois::ServerTable table;
+        modWhois::LoadServers(state.ProgramFolder, table);
+        ASSERT_EQ(table.size(), expected.size()) << text;
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            EXPECT_EQ(table[i].ServerExt, expected[i].ServerExt);
+            EXPECT_EQ(table[i].ServerHost, expected[i].ServerHost);
+            EXPECT_EQ(table[i].ServerPort, expected[i].ServerPort);
+            EXPECT_EQ(table[i].ServerEnabled, expected[i].ServerEnabled);
+        }
+    }
+}
+
+TEST_F(FileStress, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
+    load();
+    // Multi-byte letters, a lone continuation byte, an overlong form, a cut sequence.
+    chooseCustomList({"freecafé", "free\xe6\x97\xa5\xe6\x9c\xac", "free\x80x", "free\xc0\xaf",
+                      "taken\xe2\x82", "freeplain"});
+    form->cmdDoSearch_Click();
+    answerAll();
+    ASSERT_TRUE(form->StopRequested);
+    ASSERT_EQ(listed.size(), 6u);
+    const std::string stamp = state.SessionStamp;
+    std::vector<std::string> saved;
+    for (const auto profile : {results::Profile::Low, results::Profile::Mid, results::Profile::High}) {
+        for (auto& line : ReadNameList(folder / results::ProfileFileName(profile, stamp)))
+            saved.push_back(line);
+    }
+    std::vector<std::string> free;
+    for (const auto& [name, verdict] : listed) {
+        if (verdict != Form1Hooks::Verdict::Taken) free.push_back(name);
+    }
+    std::sort(saved.begin(), saved.end());
+    std::sort(free.begin(), free.end());
+    EXPECT_EQ(saved, free);
+    EXPECT_EQ(free.size(), 5u);
+}
+
+TEST_F(FileStress, AListDeletedDuringARunEndsTheRun) {
+    load();
+    std::vector<std::string> names;
+    for (int i = 0; i < 60; ++i) names.push_back("name" + std::to_string(i));
+    chooseCustomList(names);
+    form->cmdDoSearch_Click();
+    std::filesystem::remove(folder / "list.txt");
+    answerAll();  // the first batch ends; the next finds no list
+    EXPECT_TRUE(form->StopRequested);
+    EXPECT_EQ(listed.size(), static_cast<std::size_t>(Form1::kPoolSize));
+    EXPECT_EQ(stops, 1);
+}
+
+TEST_F(FileStress, FilesThatCannotBeWrittenLoseNothingAndStopNothing) {
+    folder.write("Remembered.txt", "kept.com\r\n");
+    load();
+    chooseCustomList({"freelongername", "freeshort"});
+    form->cmdDoSearch_Click();
+    // A folder where a file should be: no write can replace it, not even root's.
+    const auto blocked = folder / results::ProfileFileName(results::Profile::Low, state.SessionStamp);
+    std::filesystem::create_directories(blocked);
+    answerAll();
+    EXPECT_TRUE(std::filesystem::is_directory(blocked));
+    EXPECT_EQ(listed.size(), 2u);
+    EXPECT_EQ(form->List1.items(), (std::vector<std::string>{"freelongername.com", "freeshort.com"}));
+
+    // The rewrite's temporary file cannot be made: the saved list stays whole.
+    std::filesystem::create_directories(folder / "Remembered.txt.saving");
+    form->List_Click(1);
+    form->List1.setListIndex(0);
+    form->List5_OLEDragDrop("0");
+    form->cmdClear_Click(5);
+    EXPECT_EQ(folder.read("Remembered.txt"), "kept.com\r\n");
+}
+
+}  // namespace
+}  // namespace quillmark
