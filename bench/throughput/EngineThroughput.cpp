@@ -435,7 +435,8 @@ std::string LoadAverage() {
 
 void Usage() {
     std::cerr
-        << "usage: qm_engine_bench N [--limit SECONDS] [--keep] [--engine-only]   (N from 1 to 5000000)\n";
+        << "usage: qm_engine_bench N [--limit SECONDS] [--keep] [--engine-only]   (N from 1 to 5000000)\n"
+           "       qm_engine_bench --list FILE [--limit SECONDS] [--keep] [--engine-only]\n";
 }
 
 int Main(int argc, char** argv) {
@@ -443,12 +444,15 @@ int Main(int argc, char** argv) {
     int limitSeconds = 300;
     bool keep = false;
     bool engineOnly = false;
+    std::optional<fs::path> givenList;
     for (int k = 1; k < argc; ++k) {
         const std::string_view argument = argv[k];
         if (argument == "--keep") {
             keep = true;
         } else if (argument == "--engine-only") {
             engineOnly = true;
+        } else if (argument == "--list" && k + 1 < argc) {
+            givenList = fs::path(argv[++k]);
         } else if (argument == "--limit" && k + 1 < argc) {
             limitSeconds = std::atoi(argv[++k]);
         } else if (count == 0) {
@@ -457,6 +461,14 @@ int Main(int argc, char** argv) {
             Usage();
             return 2;
         }
+    }
+    std::vector<std::string> listed;
+    if (givenList) {
+        // A word list: each word is looked up under the suffix, as a run would.
+        for (auto& word : ReadNameList(*givenList)) {
+            listed.push_back(word.find('.') == std::string::npos ? word + std::string(kSuffix) : word);
+        }
+        count = static_cast<std::int64_t>(listed.size());
     }
     if (count < 1 || count > kMaxNames || limitSeconds < 1) {
         Usage();
@@ -488,7 +500,7 @@ int Main(int argc, char** argv) {
     names.reserve(static_cast<std::size_t>(n));
     std::string listBytes;
     for (std::int32_t i = 0; i < n; ++i) {
-        names.push_back(NameFor(i));
+        names.push_back(givenList ? std::move(listed[static_cast<std::size_t>(i)]) : NameFor(i));
         listBytes += names.back();
         listBytes += "\r\n";
     }
