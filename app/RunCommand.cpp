@@ -20,6 +20,7 @@ struct Tally {
     int mid = 0;
     int low = 0;
     int taken = 0;
+    int unjudged = 0;
 
     // One line per judged name, as soon as it is judged.
     void count(std::string_view name, Form1Hooks::Verdict verdict) {
@@ -38,7 +39,8 @@ struct Tally {
     void summarise() const {
         const int free = high + mid + low;
         std::cerr << "quillmark: " << free + taken << " names judged: " << free << " free (" << high
-                  << " high, " << mid << " mid, " << low << " low), " << taken << " taken\n";
+                  << " high, " << mid << " mid, " << low << " low), " << taken << " taken; " << unjudged
+                  << " without a verdict\n";
     }
 };
 
@@ -75,6 +77,7 @@ int RunRun(int argc, char** argv, const shell::CommandLine& line) {
     shell::SetStartupConstants(state.Constants);
     Tally tally;
     Form1Hooks hooks;
+    hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };
     hooks.nameListed = [&tally](std::string_view name, Form1Hooks::Verdict verdict) {
         tally.count(name, verdict);
     };

@@ -148,8 +148,10 @@ void Form1::Form_Unload() {
 
 void Form1::CloseConnections() {
     for (int i = 0; i < kPoolSize; ++i) {
-        Winsock1[static_cast<std::size_t>(i)]->close();
-        timTimeout[static_cast<std::size_t>(i)]->setEnabled(false);
+        const auto slot = static_cast<std::size_t>(i);
+        Winsock1[slot]->close();
+        timTimeout[slot]->setEnabled(false);
+        DropLookup(slot);
     }
     overall->setEnabled(false);
 }

@@ -38,6 +38,9 @@ struct Form1Hooks {
     std::function<void()> showOverflowNotice;
     // A judged name has gone into a list.
     std::function<void(std::string_view name, Verdict verdict)> nameListed;
+    // A name has left the run without going into a list: never sent, still
+    // unanswered when its batch or the run ended, or a bare extension.
+    std::function<void(std::string_view name)> nameUnjudged;
     // A run has stopped, by Stop or at the end of its list.
     std::function<void()> runStopped;
     // The built-in website window: at the given address, or at the product's
@@ -209,7 +212,9 @@ private:
     void StoreCursor();
     bool BatchDrained() const;
     void EndBatch();
-    void FinishLookupAtOnce();
+    void FinishLookupAtOnce(std::string_view name);
+    void DropLookup(std::size_t slot);
+    void ReportUnjudged(std::string_view name);
     void Judge(int index);
     void CheckOverflow();
     void ReportListed(std::string_view name, Form1Hooks::Verdict verdict);

@@ -22,13 +22,15 @@ void Form1::WireConnections() {
 void Form1::StartLookup(std::string name, int index) {
     if (StopRequested) return;
     const auto slot = static_cast<std::size_t>(index);
+    // A lookup still in flight on the slot ends here, without a verdict.
+    DropLookup(slot);
     if (const auto colon = name.find(':'); colon != std::string::npos) name.erase(0, colon + 1);
     name = xCorrectName::CorrectName(xurlEncode::UrlDecode(name));
     if (name.find('.') == std::string::npos) name += state_.DefaultExtension;
     // A control character would smuggle further lines into the query; such a
     // name is never sent, and an empty server table has nowhere to send it.
     const auto row = modWhois::GetServerIndex(state_.ServerTable, name, state_.UseProxy);
-    if (text::hasControlCharacter(name) || !row) return FinishLookupAtOnce();
+    if (text::hasControlCharacter(name) || !row) return FinishLookupAtOnce(name);
     const auto& server = state_.ServerTable[static_cast<std::size_t>(*row)];
     ConnHost[slot] = server.ServerHost;
     ConnPort[slot] = server.ServerPort;
@@ -105,7 +107,7 @@ void Form1::timTimeout_Timer(int index) {
 }
 
 void Form1::AddFreeName(std::string_view name) {
-    if (name == ".com" || name == ".net") return;
+    if (name == ".com" || name == ".net") return ReportUnjudged(name);
     const auto verdict = ProfileOf(name);
     struct Target {
         ListBox& list;
@@ -125,7 +127,7 @@ void Form1::AddFreeName(std::string_view name) {
 }
 
 void Form1::AddRegisteredName(std::string_view name) {
-    if (name == ".com" || name == ".net") return;
+    if (name == ".com" || name == ".net") return ReportUnjudged(name);
     if (List2.listCount() >= kRegisteredLimit) List2.clear();
     ++state_.RegisteredCount;
     Label2.setCaption("Registered (" + std::to_string(state_.RegisteredCount) + ")");

@@ -54,7 +54,7 @@ void Form1::StartBatch() {
         if (StopRequested) return;
         const auto slot = static_cast<std::size_t>(i);
         Winsock1[slot]->close();
-        ConnBusy[slot] = false;
+        DropLookup(slot);
         StatusBar1.setPanelText(2, "Open: " + std::to_string(i));
         const std::string name = xCorrectName::CorrectName(ReadNameAt(WordNumber));
         ++WordNumber;
@@ -103,8 +103,21 @@ void Form1::ConnectionDone() {
 }
 
 // Counts a lookup that ended before it connected anywhere.
-void Form1::FinishLookupAtOnce() {
+void Form1::FinishLookupAtOnce(std::string_view name) {
     ++ClosedCount;
+    ReportUnjudged(name);
+}
+
+// Ends the slot's lookup without a verdict; a slot with none in flight has
+// nothing to report.
+void Form1::DropLookup(std::size_t slot) {
+    if (!ConnBusy[slot]) return;
+    ConnBusy[slot] = false;
+    ReportUnjudged(ConnName[slot]);
+}
+
+void Form1::ReportUnjudged(std::string_view name) {
+    if (hooks_.nameUnjudged) hooks_.nameUnjudged(name);
 }
 
 void Form1::EndBatch() {
@@ -113,7 +126,7 @@ void Form1::EndBatch() {
         const auto slot = static_cast<std::size_t>(i);
         timTimeout[slot]->setEnabled(false);
         Winsock1[slot]->close();
-        ConnBusy[slot] = false;
+        DropLookup(slot);
     }
     overall->setEnabled(false);
     BatchTicks = 0;
@@ -146,7 +159,7 @@ void Form1::Command3_Click() {
         Winsock1[slot]->close();
         timTimeout[slot]->setEnabled(false);
         ConnTicks[slot] = 0;
-        ConnBusy[slot] = false;
+        DropLookup(slot);
     }
     BatchTicks = 0;
     Combo1.setEnabled(true);

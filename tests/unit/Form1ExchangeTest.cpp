@@ -7,6 +7,10 @@ using Verdict = Form1Hooks::Verdict;
 
 class Form1Exchange : public testing::MainWindowFixture {
 protected:
+    Form1Exchange() {
+        hooks.nameUnjudged = [this](std::string_view name) { unjudged.emplace_back(name); };
+    }
+
     // Looks one name up on slot 0 and lets the server answer.
     void lookUp(std::string name, std::string_view reply) {
         form->StartLookup(std::move(name), 0);
@@ -18,6 +22,8 @@ protected:
         chooseCustomList(list);
         form->cmdDoSearch_Click();
     }
+
+    std::vector<std::string> unjudged;
 };
 
 TEST_F(Form1Exchange, ReplyPhrasesDecideFreeOrTakenWhateverTheirCase) {
@@ -94,6 +100,7 @@ TEST_F(Form1Exchange, NamesWithControlCharactersAreNeverSent) {
     EXPECT_EQ(stops, 1);
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].first, "fine.com");
+    EXPECT_EQ(unjudged, std::vector<std::string>{"evil\x01name.com"});
 }
 
 TEST_F(Form1Exchange, DecodedLineBreaksAreNotSentEither) {
@@ -110,6 +117,7 @@ TEST_F(Form1Exchange, EmptyServerTableEndsLookupsWithoutConnecting) {
     for (auto* connection : services.clients) EXPECT_EQ(connection->connectCount, 0);
     EXPECT_EQ(stops, 1);
     EXPECT_TRUE(listed.empty());
+    EXPECT_EQ(unjudged, (std::vector<std::string>{"a.com", "b.com"}));
 }
 
 TEST_F(Form1Exchange, SilentConnectionIsRetriedOnItsOwnPortKeepingWhatArrived) {
@@ -158,6 +166,7 @@ TEST_F(Form1Exchange, BareExtensionsAreJudgedButListedNowhere) {
         form->AddRegisteredName(name);
     }
     form->AddFreeName(".org");
+    EXPECT_EQ(unjudged, (std::vector<std::string>{".com", ".com", ".net", ".net"}));
     EXPECT_EQ(form->List2.listCount(), 0);
     EXPECT_EQ(state.HighCount, 1);
     EXPECT_EQ(form->List3.items(), std::vector<std::string>{".org"});
@@ -170,6 +179,17 @@ TEST_F(Form1Exchange, RepeatedEventsOfOneLookupCountOnce) {
     client(0).raiseData("No match");
     EXPECT_EQ(listed.size(), 1u);
     EXPECT_EQ(form->ClosedCount, 1);
+    EXPECT_TRUE(unjudged.empty());
+}
+
+TEST_F(Form1Exchange, NewLookupOnABusySlotReportsTheOldNameUnjudged) {
+    load();
+    form->StartLookup("first.com", 4);
+    form->StartLookup("second.com", 4);
+    answer(4, "No match");
+    EXPECT_EQ(unjudged, std::vector<std::string>{"first.com"});
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].first, "second.com");
 }
 
 TEST_F(Form1Exchange, FullProfileListOverflowsIntoDatedFiles) {

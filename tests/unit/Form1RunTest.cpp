@@ -7,6 +7,10 @@ namespace {
 
 class Form1Run : public testing::MainWindowFixture {
 protected:
+    Form1Run() {
+        hooks.nameUnjudged = [this](std::string_view name) { unjudged.emplace_back(name); };
+    }
+
     std::vector<std::string> names(int count) {
         std::vector<std::string> list;
         for (int i = 1; i <= count; ++i) list.push_back("name" + std::to_string(i));
@@ -22,6 +26,8 @@ protected:
         }
         return sent;
     }
+
+    std::vector<std::string> unjudged;
 };
 
 TEST_F(Form1Run, StartLooksUpOneNamePerSlotAndStoresTheCursor) {
@@ -77,6 +83,31 @@ TEST_F(Form1Run, SilentServersEndTheBatchAfterThirtySeconds) {
     EXPECT_EQ(stops, 1);
     EXPECT_TRUE(listed.empty());
     for (auto* connection : services.clients) EXPECT_FALSE(connection->open);
+}
+
+TEST_F(Form1Run, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce) {
+    load();
+    chooseCustomList(names(27));
+    form->cmdDoSearch_Click();
+    answer(0, "No match");
+    client(1).raiseConnected();
+    client(1).raiseData("partial");
+    services.clockFake.advance(30'000);
+    // The first batch ends with 24 names in flight; the next one starts.
+    std::vector<std::string> expected;
+    for (int i = 2; i <= Form1::kPoolSize; ++i) expected.push_back("name" + std::to_string(i) + ".com");
+    EXPECT_EQ(unjudged, expected);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].first, "name1.com");
+
+    // A late close of a dropped slot, and Stop, count each name once.
+    answer(5, "No match");
+    form->Command3_Click();
+    services.clockFake.advance(60'000);
+    expected.insert(expected.end(), {"name26.com", "name27.com"});
+    EXPECT_EQ(unjudged, expected);
+    EXPECT_EQ(listed.size(), 1u);
+    EXPECT_EQ(stops, 1);
 }
 
 TEST_F(Form1Run, EveryNameOfALongListIsJudgedOnceInBatchesOfTwentyFive) {

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+#include "engine/Form1.h"
+#include "engine/ui/Form1View.h"
+#include "platform/qt/QtServices.h"
+#include "support/ScaledTimeServices.h"
+#include "support/TempFolder.h"
+
+namespace quillmark::testing {
+
+// The main window with the real services and sockets, its timers running
+// `timeScale` times faster, in a fresh program folder whose proxy row sends
+// every lookup to the given loopback port.
+class FastLiveWindow {
+public:
+    FastLiveWindow(quint16 port, int timeScale) : services(real, timeScale) {
+        folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(port) + "|Enabled\r\n\r\n");
+        shell::SetStartupConstants(state.Constants);
+        hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
+    }
+
+    // Makes, loads and shows the window; change the hooks and constants before.
+    void open() {
+        form = std::make_unique<Form1>(services, state, hooks);
+        view = std::make_unique<Form1View>(*form);
+        form->Form_Load();
+        view->show();
+    }
+
+    // Lets the run go on until it stops by itself, or the limit passes.
+    bool waitForStop(int limitMs) {
+        QTimer::singleShot(limitMs, &loop_, &QEventLoop::quit);
+        loop_.exec();
+        return form->StopRequested;
+    }
+
+    // Starts a run over the generated names, as the generator would.
+    void runGeneratedNames(const std::string& lines) {
+        folder.write("CreatedDomains.txt", lines);
+        form->Combo1.setText("Generate names");
+        form->Combo1_Click();
+        QTimer::singleShot(0, &loop_, [this] { form->cmdDoSearch_Click(); });
+    }
+
+    TempFolder folder;
+    TempFolder config;
+    qt::QtServices real{nullptr, config.path().string()};
+    ScaledTimeServices services;
+    ProgramState state{folder.path()};
+    Form1Hooks hooks;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1View> view;
+
+private:
+    QEventLoop loop_;
+};
+
+}  // namespace quillmark::testing

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+#include "platform/Services.h"
+
+namespace quillmark::testing {
+
+// A timer that ticks `factor` times as often as asked, while reporting the
+// interval it was given.
+class ScaledTimer final : public Timer {
+public:
+    ScaledTimer(std::unique_ptr<Timer> real, int factor) : real_(std::move(real)), factor_(factor) {}
+
+    void setOnTick(std::function<void()> onTick) override { real_->setOnTick(std::move(onTick)); }
+    void setInterval(int milliseconds) override {
+        interval_ = milliseconds;
+        // 0 stays 0: a timer without an interval does not tick.
+        real_->setInterval(milliseconds == 0 ? 0 : std::max(1, milliseconds / factor_));
+    }
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override { real_->setEnabled(enabled); }
+    bool enabled() const override { return real_->enabled(); }
+
+private:
+    std::unique_ptr<Timer> real_;
+    int factor_;
+    int interval_ = 0;
+};
+
+// The given services with time running faster: the window's ten-second
+// retries and thirty-second batches pass in a fraction of that.
+class ScaledTimeServices final : public Services {
+public:
+    ScaledTimeServices(Services& real, int factor) : real_(real), factor_(factor) {}
+
+    std::unique_ptr<TcpClient> makeTcpClient() override { return real_.makeTcpClient(); }
+    std::unique_ptr<Timer> makeTimer() override {
+        return std::make_unique<ScaledTimer>(real_.makeTimer(), factor_);
+    }
+    EventPump& pump() override { return real_.pump(); }
+    SettingsStore& settings() override { return real_.settings(); }
+    Clipboard& clipboard() override { return real_.clipboard(); }
+    FileDialogs& dialogs() override { return real_.dialogs(); }
+    MessageBox& messages() override { return real_.messages(); }
+    Shell& shell() override { return real_.shell(); }
+    Clock& clock() override { return real_.clock(); }
+
+private:
+    Services& real_;
+    int factor_;
+};
+
+}  // namespace quillmark::testing
