@@ -11,14 +11,14 @@
 
 #include "platform/Files.h"
 #include "platform/Text.h"
-#include "support/FastLiveWindow.h"
 #include "support/HostileWhoisServer.h"
+#include "support/MainWindowRig.h"
 
 namespace quillmark {
 namespace {
 
-using testing::FastLiveWindow;
 using testing::HostileWhoisServer;
+using testing::MainWindowRig;
 using Manner = HostileWhoisServer::Manner;
 
 // Thirty seconds of batch pass in one and a half.
@@ -81,7 +81,7 @@ protected:
     // Runs the names against the server until the run stops by itself, and
     // checks what must hold whatever the server did.
     void run(const HostileWhoisServer& server, const std::vector<std::string>& names) {
-        window = std::make_unique<FastLiveWindow>(server.port(), kTimeScale);
+        window = std::make_unique<MainWindowRig>(server.port(), kTimeScale);
         window->hooks.nameListed = [this](std::string_view name, Form1Hooks::Verdict verdict) {
             outcomes[std::string(name)].push_back(verdictName(verdict));
         };
@@ -153,7 +153,7 @@ protected:
         return "taken";
     }
 
-    std::unique_ptr<FastLiveWindow> window;
+    std::unique_ptr<MainWindowRig> window;
     std::map<std::string, std::vector<std::string>> outcomes;
     qint64 elapsedMs = 0;
     std::size_t largestReply = 0;

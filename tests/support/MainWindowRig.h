@@ -15,11 +15,11 @@
 namespace quillmark::testing {
 
 // The main window with the real services and sockets, its timers running
-// `timeScale` times faster, in a fresh program folder whose proxy row sends
-// every lookup to the given loopback port.
-class FastLiveWindow {
+// `timeScale` times faster (1: as they are), in a fresh program folder whose
+// proxy row sends every lookup to the given loopback port.
+class MainWindowRig {
 public:
-    FastLiveWindow(quint16 port, int timeScale) : services(real, timeScale) {
+    explicit MainWindowRig(quint16 port, int timeScale = 1) : services(real, timeScale) {
         folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(port) + "|Enabled\r\n\r\n");
         shell::SetStartupConstants(state.Constants);
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
@@ -34,7 +34,7 @@ public:
     }
 
     // Lets the run go on until it stops by itself, or the limit passes.
-    bool waitForStop(int limitMs) {
+    bool waitForStop(int limitMs = 30'000) {
         QTimer::singleShot(limitMs, &loop_, &QEventLoop::quit);
         loop_.exec();
         return form->StopRequested;
