@@ -30,7 +30,8 @@ std::vector<std::string_view> nonBlankLines(std::string_view text) {
 
 std::optional<ServerRow> parseRow(std::string_view line) {
     const auto fields = text::split(line, '|');
-    if (fields.size() < kFieldCount) return std::nullopt;
+    // An empty extension would make every full stop of a page end a name.
+    if (fields.size() < kFieldCount || fields[0].empty()) return std::nullopt;
     const auto port = ParsePort(fields[2]);
     if (!port) return std::nullopt;
     return ServerRow{text::toLower(fields[0]), text::toLower(fields[1]), *port, fields[3] == kEnabled};

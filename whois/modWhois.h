@@ -29,8 +29,8 @@ inline constexpr std::string_view kServerFile = "\\registrars.txt";
 void WriteDefaultServers(const ProgramFolder& folder, bool overwrite);
 
 // Fills the table from the file. Lines that cannot be rows (fewer than four
-// fields, a bad port) are skipped; a file without any row leaves the table as
-// it was.
+// fields, an empty extension, a bad port) are skipped; a file without any row
+// leaves the table as it was.
 void LoadServers(const ProgramFolder& folder, ServerTable& table);
 
 // The row to ask for a name: the "proxy" row when useProxy, else the first row

@@ -196,7 +196,7 @@ TEST_F(ServerTableFile, LinesThatCannotBeRowsAreSkipped) {
     for (const std::string_view bad :
          {"bad|host|0|Enabled", "bad|host|65536|Enabled", "bad|host|abc|Enabled", "bad|host||Enabled",
           "bad|host|-43|Enabled", "bad|host|4 3|Enabled", "bad|host|43x|Enabled", "bad|host|43", "bad|host",
-          "bad", "  ", "bad|host|99999999999999999999|Enabled"}) {
+          "bad", "  ", "bad|host|99999999999999999999|Enabled", "|host|43|Enabled"}) {
         writeFile("com|a|43|Enabled\r\n" + std::string(bad) + "\r\nnet|b|44|Disabled\r\n");
         EXPECT_EQ(rowsOf(load()), (Strings{"com|a|43|E", "net|b|44|D"})) << "line: " << bad;
     }
