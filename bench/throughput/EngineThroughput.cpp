@@ -29,6 +29,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <time.h>
@@ -267,11 +268,16 @@ private:
 
 class Tally {
 public:
-    explicit Tally(const std::vector<std::string>& names) : names_(names), seen_(names.size(), 0) {}
+    // Generated names carry their number; names of a given list are looked up.
+    Tally(const std::vector<std::string>& names, bool generated) : names_(names), seen_(names.size(), 0) {
+        if (generated) return;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            byName_.emplace(names[i], static_cast<std::int32_t>(i));
+    }
 
     void record(std::string_view name, bool free) {
         ++judged_;
-        const auto number = NumberOf(name, names_);
+        const auto number = byName_.empty() ? NumberOf(name, names_) : Find(name);
         if (!number) {
             ++unexpected_;
             return;
@@ -285,6 +291,7 @@ public:
 
     std::int64_t judged() const { return judged_; }
     std::int64_t free() const { return free_; }
+
     std::int64_t duplicates() const { return duplicates_; }
     std::int64_t unexpected() const { return unexpected_; }
     std::int64_t wrongVerdicts() const { return wrongVerdicts_; }
@@ -295,8 +302,15 @@ public:
     }
 
 private:
+    std::optional<std::int32_t> Find(std::string_view name) const {
+        const auto found = byName_.find(std::string(name));
+        if (found == byName_.end()) return std::nullopt;
+        return found->second;
+    }
+
     const std::vector<std::string>& names_;
     std::vector<std::uint8_t> seen_;
+    std::unordered_map<std::string, std::int32_t> byName_;
     std::int64_t judged_ = 0;
     std::int64_t free_ = 0;
     std::int64_t duplicates_ = 0;
@@ -525,7 +539,7 @@ int Main(int argc, char** argv) {
     const auto peakBeforeEngine = StatusKiB("VmHWM");
     const auto rssBeforeEngine = StatusKiB("VmRSS");
     const bool peakReset = ResetPeakRss();
-    Tally tally(names);
+    Tally tally(names, !givenList);
     const std::int64_t queriesBeforeEngine = server.queries();
     const EngineResult engine = RunEngine(programFolder, listFile, n, tally, limitSeconds);
     const std::int64_t engineQueries = server.queries() - queriesBeforeEngine;
