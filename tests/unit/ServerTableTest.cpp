@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Text.h"
+#include "support/ServerRows.h"
 #include "support/TempFolder.h"
 #include "whois/modWhois.h"
 
@@ -40,14 +41,7 @@ Strings extensionsOf(const ServerTable& table) {
     return extensions;
 }
 
-// Each row as "ext|host|port|status", so tables compare with EXPECT_EQ.
-Strings rowsOf(const ServerTable& table) {
-    Strings rows;
-    for (const auto& r : table)
-        rows.push_back(r.ServerExt + "|" + r.ServerHost + "|" + std::to_string(r.ServerPort) + "|" +
-                       (r.ServerEnabled ? "E" : "D"));
-    return rows;
-}
+using testing::rowsOf;
 
 ServerTable tableOf(const Strings& extensions) {
     ServerTable table;

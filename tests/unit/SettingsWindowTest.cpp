@@ -7,6 +7,7 @@
 
 #include "fakes/FakeServices.h"
 #include "support/MainWindowFixture.h"
+#include "support/ServerRows.h"
 #include "support/TempFolder.h"
 #include "whois/frmSettings.h"
 
@@ -20,14 +21,7 @@ using Strings = std::vector<std::string>;
 constexpr std::string_view kFileName = "registrars.txt";
 constexpr std::string_view kProduct = "Quillmark Test";
 
-// Each row as "ext|host|port|E/D", so tables compare with EXPECT_EQ.
-Strings rowsOf(const modWhois::ServerTable& table) {
-    Strings rows;
-    for (const auto& r : table)
-        rows.push_back(r.ServerExt + "|" + r.ServerHost + "|" + std::to_string(r.ServerPort) + "|" +
-                       (r.ServerEnabled ? "E" : "D"));
-    return rows;
-}
+using testing::rowsOf;
 
 // What the list shows, row by row as the file writes it.
 Strings shownRows(const ListView& view) {
