@@ -1,14 +1,14 @@
 #include <iostream>
 
 #include "app/Commands.h"
-#include "engine/xCorrectName.h"
-#include "engine/xurlEncode.h"
+#include "engine/NameCleaning.h"
+#include "engine/PercentCoding.h"
 
 namespace quillmark::app {
 
-int RunClean(const shell::CommandLine& line) {
+int RunClean(const program::CommandLine& line) {
     for (const auto& text : line.arguments) {
-        std::cout << xCorrectName::CorrectName(xurlEncode::UrlDecode(text)) << '\n';
+        std::cout << names::CorrectName(names::UrlDecode(text)) << '\n';
     }
     std::cout.flush();
     return std::cout ? 0 : 1;

@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "app/Commands.h"
-#include "app/ProgramFolderLocation.h"
+#include "app/core/ProgramFolderLocation.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
-#include "whois/modWhois.h"
+#include "whois/ServerTable.h"
 
 namespace quillmark::app {
 
@@ -23,10 +23,10 @@ int fail(std::string_view message) {
 
 // The table the windows would use: the folder's registrars.txt, written with
 // the default rows when missing.
-modWhois::ServerTable serverTable(const ProgramFolder& folder) {
-    modWhois::ServerTable table;
-    modWhois::WriteDefaultServers(folder, false);
-    modWhois::LoadServers(folder, table);
+whois::ServerTable serverTable(const ProgramFolder& folder) {
+    whois::ServerTable table;
+    whois::WriteDefaultServers(folder, false);
+    whois::LoadServers(folder, table);
     return table;
 }
 
@@ -43,7 +43,7 @@ void printNames(std::string_view names) {
 
 // Runs the list builder's pass (or the browse window's, with --browse) over a
 // saved page. Frames would need a browser to load them, so they are skipped.
-int RunExtract(const shell::CommandLine& line) {
+int RunExtract(const program::CommandLine& line) {
     // Only for the standard locations of the program folder: no display needed.
     int argc = 1;
     char programName[] = "quillmark";
@@ -57,7 +57,7 @@ int RunExtract(const shell::CommandLine& line) {
     const auto folder = PrepareProgramFolder(line);
     if (!folder) return 2;
 
-    const modWhois::ServerTable table = serverTable(ProgramFolder(*folder));
+    const whois::ServerTable table = serverTable(ProgramFolder(*folder));
     if (line.has("--browse")) {
         harvest::BrowseNames names;
         harvest::ExtractPageNames(*page, table, names);

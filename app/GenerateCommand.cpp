@@ -4,16 +4,16 @@
 #include <iostream>
 
 #include "app/Commands.h"
-#include "app/HeadlessServices.h"
-#include "app/ProgramFolderLocation.h"
-#include "generator/frmMake.h"
-#include "shell/StartupConstants.h"
+#include "app/core/HeadlessServices.h"
+#include "app/core/ProgramFolderLocation.h"
+#include "generator/NameGenerator.h"
+#include "program/ProductIdentity.h"
 
 namespace quillmark::app {
 
 // The generator's run with the stored options and appends list and the base
 // word given: writes CreatedDomains.txt and prints its names, one per line.
-int RunGenerate(int argc, char** argv, const shell::CommandLine& line) {
+int RunGenerate(int argc, char** argv, const program::CommandLine& line) {
     const auto base = line.option("--base");
     if (!base) {
         std::cerr << "quillmark: generate needs --base WORD; see --help\n";
@@ -24,12 +24,12 @@ int RunGenerate(int argc, char** argv, const shell::CommandLine& line) {
     const auto location = PrepareProgramFolder(line);
     if (!location) return 2;
     const ProgramFolder folder(*location);
-    shell::StartupConstants constants;
-    shell::SetStartupConstants(constants);
+    program::ProductIdentity constants;
+    program::SetProductIdentity(constants);
     constants.SkinEnabled = false;
 
     HeadlessServices services(std::nullopt);
-    generator::frmMake form(services, folder, constants);
+    generator::NameGenerator form(services, folder, constants);
     form.Form_Load();
     form.text1.setText(*base);
     form.Command1_Click();

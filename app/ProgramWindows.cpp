@@ -4,16 +4,16 @@
 
 #include "harvest/SearchSites.h"
 #include "platform/qt/Skin.h"
-#include "shell/Form8.h"
-#include "shell/ui/Form2View.h"
-#include "shell/ui/frmAboutView.h"
+#include "program/HelpFile.h"
+#include "program/ui/OverflowNoticeView.h"
+#include "program/ui/AboutBoxView.h"
 
 namespace quillmark::app {
 
 namespace {
 
-shell::WebsiteHooks WebsiteHooks() {
-    shell::WebsiteHooks hooks;
+program::WebsiteHooks WebsiteHooks() {
+    program::WebsiteHooks hooks;
     hooks.endProgram = [] { QApplication::quit(); };
     return hooks;
 }
@@ -28,23 +28,23 @@ ProgramWindows::ProgramWindows(qt::QtServices& services, ProgramState& state)
 ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::start() {
-    shell::SplashHooks hooks;
+    program::SplashHooks hooks;
     hooks.applySkin = [this] { qt::ApplySkin(splash_.get()); };
     hooks.showMain = [this] { ShowMain(); };
     hooks.hideSplash = [this] { splash_->hide(); };
-    splash_ = std::make_unique<frmSplashView>(services_, state_.Constants, state_.MainClosed, hooks);
+    splash_ = std::make_unique<SplashView>(services_, state_.Constants, state_.MainClosed, hooks);
     splash_->show();
     splash_->form().Form_Load();
 }
 
 void ProgramWindows::ShowMain() {
-    form_ = std::make_unique<Form1>(services_, state_, MainHooks());
-    generator_ = std::make_unique<GeneratorWindow>(services_, state_.ProgramFolder, state_.Constants,
+    form_ = std::make_unique<MainWindow>(services_, state_, MainHooks());
+    generator_ = std::make_unique<GeneratorOpener>(services_, state_.ProgramFolder, state_.Constants,
                                                    GeneratorHooks());
-    harvest_ = std::make_unique<HarvestWindows>(
+    harvest_ = std::make_unique<HarvestOpener>(
         services_, *form_,
         harvest::LoadSearchSites(state_.Constants.WebAddress, harvest::ProcessEnvironment));
-    mainView_ = std::make_unique<Form1View>(*form_);
+    mainView_ = std::make_unique<MainWindowView>(*form_);
     services_.setDialogParent(mainView_.get());
     // The website window may outlive the main window; it ends the program then.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -52,14 +52,14 @@ void ProgramWindows::ShowMain() {
     mainView_->showAsTheWindowSays();
 }
 
-Form1Hooks ProgramWindows::MainHooks() {
-    Form1Hooks hooks;
+MainWindowHooks ProgramWindows::MainHooks() {
+    MainWindowHooks hooks;
     hooks.applySkin = [this] { qt::ApplySkin(mainView_.get()); };
-    hooks.showFirstRunHelp = [this] { shell::OpenHelp(services_, state_.ProgramFolder); };
+    hooks.showFirstRunHelp = [this] { program::OpenHelp(services_, state_.ProgramFolder); };
     hooks.showHelp = hooks.showFirstRunHelp;
-    hooks.showAbout = [this] { frmAboutView::ShowAbout(state_.Constants, mainView_.get()); };
+    hooks.showAbout = [this] { AboutBoxView::ShowAbout(state_.Constants, mainView_.get()); };
     hooks.endProgram = [] { QApplication::quit(); };
-    hooks.showOverflowNotice = [this] { Form2View::ShowNotice(mainView_.get()); };
+    hooks.showOverflowNotice = [this] { OverflowNoticeView::ShowNotice(mainView_.get()); };
     hooks.openWebsite = [this](std::optional<std::string> address) { website_.show(std::move(address)); };
     hooks.websiteVisible = [this] { return website_.isVisible(); };
     hooks.openWhois = [this](const std::string& name) { whois_.open(services_, name); };
@@ -84,7 +84,7 @@ generator::GeneratorHooks ProgramWindows::GeneratorHooks() {
 
 void ProgramWindows::ShowSettings() {
     bool made = false;
-    frmSettingsView& view = settings_.open(
+    ExtensionSettingsView& view = settings_.open(
         made, services_, state_.ProgramFolder, state_.ServerTable, state_.UseProxy, state_.DefaultExtension,
         state_.Constants.ProductName, [](QWidget* window) { qt::ApplySkin(window); });
     if (!made) return qt::bringToFront(&view);

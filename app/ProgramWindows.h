@@ -2,16 +2,16 @@
 
 #include <memory>
 
-#include "engine/Form1.h"
-#include "engine/ui/Form1View.h"
-#include "generator/ui/GeneratorWindow.h"
-#include "harvest/ui/HarvestWindows.h"
+#include "engine/MainWindow.h"
+#include "engine/ui/MainWindowView.h"
+#include "generator/ui/GeneratorOpener.h"
+#include "harvest/ui/HarvestOpener.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/WindowSlot.h"
-#include "shell/ui/frmSplashView.h"
-#include "shell/ui/website/WebsiteWindow.h"
-#include "whois/ui/WhoisWindow.h"
-#include "whois/ui/frmSettingsView.h"
+#include "program/ui/SplashView.h"
+#include "program/ui/website/WebsiteOpener.h"
+#include "whois/ui/WhoisOpener.h"
+#include "whois/ui/ExtensionSettingsView.h"
 
 namespace quillmark::app {
 
@@ -28,7 +28,7 @@ public:
     void start();
 
 private:
-    Form1Hooks MainHooks();
+    MainWindowHooks MainHooks();
     generator::GeneratorHooks GeneratorHooks();
     void ShowMain();
     void UnloadOtherWindows();
@@ -36,14 +36,14 @@ private:
 
     qt::QtServices& services_;
     ProgramState& state_;
-    WebsiteWindow website_;
-    WhoisWindow whois_;
-    std::unique_ptr<frmSplashView> splash_;
-    std::unique_ptr<Form1> form_;
-    std::unique_ptr<Form1View> mainView_;
-    std::unique_ptr<GeneratorWindow> generator_;
-    std::unique_ptr<HarvestWindows> harvest_;
-    qt::WindowSlot<frmSettingsView> settings_;
+    WebsiteOpener website_;
+    WhoisOpener whois_;
+    std::unique_ptr<SplashView> splash_;
+    std::unique_ptr<MainWindow> form_;
+    std::unique_ptr<MainWindowView> mainView_;
+    std::unique_ptr<GeneratorOpener> generator_;
+    std::unique_ptr<HarvestOpener> harvest_;
+    qt::WindowSlot<ExtensionSettingsView> settings_;
 };
 
 }  // namespace quillmark::app

@@ -6,10 +6,10 @@
 #include <iostream>
 
 #include "app/Commands.h"
-#include "app/HeadlessServices.h"
-#include "app/ProgramFolderLocation.h"
+#include "app/core/HeadlessServices.h"
+#include "app/core/ProgramFolderLocation.h"
 #include "platform/Text.h"
-#include "whois/frmWhois.h"
+#include "whois/WhoisLookupWindow.h"
 
 namespace quillmark::app {
 
@@ -24,7 +24,7 @@ int fail(std::string_view message, int status = 2) {
     return status;
 }
 
-std::optional<std::int64_t> timeoutSeconds(const shell::CommandLine& line) {
+std::optional<std::int64_t> timeoutSeconds(const program::CommandLine& line) {
     const auto option = line.option("--timeout");
     if (!option) return kDefaultTimeoutSeconds;
     const auto seconds = text::parseWholeNumber(*option);
@@ -46,7 +46,7 @@ void writeReply(const std::string& reply) {
 }  // namespace
 
 // Runs the whois window's exchange without the window and prints the reply.
-int RunWhois(int argc, char** argv, const shell::CommandLine& line) {
+int RunWhois(int argc, char** argv, const program::CommandLine& line) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName("Quillmark");
     const std::string& name = line.arguments.front();
@@ -55,11 +55,11 @@ int RunWhois(int argc, char** argv, const shell::CommandLine& line) {
     if (!server) return fail("--server needs HOST or HOST:PORT with a port from 1 to 65535");
     const auto timeout = timeoutSeconds(line);
     if (!timeout) return fail("--timeout needs a whole number of seconds from 1 to 86400");
-    if (!frmWhois::CanBeSent(name)) return fail("a name with a control character is never sent");
+    if (!WhoisLookupWindow::CanBeSent(name)) return fail("a name with a control character is never sent");
     if (!PrepareProgramFolder(line)) return 2;
 
     HeadlessServices services(std::nullopt);
-    frmWhois form(services, name, server->host, server->port);
+    WhoisLookupWindow form(services, name, server->host, server->port);
     form.setOnFinished([] { QCoreApplication::quit(); });
     QTimer::singleShot(std::chrono::seconds(*timeout), &application, &QCoreApplication::quit);
     QTimer::singleShot(0, &application, [&form] { form.Form_Load(); });

@@ -3,12 +3,12 @@
 #include <unistd.h>
 
 #include "app/Commands.h"
-#include "app/ProgramFolderLocation.h"
+#include "app/core/ProgramFolderLocation.h"
 #include "app/ProgramWindows.h"
 #include "platform/qt/ProductMark.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/Skin.h"
-#include "shell/StartupConstants.h"
+#include "program/ProductIdentity.h"
 
 namespace quillmark::app {
 
@@ -24,7 +24,7 @@ void allowBrowserAsRoot() {
 
 }  // namespace
 
-int RunWindows(int argc, char** argv, const shell::CommandLine& line) {
+int RunWindows(int argc, char** argv, const program::CommandLine& line) {
     allowBrowserAsRoot();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
@@ -37,7 +37,7 @@ int RunWindows(int argc, char** argv, const shell::CommandLine& line) {
 
     qt::QtServices services;
     ProgramState state(*folder);
-    shell::SetStartupConstants(state.Constants);
+    program::SetProductIdentity(state.Constants);
     ProgramWindows windows(services, state);
     windows.start();
     return QApplication::exec();

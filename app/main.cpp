@@ -4,23 +4,23 @@
 #include <vector>
 
 #include "app/Commands.h"
-#include "shell/CommandLine.h"
+#include "app/core/CommandLine.h"
 
 int main(int argc, char** argv) {
     using namespace quillmark;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto parsed = shell::ParseCommandLine(args);
+    const auto parsed = program::ParseCommandLine(args);
     if (!parsed.commandLine) {
         std::cerr << "quillmark: " << parsed.error << '\n';
         return 2;
     }
-    const shell::CommandLine& line = *parsed.commandLine;
+    const program::CommandLine& line = *parsed.commandLine;
     if (line.help) {
-        std::cout << shell::Usage(line.command);
+        std::cout << program::Usage(line.command);
         return 0;
     }
     if (line.command == "clean") return app::RunClean(line);
-    if (line.command == "run") return app::RunRun(argc, argv, line);
+    if (line.command == "run") return app::RunLookups(argc, argv, line);
     if (line.command == "generate") return app::RunGenerate(argc, argv, line);
     if (line.command == "whois") return app::RunWhois(argc, argv, line);
     if (line.command == "extract") return app::RunExtract(line);

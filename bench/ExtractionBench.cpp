@@ -28,11 +28,11 @@ std::string resultPage(std::int64_t names) {
     return page + "</ol></body></html>\n";
 }
 
-modWhois::ServerTable defaultTable() {
-    modWhois::ServerTable table;
+whois::ServerTable defaultTable() {
+    whois::ServerTable table;
     for (const char* extension : {"proxy", "com", "net", "org", "info", "biz", "name"}) {
         table.push_back(
-            modWhois::ServerRow{extension, "whois.test", 43, std::string_view(extension) != "org"});
+            whois::ServerRow{extension, "whois.test", 43, std::string_view(extension) != "org"});
     }
     return table;
 }

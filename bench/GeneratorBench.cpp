@@ -11,7 +11,7 @@
 #include <map>
 #include <string>
 
-#include "generator/frmMake.h"
+#include "generator/NameGenerator.h"
 #include "platform/Files.h"
 #include "tests/support/TempFolder.h"
 
@@ -57,9 +57,9 @@ void Generator_Run(benchmark::State& state) {
     for (std::int64_t i = 0; i < words; ++i) appends += "word" + std::to_string(i) + "\r\n";
     folder.write("Appends.txt", appends);
     const ProgramFolder programFolder(folder.path());
-    shell::StartupConstants constants;
+    program::ProductIdentity constants;
     BenchServices services;
-    generator::frmMake form(services, programFolder, constants);
+    generator::NameGenerator form(services, programFolder, constants);
     form.Form_Load();  // every box ticked: 36 names per word
     form.text1.setText("shop");
     std::int64_t names = 0;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/Files.h"
-#include "shell/StartupConstants.h"
-#include "whois/modWhois.h"
+#include "program/ProductIdentity.h"
+#include "whois/ServerTable.h"
 
 namespace quillmark {
 
@@ -15,9 +15,9 @@ struct ProgramState {
     explicit ProgramState(std::filesystem::path folder) : ProgramFolder(std::move(folder)) {}
 
     quillmark::ProgramFolder ProgramFolder;
-    shell::StartupConstants Constants;
+    program::ProductIdentity Constants;
 
-    modWhois::ServerTable ServerTable;
+    whois::ServerTable ServerTable;
     bool UseProxy = false;
     std::string DefaultExtension = ".com";
 

@@ -15,11 +15,11 @@ bool IsFreeReply(std::string_view reply) {
     return false;
 }
 
-Form1Hooks::Verdict ProfileOf(std::string_view name) {
+MainWindowHooks::Verdict ProfileOf(std::string_view name) {
     const std::size_t length = text::codePointCount(name.substr(0, name.find('.')));
-    if (length < 5) return Form1Hooks::Verdict::High;
-    if (length <= 7) return Form1Hooks::Verdict::Mid;
-    return Form1Hooks::Verdict::Low;
+    if (length < 5) return MainWindowHooks::Verdict::High;
+    if (length <= 7) return MainWindowHooks::Verdict::Mid;
+    return MainWindowHooks::Verdict::Low;
 }
 
 }  // namespace quillmark

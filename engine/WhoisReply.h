@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/Form1.h"
+#include "engine/MainWindow.h"
 
 namespace quillmark {
 
@@ -12,6 +12,6 @@ bool IsFreeReply(std::string_view reply);
 
 // The profile of a free name by the length of its first label in characters:
 // under 5 High, 5 to 7 Mid, 8 or more Low.
-Form1Hooks::Verdict ProfileOf(std::string_view name);
+MainWindowHooks::Verdict ProfileOf(std::string_view name);
 
 }  // namespace quillmark

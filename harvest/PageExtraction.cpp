@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "engine/xCorrectName.h"
-#include "engine/xurlEncode.h"
+#include "engine/NameCleaning.h"
+#include "engine/PercentCoding.h"
 #include "platform/Text.h"
 
 namespace quillmark::harvest {
@@ -100,7 +100,7 @@ struct Candidate {
 
 class Extraction {
 public:
-    Extraction(Variant variant, const modWhois::ServerTable& table, const ExtractionFilters& filters,
+    Extraction(Variant variant, const whois::ServerTable& table, const ExtractionFilters& filters,
                const ExtractionHooks& hooks)
         : variant_(variant), extensions_(EnabledExtensions(table)), filters_(filters), hooks_(hooks) {}
 
@@ -130,7 +130,7 @@ public:
         const std::vector<std::string> lines = breakIntoLines(pageText);
         bool frameFlag = false;
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            std::string line = xurlEncode::UrlDecode(lines[i]);
+            std::string line = names::UrlDecode(lines[i]);
             blankControlSpaces(line);
             if (variant_ == Variant::Browse && frameFlag) {
                 const bool hasNext = i + 1 < lines.size();
@@ -224,7 +224,7 @@ private:
     template <typename IsDuplicate>
     std::optional<std::string> finish(const Candidate& c, IsDuplicate& isDuplicate) const {
         if (!hasExtension("." + c.extensionPart, extensions_)) return std::nullopt;
-        std::string name = xCorrectName::CorrectName(RegistrableName(c.name));
+        std::string name = names::CorrectName(RegistrableName(c.name));
         std::erase_if(name, [](char ch) { return ch == '\'' || ch == '"'; });
         const bool accepted = !name.empty() && !isDuplicate(trimSpaces(name)) &&
                               name.find_first_of("<>") == std::string::npos && name != "ttp:.com" &&
@@ -262,7 +262,7 @@ private:
 
 }  // namespace
 
-std::vector<std::string> EnabledExtensions(const modWhois::ServerTable& table) {
+std::vector<std::string> EnabledExtensions(const whois::ServerTable& table) {
     std::vector<std::string> extensions;
     for (const auto& row : table) {
         if (row.ServerEnabled && row.ServerExt != "proxy") extensions.push_back(row.ServerExt);
@@ -270,15 +270,15 @@ std::vector<std::string> EnabledExtensions(const modWhois::ServerTable& table) {
     return extensions;
 }
 
-std::string BreakAfterExtensions(std::string_view text, const modWhois::ServerTable& table) {
+std::string BreakAfterExtensions(std::string_view text, const whois::ServerTable& table) {
     return breakAfter(text, EnabledExtensions(table));
 }
 
-bool HasEnabledExtension(std::string_view text, const modWhois::ServerTable& table) {
+bool HasEnabledExtension(std::string_view text, const whois::ServerTable& table) {
     return hasExtension(text, EnabledExtensions(table));
 }
 
-std::size_t ExtensionEnd(std::string_view text, const modWhois::ServerTable& table) {
+std::size_t ExtensionEnd(std::string_view text, const whois::ServerTable& table) {
     return extensionEnd(text, EnabledExtensions(table));
 }
 
@@ -299,7 +299,7 @@ std::string RegistrableName(std::string_view host) {
     return {};
 }
 
-void ExtractListNames(std::string_view pageText, const modWhois::ServerTable& table, ListBuilderNames& names,
+void ExtractListNames(std::string_view pageText, const whois::ServerTable& table, ListBuilderNames& names,
                       const ExtractionFilters& filters, const ExtractionHooks& hooks) {
     names.PageFoundCount = 0;
     Extraction extraction(Variant::ListBuilder, table, filters, hooks);
@@ -313,7 +313,7 @@ void ExtractListNames(std::string_view pageText, const modWhois::ServerTable& ta
         [&](std::string_view name) { return names.FoundIndex.contains(names.FoundNames, name); });
 }
 
-void ExtractPageNames(std::string_view pageText, const modWhois::ServerTable& table, BrowseNames& names,
+void ExtractPageNames(std::string_view pageText, const whois::ServerTable& table, BrowseNames& names,
                       const ExtractionFilters& filters, const ExtractionHooks& hooks) {
     Extraction extraction(Variant::Browse, table, filters, hooks);
     extraction.run(

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "harvest/DuplicateIndex.h"
-#include "whois/modWhois.h"
+#include "whois/ServerTable.h"
 
 // Turns the markup of a web page into candidate domain names, for the list
 // builder (search result pages) and the browse window (any page the user
@@ -26,20 +26,20 @@ struct ExtractionFilters {
 };
 
 // The ServerExt of every Enabled row except "proxy", in table order.
-std::vector<std::string> EnabledExtensions(const modWhois::ServerTable& table);
+std::vector<std::string> EnabledExtensions(const whois::ServerTable& table);
 
 // Puts a line end after every enabled extension that is followed by a space,
 // "/", a double quote, "'", ":" or "?" (case-sensitive, also inside longer
 // words), and after every ".com" followed by a double quote once per enabled
 // extension.
-std::string BreakAfterExtensions(std::string_view text, const modWhois::ServerTable& table);
+std::string BreakAfterExtensions(std::string_view text, const whois::ServerTable& table);
 
 // True when "." followed by some enabled extension occurs, whatever the case.
-bool HasEnabledExtension(std::string_view text, const modWhois::ServerTable& table);
+bool HasEnabledExtension(std::string_view text, const whois::ServerTable& table);
 
 // The 1-based position just after the extension of the first enabled extension
 // in table order that occurs anywhere (not the leftmost occurrence); 0 when none.
-std::size_t ExtensionEnd(std::string_view text, const modWhois::ServerTable& table);
+std::size_t ExtensionEnd(std::string_view text, const whois::ServerTable& table);
 
 // The name a registrant holds for a host: "www.example.com" -> "example.com",
 // "a.example.co.uk" -> "example.co.uk". Hosts of three labels or more under
@@ -77,13 +77,13 @@ inline constexpr std::string_view kFollowingFramePrefix = "Following Frame: ";
 
 // The list builder's pass over one result page. The page-finished step is the
 // caller's, after the return.
-void ExtractListNames(std::string_view pageText, const modWhois::ServerTable& table, ListBuilderNames& names,
+void ExtractListNames(std::string_view pageText, const whois::ServerTable& table, ListBuilderNames& names,
                       const ExtractionFilters& filters = {}, const ExtractionHooks& hooks = {});
 
 // The browse window's pass over one page: also finds names in plain text and
 // follows frames. Appending PageNames to BrowserSearch.txt, the closing status
 // and the checks are the caller's, after the return.
-void ExtractPageNames(std::string_view pageText, const modWhois::ServerTable& table, BrowseNames& names,
+void ExtractPageNames(std::string_view pageText, const whois::ServerTable& table, BrowseNames& names,
                       const ExtractionFilters& filters = {}, const ExtractionHooks& hooks = {});
 
 }  // namespace quillmark::harvest

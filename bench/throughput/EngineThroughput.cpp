@@ -35,11 +35,11 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "app/HeadlessServices.h"
-#include "engine/Form1.h"
+#include "app/core/HeadlessServices.h"
+#include "engine/MainWindow.h"
 #include "engine/ProgramState.h"
 #include "platform/Files.h"
-#include "shell/StartupConstants.h"
+#include "program/ProductIdentity.h"
 
 namespace quillmark::bench {
 namespace {
@@ -48,7 +48,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::int64_t kMaxNames = 5'000'000;
-constexpr int kInFlight = Form1::kPoolSize;
+constexpr int kInFlight = MainWindow::kPoolSize;
 constexpr std::int32_t kWarmUpExchanges = 2000;
 constexpr std::string_view kSuffix = ".com";
 
@@ -340,7 +340,7 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
                        Tally& tally, int limitSeconds) {
     app::HeadlessServices services(listFile.string());
     ProgramState state(programFolder);
-    shell::SetStartupConstants(state.Constants);
+    program::SetProductIdentity(state.Constants);
 
     EngineResult result;
     QEventLoop loop;
@@ -350,9 +350,9 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
     double cpuEnd = 0;
     std::uintptr_t stackTop = 0;
     std::uintptr_t stackLowest = 0;
-    Form1Hooks hooks;
-    hooks.nameListed = [&](std::string_view name, Form1Hooks::Verdict verdict) {
-        tally.record(name, verdict != Form1Hooks::Verdict::Taken);
+    MainWindowHooks hooks;
+    hooks.nameListed = [&](std::string_view name, MainWindowHooks::Verdict verdict) {
+        tally.record(name, verdict != MainWindowHooks::Verdict::Taken);
         stackLowest = std::min(stackLowest, StackMark());
     };
     hooks.runStopped = [&] {
@@ -361,7 +361,7 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
         result.stoppedByItself = !result.timedOut;
         QTimer::singleShot(0, &loop, &QEventLoop::quit);
     };
-    Form1 form(services, state, hooks);
+    MainWindow form(services, state, hooks);
     form.Form_Load();
     state.UseProxy = true;
     // Every row must lead back to this process: the bench talks to nothing else.

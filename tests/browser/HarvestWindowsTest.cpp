@@ -6,8 +6,8 @@
 #include <string>
 
 #include "fakes/FakeServices.h"
-#include "harvest/ui/Form3View.h"
-#include "harvest/ui/Form5View.h"
+#include "harvest/ui/ListBuilderView.h"
+#include "harvest/ui/BrowseWindowView.h"
 #include "support/LiveMainWindow.h"
 #include "support/LocalHttpServer.h"
 
@@ -48,9 +48,9 @@ std::string Links(const std::string& stem, int count) {
     return page + "</ol></body></html>";
 }
 
-class HarvestWindows : public ::testing::Test {
+class HarvestOpener : public ::testing::Test {
 protected:
-    HarvestWindows() {
+    HarvestOpener() {
         const std::string port = std::to_string(live.server.port());
         live.folder.write("registrars.txt",
                           "com|127.0.0.1|" + port + "|Enabled\r\nnet|127.0.0.1|" + port + "|Enabled\r\n\r\n");
@@ -65,9 +65,9 @@ protected:
         live.form->Combo1.setText(engine);
         live.form->Combo1_Click();
         live.form->txtSearch.setText(searchText);
-        auto view = std::make_unique<Form3View>(services, *live.form, sites);
+        auto view = std::make_unique<ListBuilderView>(services, *live.form, sites);
         bool closed = false;
-        QObject::connect(view.get(), &Form3View::closed, [&closed] { closed = true; });
+        QObject::connect(view.get(), &ListBuilderView::closed, [&closed] { closed = true; });
         view->show();
         view->form().Form_Load();
         return QTest::qWaitFor([&] { return closed; }, 3 * kPageMs);
@@ -79,7 +79,7 @@ protected:
     harvest::SearchSites sites;
 };
 
-TEST_F(HarvestWindows, TheListBuilderPagesThroughBothEnginesAndStartsTheRun) {
+TEST_F(HarvestOpener, TheListBuilderPagesThroughBothEnginesAndStartsTheRun) {
     const std::string google = "/google/search?num=100&hl=en&lr=&ie=UTF-8&oe=UTF-8&safe=off&filter=0&start=";
     http.page(google + "0&sa=N&q=blue+widgets", Links("free", 5));
     http.page(google + "100&sa=N&q=blue+widgets", Links("taken", 5));
@@ -107,13 +107,13 @@ TEST_F(HarvestWindows, TheListBuilderPagesThroughBothEnginesAndStartsTheRun) {
     EXPECT_EQ(live.folder.read("searches/Yahoo red.txt").substr(0, 11), "ya0.com\r\nya");
 }
 
-TEST_F(HarvestWindows, TheBrowseWindowChecksEachNameOnceAndGivesUpOnASilentServer) {
+TEST_F(HarvestOpener, TheBrowseWindowChecksEachNameOnceAndGivesUpOnASilentServer) {
     http.page("/start", "<html><body><p>See freeone.com takenone.net and freetwo.com here</p></body></html>");
     http.page("/again", "<html><body><p>Again freeone.com and takenone.net here</p></body></html>");
     http.page("/slow", "<html><body><p>silentone.com then freethree.com</p></body></html>");
-    Form5View view(services, *live.form, sites);
+    BrowseWindowView view(services, *live.form, sites);
     view.show();
-    harvest::Form5& form = view.form();
+    harvest::BrowseWindow& form = view.form();
     form.Form_Load();
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return form.List1.listCount() == 2 && form.List2.listCount() == 1; }, kPageMs))

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "shell/ui/website/WebsiteWindow.h"
-#include "shell/ui/website/frmWebsiteView.h"
+#include "program/ui/website/WebsiteOpener.h"
+#include "program/ui/website/WebsiteWindowView.h"
 #include "support/LocalHttpServer.h"
 
 namespace quillmark {
@@ -25,7 +25,7 @@ protected:
     WebsiteView() {
         server.page("/", "<html><head><title>First page</title></head><body>first</body></html>");
         server.page("/two", "<html><head><title>Second page</title></head><body>second</body></html>");
-        shell::SetStartupConstants(constants);
+        program::SetProductIdentity(constants);
         // As configured: a bare host, no scheme.
         constants.WebAddress = server.hostAndPath("/");
         constants.ProductDetailsAddress = server.url("/two");
@@ -45,19 +45,19 @@ protected:
     }
 
     LocalHttpServer server;
-    shell::StartupConstants constants;
+    program::ProductIdentity constants;
     std::string WebsiteMode;
     bool MainClosed = false;
     int skinned = 0;
     int ended = 0;
-    shell::WebsiteHooks hooks{{}, [this] { ++skinned; }, {}, [this] { ++ended; }};
-    WebsiteWindow window{constants, WebsiteMode, MainClosed, hooks};
+    program::WebsiteHooks hooks{{}, [this] { ++skinned; }, {}, [this] { ++ended; }};
+    WebsiteOpener window{constants, WebsiteMode, MainClosed, hooks};
 };
 
 TEST_F(WebsiteView, FollowsThePagesItShowsAndEndsTheProgramAfterTheMainWindow) {
     window.show();
     ASSERT_TRUE(shows("Second page", kFirstLoadMs)) << "the product details open first";
-    frmWebsiteView* first = window.view();
+    WebsiteWindowView* first = window.view();
     EXPECT_EQ(addressBox()->text().toStdString(), server.url("/two"));
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(first->isMaximized());
@@ -81,7 +81,7 @@ TEST_F(WebsiteView, FollowsThePagesItShowsAndEndsTheProgramAfterTheMainWindow) {
     EXPECT_EQ(addressBox()->text().toStdString(), server.url("/"));
 
     MainClosed = true;
-    QPointer<frmWebsiteView> closing(first);
+    QPointer<WebsiteWindowView> closing(first);
     first->close();
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(window.isVisible());

@@ -13,12 +13,12 @@
 
 #include "engine/NameListReader.h"
 #include "engine/WhoisReply.h"
-#include "engine/xCorrectName.h"
-#include "engine/xurlEncode.h"
+#include "engine/NameCleaning.h"
+#include "engine/PercentCoding.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
-#include "whois/modWhois.h"
+#include "whois/ServerTable.h"
 
 namespace quillmark::fuzz {
 
@@ -62,12 +62,12 @@ const ScratchFolder& scratch() {
 }
 
 // The table the program writes on first start, loaded the way it loads it.
-const modWhois::ServerTable& defaultTable() {
-    static const modWhois::ServerTable table = [] {
+const whois::ServerTable& defaultTable() {
+    static const whois::ServerTable table = [] {
         const ProgramFolder folder(scratch().path() / "defaults");
-        modWhois::WriteDefaultServers(folder, true);
-        modWhois::ServerTable loaded;
-        modWhois::LoadServers(folder, loaded);
+        whois::WriteDefaultServers(folder, true);
+        whois::ServerTable loaded;
+        whois::LoadServers(folder, loaded);
         require(!loaded.empty(), "the default server table loads");
         return loaded;
     }();
@@ -108,12 +108,12 @@ void checkNamesText(std::string_view names, std::int64_t count) {
 }  // namespace
 
 void FuzzCorrectName(std::string_view input) {
-    const std::string decoded = xurlEncode::UrlDecode(input);
+    const std::string decoded = names::UrlDecode(input);
     require(decoded.size() <= input.size(), "decoding never lengthens the text");
     if (input.find('%') == std::string_view::npos)
         require(decoded == input, "text without codes stays as it is");
 
-    const std::string name = xCorrectName::CorrectName(decoded);
+    const std::string name = names::CorrectName(decoded);
     require(name.find('?') == std::string::npos, "a corrected name holds no question mark");
 
     const std::string_view decodedView(decoded);
@@ -187,11 +187,11 @@ void FuzzPageNames(std::string_view input) {
 
 void FuzzLoadServers(std::string_view input) {
     const ProgramFolder folder(scratch().path() / "servers");
-    require(WriteFileReplacing(folder.file(modWhois::kServerFile), input), "the server file is written");
+    require(WriteFileReplacing(folder.file(whois::kServerFile), input), "the server file is written");
 
-    const modWhois::ServerRow sentinel{"sentinel", "whois.sentinel.test", 4343, true};
-    modWhois::ServerTable table{sentinel};
-    modWhois::LoadServers(folder, table);
+    const whois::ServerRow sentinel{"sentinel", "whois.sentinel.test", 4343, true};
+    whois::ServerTable table{sentinel};
+    whois::LoadServers(folder, table);
     require(!table.empty(), "loading never empties the table");
     for (const auto& row : table) {
         require(row.ServerPort >= 1, "a loaded port is from 1 to 65535");
@@ -204,7 +204,7 @@ void FuzzLoadServers(std::string_view input) {
     }
     for (const std::string_view name : {"example.com", "example.", "", "x.net", ".", "proxy"}) {
         for (const bool useProxy : {false, true}) {
-            const auto index = modWhois::GetServerIndex(table, name, useProxy);
+            const auto index = whois::GetServerIndex(table, name, useProxy);
             require(index && *index >= 0 && static_cast<std::size_t>(*index) < table.size(),
                     "a non-empty table answers for every name");
         }
@@ -307,14 +307,14 @@ void FuzzWhoisReply(std::string_view input) {
         require(IsFreeReply("Reply: " + std::string(input) + "\r\n"), "a reply holding a phrase is free");
 
     const auto verdict = ProfileOf(input);
-    require(verdict != Form1Hooks::Verdict::Taken, "a profile is High, Mid or Low");
+    require(verdict != MainWindowHooks::Verdict::Taken, "a profile is High, Mid or Low");
     const std::string_view label = input.substr(0, input.find('.'));
     require(ProfileOf(std::string(label) + ".com") == verdict, "only the first label counts");
     const bool ascii = std::all_of(label.begin(), label.end(), [](char c) { return (c & 0x80) == 0; });
     if (ascii) {
-        const auto expected = label.size() < 5    ? Form1Hooks::Verdict::High
-                              : label.size() <= 7 ? Form1Hooks::Verdict::Mid
-                                                  : Form1Hooks::Verdict::Low;
+        const auto expected = label.size() < 5    ? MainWindowHooks::Verdict::High
+                              : label.size() <= 7 ? MainWindowHooks::Verdict::Mid
+                                                  : MainWindowHooks::Verdict::Low;
         require(verdict == expected, "the profile follows the first label's length");
     }
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/frmMake.h"
+#include "generator/NameGenerator.h"
 #include "support/LiveMainWindow.h"
 #include "support/ProgramProcess.h"
 #include "support/TempFolder.h"
@@ -59,7 +59,7 @@ TEST(GeneratorRun, TheMainWindowLooksUpExactlyTheGeneratedNames) {
         live.form->SetWordNum("1");
     };
     hooks.startSearch = [&live] { live.form->cmdDoSearch_Click(); };
-    generator::frmMake generator(live.services, live.state.ProgramFolder, live.state.Constants, hooks);
+    generator::NameGenerator generator(live.services, live.state.ProgramFolder, live.state.Constants, hooks);
     generator.Form_Load();
     for (auto& box : generator.chkExt) box.setValue(0);
     generator.chkExt[0].setValue(1);

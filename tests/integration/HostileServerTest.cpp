@@ -37,7 +37,7 @@ long residentKiB() {
 // most any slot or the whole process held meanwhile.
 class LoopWatch {
 public:
-    explicit LoopWatch(const Form1& form) : form_(form), baselineKiB_(residentKiB()) {
+    explicit LoopWatch(const MainWindow& form) : form_(form), baselineKiB_(residentKiB()) {
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { tick(); });
         clock_.start();
         timer_.start(kWatchMs);
@@ -65,7 +65,7 @@ private:
         peakKiB_ = std::max(peakKiB_, residentKiB());
     }
 
-    const Form1& form_;
+    const MainWindow& form_;
     QTimer timer_;
     QElapsedTimer clock_;
     long baselineKiB_;
@@ -82,7 +82,7 @@ protected:
     // checks what must hold whatever the server did.
     void run(const HostileWhoisServer& server, const std::vector<std::string>& names) {
         window = std::make_unique<MainWindowRig>(server.port(), kTimeScale);
-        window->hooks.nameListed = [this](std::string_view name, Form1Hooks::Verdict verdict) {
+        window->hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict) {
             outcomes[std::string(name)].push_back(verdictName(verdict));
         };
         window->hooks.nameUnjudged = [this](std::string_view name) {
@@ -102,7 +102,7 @@ protected:
 
         EXPECT_LT(watch.longestGapMs(), 2000) << "the event loop was blocked";
         EXPECT_GE(watch.ticks(), watch.elapsedMs() / kWatchMs / 4);
-        EXPECT_LE(largestReply, Form1::kReplyLimit);
+        EXPECT_LE(largestReply, MainWindow::kReplyLimit);
         EXPECT_LT(growthKiB, 50 * 1024);
         expectFilesHoldOnlyJudgedNames();
     }
@@ -139,15 +139,15 @@ protected:
         return lines;
     }
 
-    static std::string verdictName(Form1Hooks::Verdict verdict) {
+    static std::string verdictName(MainWindowHooks::Verdict verdict) {
         switch (verdict) {
-            case Form1Hooks::Verdict::High:
+            case MainWindowHooks::Verdict::High:
                 return "High";
-            case Form1Hooks::Verdict::Mid:
+            case MainWindowHooks::Verdict::Mid:
                 return "Mid";
-            case Form1Hooks::Verdict::Low:
+            case MainWindowHooks::Verdict::Low:
                 return "Low";
-            case Form1Hooks::Verdict::Taken:
+            case MainWindowHooks::Verdict::Taken:
                 break;
         }
         return "taken";
@@ -166,8 +166,8 @@ TEST_F(HostileServer, HundredMegabytesNeverClosedKeepOneMebibytePerSlot) {
     run(server, names);
     expectEach(names, "unjudged");
     // The flood really came: slots filled to the limit and more was sent.
-    EXPECT_EQ(largestReply, Form1::kReplyLimit);
-    EXPECT_GT(server.bytesSent(), static_cast<qint64>(names.size() * Form1::kReplyLimit));
+    EXPECT_EQ(largestReply, MainWindow::kReplyLimit);
+    EXPECT_GT(server.bytesSent(), static_cast<qint64>(names.size() * MainWindow::kReplyLimit));
 }
 
 TEST_F(HostileServer, BinaryGarbageWithNulsIsJudgedByWhatItSays) {
@@ -217,7 +217,7 @@ TEST_F(HostileServer, TwentyFiveStalledConnectionsAtOnceEndBatchAfterBatch) {
         names.push_back("stall" + std::string(1, static_cast<char>('a' + i % 26)) + std::to_string(i));
     run(server, names);
     expectEach(names, "unjudged");
-    EXPECT_GE(server.peakOpen(), Form1::kPoolSize);
+    EXPECT_GE(server.peakOpen(), MainWindow::kPoolSize);
     EXPECT_EQ(outcomes.size(), names.size());
 }
 

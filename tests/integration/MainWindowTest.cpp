@@ -11,12 +11,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "engine/Form1.h"
-#include "engine/ui/Form1View.h"
+#include "engine/MainWindow.h"
+#include "engine/ui/MainWindowView.h"
 #include "platform/qt/QtServices.h"
 #include "support/LiveMainWindow.h"
 #include "support/TempFolder.h"
-#include "whois/ui/WhoisWindow.h"
+#include "whois/ui/WhoisOpener.h"
 
 namespace quillmark {
 namespace {
@@ -35,8 +35,8 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
     for (int i = 0; i < 80; ++i) names += (i % 4 == 0 ? "free" : "taken") + std::to_string(100 + i) + "\r\n";
     live.folder.write("CreatedDomains.txt", names);
     live.open();
-    Form1& form = *live.form;
-    Form1View& view = *live.view;
+    MainWindow& form = *live.form;
+    MainWindowView& view = *live.view;
     EXPECT_EQ(view.windowTitle().toStdString(), form.Me.caption());
 
     // The user picks the source in the combo box and presses Start.
@@ -73,7 +73,7 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
 TEST(MainWindow, DoubleClickOnAFreeNameOpensItsWhoisRecord) {
     LiveMainWindow live;
     live.state.Constants.PurchaseOnDblClick = false;
-    WhoisWindow whois(nullptr, WhoisServer{"127.0.0.1", live.server.port()});
+    WhoisOpener whois(nullptr, WhoisServer{"127.0.0.1", live.server.port()});
     live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
     live.open();
     live.runGeneratedNames("taken1\r\nfreebie\r\ntaken2\r\n");

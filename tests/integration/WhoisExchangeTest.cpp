@@ -8,7 +8,7 @@
 
 #include <map>
 
-#include "engine/Form1.h"
+#include "engine/MainWindow.h"
 #include "fakes/FakeServices.h"
 #include "platform/Files.h"
 #include "platform/qt/QtTcpClient.h"
@@ -20,7 +20,7 @@ namespace {
 
 using testing::LocalWhoisServer;
 using testing::TempFolder;
-using Verdict = Form1Hooks::Verdict;
+using Verdict = MainWindowHooks::Verdict;
 
 // Real sockets, fake time: a stalled server costs the test no waiting.
 class RealSocketServices : public testing::FakeServices {
@@ -43,7 +43,7 @@ protected:
         folder.write("registrars.txt", "com|127.0.0.1|" + std::to_string(server.port()) +
                                            "|Enabled\r\nnet|127.0.0.1|" + std::to_string(refusedPort()) +
                                            "|Enabled\r\n\r\n");
-        shell::SetStartupConstants(state.Constants);
+        program::SetProductIdentity(state.Constants);
         hooks.nameListed = [this](std::string_view name, Verdict verdict) {
             ++judged[std::string(name)];
             verdicts[std::string(name)] = verdict;
@@ -54,7 +54,7 @@ protected:
     void start(const std::string& list) {
         folder.write("list.txt", list);
         services.dialogsFake.answers.push_back((folder / "list.txt").string());
-        form = std::make_unique<Form1>(services, state, hooks);
+        form = std::make_unique<MainWindow>(services, state, hooks);
         form->Form_Load();
         form->Combo1.setText("Custom List");
         form->Combo1_Click();
@@ -75,8 +75,8 @@ protected:
     LocalWhoisServer server;
     RealSocketServices services;
     ProgramState state{folder.path()};
-    Form1Hooks hooks;
-    std::unique_ptr<Form1> form;
+    MainWindowHooks hooks;
+    std::unique_ptr<MainWindow> form;
     std::map<std::string, int> judged;
     std::map<std::string, Verdict> verdicts;
     bool stopped = false;

@@ -13,7 +13,7 @@
 #include "support/LocalWhoisServer.h"
 #include "support/ProgramProcess.h"
 #include "support/TempFolder.h"
-#include "whois/ui/WhoisWindow.h"
+#include "whois/ui/WhoisOpener.h"
 
 namespace quillmark {
 namespace {
@@ -42,13 +42,13 @@ class WhoisWindowView : public ::testing::Test {
 protected:
     LocalWhoisServer server;
     RealSocketServices services;
-    WhoisWindow window{nullptr, WhoisServer{"127.0.0.1", server.port()}};
+    WhoisOpener window{nullptr, WhoisServer{"127.0.0.1", server.port()}};
 };
 
 TEST_F(WhoisWindowView, ReplyThatCameInPiecesIsShownWholeOnce) {
     window.open(services, "pieces.com");
     ASSERT_TRUE(window.isOpen());
-    frmWhoisView* view = window.view();
+    WhoisLookupWindowView* view = window.view();
     int changes = 0;
     QObject::connect(view->replyBox(), &QPlainTextEdit::textChanged, [&changes] { ++changes; });
     ASSERT_TRUE(serveUntil([view] { return view->form().finished(); }));
@@ -60,7 +60,7 @@ TEST_F(WhoisWindowView, ReplyThatCameInPiecesIsShownWholeOnce) {
 TEST_F(WhoisWindowView, SecondNameReplacesTheWindowAndItsLookup) {
     window.open(services, "silent.com");
     ASSERT_TRUE(serveUntil([this] { return server.queries().count("silent.com") == 1; }));
-    const QPointer<frmWhoisView> first = window.view();
+    const QPointer<WhoisLookupWindowView> first = window.view();
 
     window.open(services, "free.com");
     EXPECT_TRUE(first.isNull());

@@ -3,10 +3,10 @@
 #include <QApplication>
 
 #include "fakes/FakeServices.h"
-#include "generator/ui/frmMakeView.h"
+#include "generator/ui/NameGeneratorView.h"
 #include "support/TempFolder.h"
-#include "whois/modWhois.h"
-#include "whois/ui/frmSettingsView.h"
+#include "whois/ServerTable.h"
+#include "whois/ui/ExtensionSettingsView.h"
 
 namespace quillmark {
 namespace {
@@ -17,18 +17,18 @@ TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
     testing::TempFolder folder;
     const ProgramFolder programFolder(folder.path());
     testing::FakeServices services;
-    shell::StartupConstants constants;
-    modWhois::WriteDefaultServers(programFolder, true);
-    modWhois::ServerTable table;
+    program::ProductIdentity constants;
+    whois::WriteDefaultServers(programFolder, true);
+    whois::ServerTable table;
     bool useProxy = false;
     std::string defaultExtension = ".com";
     for (int round = 0; round < 3; ++round) {
-        auto settings = std::make_unique<frmSettingsView>(services, programFolder, table, useProxy,
+        auto settings = std::make_unique<ExtensionSettingsView>(services, programFolder, table, useProxy,
                                                           defaultExtension, "Quillmark", [](QWidget*) {});
         settings->form().Form_Load();
         settings->show();
         auto generator =
-            std::make_unique<frmMakeView>(services, programFolder, constants, generator::GeneratorHooks{});
+            std::make_unique<NameGeneratorView>(services, programFolder, constants, generator::GeneratorHooks{});
         generator->form().List1.addItems({"a.com", "b.com"});
         generator->show();
         QApplication::processEvents();

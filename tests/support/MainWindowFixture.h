@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Form1.h"
+#include "engine/MainWindow.h"
 #include "fakes/FakeServices.h"
 #include "support/TempFolder.h"
 
@@ -16,20 +16,20 @@ namespace quillmark::testing {
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
-        shell::SetStartupConstants(state.Constants);
+        program::SetProductIdentity(state.Constants);
         folder.write(
             "registrars.txt",
             "proxy|127.0.0.1|43|Enabled\r\ncom|whois.test|4343|Enabled\r\nnet|whois.net.test|43|Enabled\r\n"
             "org|whois.org.test|4444|Disabled\r\n\r\n");
-        hooks.nameListed = [this](std::string_view name, Form1Hooks::Verdict verdict) {
+        hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict) {
             listed.emplace_back(std::string(name), verdict);
         };
         hooks.runStopped = [this] { ++stops; };
         hooks.showOverflowNotice = [this] { ++notices; };
     }
 
-    Form1& load() {
-        form = std::make_unique<Form1>(services, state, hooks);
+    MainWindow& load() {
+        form = std::make_unique<MainWindow>(services, state, hooks);
         form->Form_Load();
         return *form;
     }
@@ -64,9 +64,9 @@ protected:
     TempFolder folder;
     FakeServices services;
     ProgramState state{folder.path()};
-    Form1Hooks hooks;
-    std::unique_ptr<Form1> form;
-    std::vector<std::pair<std::string, Form1Hooks::Verdict>> listed;
+    MainWindowHooks hooks;
+    std::unique_ptr<MainWindow> form;
+    std::vector<std::pair<std::string, MainWindowHooks::Verdict>> listed;
     int stops = 0;
     int notices = 0;
 };

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/Form1.h"
-#include "engine/ui/Form1View.h"
+#include "engine/MainWindow.h"
+#include "engine/ui/MainWindowView.h"
 #include "platform/qt/QtServices.h"
 #include "support/ScaledTimeServices.h"
 #include "support/TempFolder.h"
@@ -21,14 +21,14 @@ class MainWindowRig {
 public:
     explicit MainWindowRig(quint16 port, int timeScale = 1) : services(real, timeScale) {
         folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(port) + "|Enabled\r\n\r\n");
-        shell::SetStartupConstants(state.Constants);
+        program::SetProductIdentity(state.Constants);
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
     }
 
     // Makes, loads and shows the window; change the hooks and constants before.
     void open() {
-        form = std::make_unique<Form1>(services, state, hooks);
-        view = std::make_unique<Form1View>(*form);
+        form = std::make_unique<MainWindow>(services, state, hooks);
+        view = std::make_unique<MainWindowView>(*form);
         form->Form_Load();
         view->show();
     }
@@ -53,9 +53,9 @@ public:
     qt::QtServices real{nullptr, config.path().string()};
     ScaledTimeServices services;
     ProgramState state{folder.path()};
-    Form1Hooks hooks;
-    std::unique_ptr<Form1> form;
-    std::unique_ptr<Form1View> view;
+    MainWindowHooks hooks;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindowView> view;
 
 private:
     QEventLoop loop_;

@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "generator/ui/frmMakeView.h"
+#include "generator/ui/NameGeneratorView.h"
 #include "platform/qt/ProductMark.h"
 #include "platform/qt/Skin.h"
-#include "shell/ui/frmAboutView.h"
+#include "program/ui/AboutBoxView.h"
 #include "support/LiveMainWindow.h"
-#include "whois/ui/frmSettingsView.h"
+#include "whois/ui/ExtensionSettingsView.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ bool Save(QWidget& window, const std::filesystem::path& file) {
     return false;
 }
 
-bool MainWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
+bool PictureMainWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     std::string names;
     for (const char* word : {"sky", "taken", "fern", "takeover", "lumen", "tak", "meadowlark", "quartz"}) {
         for (int i = 0; i < 6; ++i) names += std::string(word) + std::to_string(i) + "\r\n";
@@ -41,9 +41,9 @@ bool MainWindow(testing::LiveMainWindow& live, const std::filesystem::path& fold
     return Save(*live.view, folder / "main-window.png");
 }
 
-bool Generator(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
+bool PictureGenerator(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     live.folder.write("Appends.txt", "\r\nmy\r\nbest\r\nsmart\r\n");
-    frmMakeView view(live.services, live.state.ProgramFolder, live.state.Constants, {});
+    NameGeneratorView view(live.services, live.state.ProgramFolder, live.state.Constants, {});
     view.form().Form_Load();
     view.form().text1.setText("shop");
     view.form().chkExt[8].setValue(0);
@@ -51,9 +51,9 @@ bool Generator(testing::LiveMainWindow& live, const std::filesystem::path& folde
     return Save(view, folder / "generator.png");
 }
 
-bool SettingsWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    modWhois::WriteDefaultServers(live.state.ProgramFolder, true);
-    frmSettingsView view(live.services, live.state.ProgramFolder, live.state.ServerTable, live.state.UseProxy,
+bool PictureSettingsWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
+    whois::WriteDefaultServers(live.state.ProgramFolder, true);
+    ExtensionSettingsView view(live.services, live.state.ProgramFolder, live.state.ServerTable, live.state.UseProxy,
                          live.state.DefaultExtension, live.state.Constants.ProductName,
                          [](QWidget* window) { qt::ApplySkin(window); });
     view.form().Form_Load();
@@ -63,8 +63,8 @@ bool SettingsWindow(testing::LiveMainWindow& live, const std::filesystem::path& 
     return Save(view, folder / "settings.png");
 }
 
-bool About(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    frmAboutView view(live.state.Constants);
+bool PictureAbout(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
+    AboutBoxView view(live.state.Constants);
     view.setAttribute(Qt::WA_DeleteOnClose, false);
     return Save(view, folder / "about.png");
 }
@@ -86,6 +86,6 @@ int main(int argc, char** argv) {
         return {"No match for \"" + query + "\".\r\n"};
     });
     const bool saved =
-        MainWindow(live, folder) && Generator(live, folder) && SettingsWindow(live, folder) && About(live, folder);
+        PictureMainWindow(live, folder) && PictureGenerator(live, folder) && PictureSettingsWindow(live, folder) && PictureAbout(live, folder);
     return saved ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fakes/FakeBrowser.h"
-#include "harvest/Form5.h"
+#include "harvest/BrowseWindow.h"
 #include "support/MainWindowFixture.h"
 
 namespace quillmark::harvest {
@@ -13,12 +13,12 @@ namespace {
 using testing::FakeBrowser;
 using testing::FakeTcpClient;
 
-class BrowseWindow : public testing::MainWindowFixture {
+class BrowseWindowTest : public testing::MainWindowFixture {
 protected:
-    BrowseWindow() {
+    BrowseWindowTest() {
         sites.browseStartPage = "http://127.0.0.1:1/start";
         load();
-        window = std::make_unique<Form5>(services, *form, page, framePage, sites);
+        window = std::make_unique<BrowseWindow>(services, *form, page, framePage, sites);
         whois = services.clients.back();
         window->Form_Load();
     }
@@ -40,17 +40,17 @@ protected:
     SearchSites sites;
     FakeBrowser page;
     FakeBrowser framePage;
-    std::unique_ptr<Form5> window;
+    std::unique_ptr<BrowseWindow> window;
     FakeTcpClient* whois = nullptr;
 };
 
-TEST_F(BrowseWindow, OpensOnItsStartPageWithAFreshList) {
+TEST_F(BrowseWindowTest, OpensOnItsStartPageWithAFreshList) {
     EXPECT_EQ(window->StatusBar1.panelCount(), 3);
     EXPECT_EQ(page.navigations, std::vector<std::string>{"http://127.0.0.1:1/start"});
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));  // made at start-up, gone now
 }
 
-TEST_F(BrowseWindow, ChecksEachNameOfAPageOnceAndHandsTheVerdictsToTheMainWindow) {
+TEST_F(BrowseWindowTest, ChecksEachNameOfAPageOnceAndHandsTheVerdictsToTheMainWindow) {
     visit("<p>Visit example.com today or <a href=\"http://www.other.net/x\">there</a></p>");
     EXPECT_EQ(folder.read("BrowserSearch.txt"), "example.com\r\nother.net\r\n\r\n");
     EXPECT_EQ(whois->host, "whois.test");
@@ -75,13 +75,13 @@ TEST_F(BrowseWindow, ChecksEachNameOfAPageOnceAndHandsTheVerdictsToTheMainWindow
     EXPECT_EQ(whois->connectCount, 2);
 }
 
-TEST_F(BrowseWindow, AStalledServerIsGivenUpAfterFiveTicksAndTicksLeaveTheCheckAlone) {
+TEST_F(BrowseWindowTest, AStalledServerIsGivenUpAfterFiveTicksAndTicksLeaveTheCheckAlone) {
     visit("<p>slow.com and next.com</p>");
     whois->raiseConnected();
-    services.clockFake.advance(4 * Form5::kTickMs);
+    services.clockFake.advance(4 * BrowseWindow::kTickMs);
     EXPECT_EQ(whois->connectCount, 1);  // the second timer's ticks did not ask again
     EXPECT_EQ(window->CheckCursor, 0);
-    services.clockFake.advance(Form5::kTickMs);
+    services.clockFake.advance(BrowseWindow::kTickMs);
     EXPECT_EQ(window->CheckCursor, 1);
     EXPECT_EQ(panel(1), "Checking status of: next.com");
     reply("No match for next.com");
@@ -89,13 +89,13 @@ TEST_F(BrowseWindow, AStalledServerIsGivenUpAfterFiveTicksAndTicksLeaveTheCheckA
     EXPECT_TRUE(window->List2.items().empty());  // slow.com is recorded nowhere
 }
 
-TEST_F(BrowseWindow, NamesUnderDisabledExtensionsAreNeitherFoundNorChecked) {
+TEST_F(BrowseWindowTest, NamesUnderDisabledExtensionsAreNeitherFoundNorChecked) {
     visit("<p>Visit example.org today</p>");
     EXPECT_EQ(panel(2), "No Domains Found");
     EXPECT_EQ(whois->connectCount, 0);
 }
 
-TEST_F(BrowseWindow, ClearingUnregisteredLetsAPageBeFoundAndCheckedAgain) {
+TEST_F(BrowseWindowTest, ClearingUnregisteredLetsAPageBeFoundAndCheckedAgain) {
     visit("<p>free.com</p>");
     reply("No match for free.com");
     window->cmdClear_Click(1);
@@ -108,7 +108,7 @@ TEST_F(BrowseWindow, ClearingUnregisteredLetsAPageBeFoundAndCheckedAgain) {
     EXPECT_EQ(whois->connectCount, 2);
 }
 
-TEST_F(BrowseWindow, DeleteKeysAndCopyActOnTheirOwnList) {
+TEST_F(BrowseWindowTest, DeleteKeysAndCopyActOnTheirOwnList) {
     visit("<p>a.com b.com c.com</p>");
     reply("");  // an empty reply counts as taken
     reply("taken");
@@ -117,17 +117,17 @@ TEST_F(BrowseWindow, DeleteKeysAndCopyActOnTheirOwnList) {
     window->cmdCopy_Click(2);
     EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
     window->List2.setListIndex(0);
-    window->List_KeyDown(2, Form5::kKeyDelete, 0);
+    window->List_KeyDown(2, BrowseWindow::kKeyDelete, 0);
     EXPECT_EQ(window->List2.items(), std::vector<std::string>{"b.com"});
     EXPECT_EQ(window->Label2.caption(), "Registered (1)");
-    window->List_KeyDown(2, Form5::kKeyDelete, Form5::kShiftMask);
+    window->List_KeyDown(2, BrowseWindow::kKeyDelete, BrowseWindow::kShiftMask);
     EXPECT_TRUE(window->List2.items().empty());
     EXPECT_EQ(window->Label2.caption(), "Registered");
     EXPECT_EQ(state.RegisteredCount, 0);
     EXPECT_EQ(window->List1.items(), std::vector<std::string>{"c.com"});
 }
 
-TEST_F(BrowseWindow, FramesAreFollowedInTheSecondBrowserAndScannedToo) {
+TEST_F(BrowseWindowTest, FramesAreFollowedInTheSecondBrowserAndScannedToo) {
     visit("<frameset><frame src=\"http://www.frames.com/inner/main.html\"></frameset>");
     EXPECT_EQ(framePage.navigations, std::vector<std::string>{"www.frames.com/inner/main.html"});
     EXPECT_EQ(panel(2), "No Domains Found");
@@ -135,11 +135,11 @@ TEST_F(BrowseWindow, FramesAreFollowedInTheSecondBrowserAndScannedToo) {
     EXPECT_EQ(panel(1), "Checking status of: inside.com");
 }
 
-TEST_F(BrowseWindow, ClosingRemovesTheListAndStopsChecking) {
+TEST_F(BrowseWindowTest, ClosingRemovesTheListAndStopsChecking) {
     visit("<p>one.com two.com</p>");
     window->Form_Unload();
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
-    services.clockFake.advance(10 * Form5::kTickMs);
+    services.clockFake.advance(10 * BrowseWindow::kTickMs);
     visit("<p>three.com</p>");
     EXPECT_EQ(whois->connectCount, 1);
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));

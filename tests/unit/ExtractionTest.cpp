@@ -11,8 +11,8 @@ namespace quillmark {
 namespace {
 
 using namespace harvest;
-using modWhois::ServerRow;
-using modWhois::ServerTable;
+using whois::ServerRow;
+using whois::ServerTable;
 
 ServerTable tableOf(const std::vector<std::pair<std::string, bool>>& rows) {
     ServerTable table;

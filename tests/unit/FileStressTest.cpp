@@ -7,7 +7,7 @@
 #include "results/Overflow.h"
 #include "results/ProfileFiles.h"
 #include "support/MainWindowFixture.h"
-#include "whois/modWhois.h"
+#include "whois/ServerTable.h"
 
 namespace quillmark {
 namespace {
@@ -16,7 +16,7 @@ class FileStress : public testing::MainWindowFixture {
 protected:
     // Answers every open connection: names beginning with "free" are free.
     void answerAll() {
-        for (int i = 0; i < Form1::kPoolSize; ++i) {
+        for (int i = 0; i < MainWindow::kPoolSize; ++i) {
             FakeTcpClientRef slot = client(i);
             if (!slot.open) continue;
             slot.raiseConnected();
@@ -31,16 +31,16 @@ protected:
 TEST_F(FileStress, ServerTablesWithAnyLineEndsLoadTheSameRows) {
     const std::string rows[] = {"com|whois.a.test|43|Enabled", "net|whois.b.test|4343|Disabled",
                                 "org|whois.c.test|44|Enabled"};
-    modWhois::ServerTable expected;
+    whois::ServerTable expected;
     folder.write("registrars.txt", rows[0] + "\r\n" + rows[1] + "\r\n" + rows[2] + "\r\n");
-    modWhois::LoadServers(state.ProgramFolder, expected);
+    whois::LoadServers(state.ProgramFolder, expected);
     ASSERT_EQ(expected.size(), 3u);
     for (const std::string& text :
          {rows[0] + "\r" + rows[1] + "\r" + rows[2] + "\r", rows[0] + "\n" + rows[1] + "\n" + rows[2],
           rows[0] + "\r\n\r\n" + rows[1] + "\n" + rows[2] + "\r"}) {
         folder.write("registrars.txt", text);
-        modWhois::ServerTable table;
-        modWhois::LoadServers(state.ProgramFolder, table);
+        whois::ServerTable table;
+        whois::LoadServers(state.ProgramFolder, table);
         ASSERT_EQ(table.size(), expected.size()) << text;
         for (std::size_t i = 0; i < table.size(); ++i) {
             EXPECT_EQ(table[i].ServerExt, expected[i].ServerExt);
@@ -68,7 +68,7 @@ TEST_F(FileStress, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
     }
     std::vector<std::string> free;
     for (const auto& [name, verdict] : listed) {
-        if (verdict != Form1Hooks::Verdict::Taken) free.push_back(name);
+        if (verdict != MainWindowHooks::Verdict::Taken) free.push_back(name);
     }
     std::sort(saved.begin(), saved.end());
     std::sort(free.begin(), free.end());
@@ -85,7 +85,7 @@ TEST_F(FileStress, AListDeletedDuringARunEndsTheRun) {
     std::filesystem::remove(folder / "list.txt");
     answerAll();  // the first batch ends; the next finds no list
     EXPECT_TRUE(form->StopRequested);
-    EXPECT_EQ(listed.size(), static_cast<std::size_t>(Form1::kPoolSize));
+    EXPECT_EQ(listed.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     EXPECT_EQ(stops, 1);
 }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
-#include "generator/frmMake.h"
+#include "generator/NameGenerator.h"
 #include "support/TempFolder.h"
 
 namespace quillmark::generator {
@@ -15,7 +15,7 @@ using Names = std::vector<std::string>;
 class Generator : public ::testing::Test {
 protected:
     Generator() {
-        shell::SetStartupConstants(constants);
+        program::SetProductIdentity(constants);
         folder.write("Appends.txt", "\r\n");
         hooks.setListBounds = [this](std::int32_t count) {
             steps.push_back("bounds " + std::to_string(count));
@@ -24,8 +24,8 @@ protected:
         services.pumpFake.pending = [this] { statuses.push_back(window->txtStatus.text()); };
     }
 
-    frmMake& open() {
-        window = std::make_unique<frmMake>(services, programFolder, constants, hooks);
+    NameGenerator& open() {
+        window = std::make_unique<NameGenerator>(services, programFolder, constants, hooks);
         window->Form_Load();
         return *window;
     }
@@ -47,15 +47,15 @@ protected:
 
     testing::TempFolder folder;
     ProgramFolder programFolder{folder.path()};
-    shell::StartupConstants constants;
+    program::ProductIdentity constants;
     testing::FakeServices services;
     GeneratorHooks hooks;
-    std::unique_ptr<frmMake> window;
+    std::unique_ptr<NameGenerator> window;
     std::vector<std::string> steps;
     std::vector<std::string> statuses;
 };
 
-constexpr int kPre = frmMake::kPrefixes, kSuf = frmMake::kSuffixes, kHyp = frmMake::kHyphens;
+constexpr int kPre = NameGenerator::kPrefixes, kSuf = NameGenerator::kSuffixes, kHyp = NameGenerator::kHyphens;
 
 TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
     open();
@@ -81,7 +81,7 @@ TEST_F(Generator, KeepsLettersDropsSpacesAndLowersOnlyTheExtension) {
         window->txtCustom.setText(custom);
         EXPECT_EQ(generate(base, word + "\r\n"), expected) << base;
     }
-    tick({frmMake::kCustomBox}, {kPre});
+    tick({NameGenerator::kCustomBox}, {kPre});
     for (const auto& [custom, expected] : std::vector<std::pair<std::string, std::string>>{
              {".CO.UK", "myshop.co.uk"}, {"xyz", "myshopxyz"}, {"", "myshop"}, {". A", "myshop. a"}}) {
         window->txtCustom.setText(custom);
@@ -149,7 +149,7 @@ TEST_F(Generator, AppendWordsAreAddedInOrderAndRemovedEverywhereInTheFile) {
     window->Text2.setText("bob");
     window->cmdAdd_Click();
     window->Text2.setText("ann");
-    window->Text2_KeyPress(frmMake::kEnterKey);
+    window->Text2_KeyPress(NameGenerator::kEnterKey);
     EXPECT_EQ(window->Text2.text(), "");
     EXPECT_EQ(folder.read("Appends.txt"), "\r\nbob\r\nann\r\n");
     open();

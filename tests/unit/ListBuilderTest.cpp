@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fakes/FakeBrowser.h"
-#include "harvest/Form3.h"
+#include "harvest/ListBuilder.h"
 #include "support/MainWindowFixture.h"
 
 namespace quillmark::harvest {
@@ -22,21 +22,21 @@ std::string ResultPage(const std::string& stem, int count) {
     return page + "</div>";
 }
 
-class ListBuilder : public testing::MainWindowFixture {
+class ListBuilderTest : public testing::MainWindowFixture {
 protected:
-    ListBuilder() {
+    ListBuilderTest() {
         sites.yahooAddress = "http://127.0.0.1:1/yahoo";
         sites.googleAddress = "http://127.0.0.1:1/google";
         hooks.showListBuilder = [] {};
         load();
     }
 
-    Form3& open(std::string_view engine, std::string searchText, int comboIndex = 0) {
+    ListBuilder& open(std::string_view engine, std::string searchText, int comboIndex = 0) {
         choose(engine);
         form->txtSearch.setText(std::move(searchText));
         form->Combo2.setListIndex(comboIndex);
         builder =
-            std::make_unique<Form3>(services, *form, browser, sites, ListBuilderHooks{[this] { ++closes; }});
+            std::make_unique<ListBuilder>(services, *form, browser, sites, ListBuilderHooks{[this] { ++closes; }});
         builder->Form_Load();
         return *builder;
     }
@@ -44,18 +44,18 @@ protected:
     // The browser finishes a page, and the gap between pages passes.
     void complete(const std::string& page) {
         browser.raiseDocumentComplete(page);
-        services.clockFake.advance(Form3::kPageGapMs);
+        services.clockFake.advance(ListBuilder::kPageGapMs);
     }
 
     std::string file(const std::string& name) { return folder.read(name); }
 
     SearchSites sites;
     FakeBrowser browser;
-    std::unique_ptr<Form3> builder;
+    std::unique_ptr<ListBuilder> builder;
     int closes = 0;
 };
 
-TEST_F(ListBuilder, GooglePagesStepByAHundredUntilAPageBringsNothingNew) {
+TEST_F(ListBuilderTest, GooglePagesStepByAHundredUntilAPageBringsNothingNew) {
     open("Google Search", "blue widgets");
     complete(ResultPage("alpha", 30));
     complete(ResultPage("beta", 30));
@@ -71,7 +71,7 @@ TEST_F(ListBuilder, GooglePagesStepByAHundredUntilAPageBringsNothingNew) {
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(ListBuilder, YahooPagesStepByTwentyAndStopAtTheTarget) {
+TEST_F(ListBuilderTest, YahooPagesStepByTwentyAndStopAtTheTarget) {
     open("Yahoo Search", "red", 1);  // "~200 Domains"
     complete(ResultPage("a", 90));
     complete(ResultPage("b", 90));
@@ -83,7 +83,7 @@ TEST_F(ListBuilder, YahooPagesStepByTwentyAndStopAtTheTarget) {
     EXPECT_EQ(form->txtWordMax.text(), "270");
 }
 
-TEST_F(ListBuilder, TheFinishedRunWritesTheListKeepsACopyAndStartsTheLookups) {
+TEST_F(ListBuilderTest, TheFinishedRunWritesTheListKeepsACopyAndStartsTheLookups) {
     open("Google Search", "blue widgets");
     complete("<a href=\"http://www.example.com/\">x</a> <a href=\"http://shop.example.org/\">y</a>");
     complete("nothing here");
@@ -100,7 +100,7 @@ TEST_F(ListBuilder, TheFinishedRunWritesTheListKeepsACopyAndStartsTheLookups) {
     EXPECT_EQ(form->txtWordNum.text(), "1");
 }
 
-TEST_F(ListBuilder, APageWithoutNamesEndsTheRunWithAnEmptyList) {
+TEST_F(ListBuilderTest, APageWithoutNamesEndsTheRunWithAnEmptyList) {
     open("Yahoo Search", "zzz");
     complete("<p>No results</p>");
     EXPECT_EQ(file("BrowserSearch.txt"), "\r\n");
@@ -110,7 +110,7 @@ TEST_F(ListBuilder, APageWithoutNamesEndsTheRunWithAnEmptyList) {
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(ListBuilder, TheSearchTextStaysOneQueryValueAndTheCopyStaysInItsFolder) {
+TEST_F(ListBuilderTest, TheSearchTextStaysOneQueryValueAndTheCopyStaysInItsFolder) {
     open("Google Search", "../a b&c=d/e");
     EXPECT_NE(browser.navigations.at(0).find("&q=../a+b%26c%3Dd/e"), std::string::npos)
         << browser.navigations.at(0);
@@ -120,7 +120,7 @@ TEST_F(ListBuilder, TheSearchTextStaysOneQueryValueAndTheCopyStaysInItsFolder) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "a b&c=d"));
 }
 
-TEST_F(ListBuilder, APageThatCompletesDuringAnExtractionWaitsForIt) {
+TEST_F(ListBuilderTest, APageThatCompletesDuringAnExtractionWaitsForIt) {
     open("Google Search", "x");
     bool raised = false;
     services.pumpFake.pending = [&] {
@@ -131,19 +131,19 @@ TEST_F(ListBuilder, APageThatCompletesDuringAnExtractionWaitsForIt) {
     browser.raiseDocumentComplete(ResultPage("early", 3));
     EXPECT_EQ(builder->Found.FoundNames,
               "early0.com\r\nearly1.com\r\nearly2.com\r\n");  // the late page has not begun
-    services.clockFake.advance(Form3::kPageGapMs);
+    services.clockFake.advance(ListBuilder::kPageGapMs);
     EXPECT_EQ(builder->Found.FoundNames,
               "early0.com\r\nearly1.com\r\nearly2.com\r\nlate0.com\r\nlate1.com\r\n");
 }
 
-TEST_F(ListBuilder, ClosingByHandEndsTheRunWithoutWritingTheList) {
+TEST_F(ListBuilderTest, ClosingByHandEndsTheRunWithoutWritingTheList) {
     open("Google Search", "x");
     folder.write("BrowserSearch.txt", "kept.com\r\n");
     browser.raiseDocumentComplete(ResultPage("a", 3));
     builder->Form_Unload();
-    services.clockFake.advance(Form3::kPageGapMs);
+    services.clockFake.advance(ListBuilder::kPageGapMs);
     browser.raiseDocumentComplete(ResultPage("b", 3));
-    services.clockFake.advance(Form3::kPageGapMs);
+    services.clockFake.advance(ListBuilder::kPageGapMs);
     EXPECT_EQ(browser.navigations.size(), 1u);
     EXPECT_EQ(file("BrowserSearch.txt"), "kept.com\r\n");
     EXPECT_TRUE(services.messagesFake.shown.empty());

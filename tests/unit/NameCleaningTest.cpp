@@ -6,14 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "engine/xCorrectName.h"
-#include "engine/xurlEncode.h"
+#include "engine/NameCleaning.h"
+#include "engine/PercentCoding.h"
 
 namespace quillmark {
 namespace {
 
-using xCorrectName::CorrectName;
-using xurlEncode::UrlDecode;
+using names::CorrectName;
+using names::UrlDecode;
 
 using Cases = std::vector<std::pair<std::string_view, std::string_view>>;
 

@@ -19,7 +19,7 @@ TEST_F(ResultLists, DeleteRemovesTheCurrentItemAndCountsDown) {
     EXPECT_EQ(state.LowCount, 3);
 
     form->List1.setListIndex(1);
-    form->List_KeyDown(1, Form1::kKeyDelete, 0);
+    form->List_KeyDown(1, MainWindow::kKeyDelete, 0);
     EXPECT_EQ(form->List1.items(), (std::vector<std::string>{"aaaaaaaa.com", "cccccccc.com"}));
     EXPECT_EQ(state.LowCount, 2);
     EXPECT_EQ(form->Label1.caption(), "Low Profile (2)");
@@ -29,12 +29,12 @@ TEST_F(ResultLists, ShiftDeleteClearsButCtrlDeleteDeletesOne) {
     load();
     fill(3, {"a.com", "b.com", "c.com"}, &state.HighCount);
     form->List3.setListIndex(0);
-    form->List_KeyDown(3, Form1::kKeyDelete, 2);  // Ctrl
-    form->List_KeyDown(3, Form1::kKeyDelete, 3);  // Shift and Ctrl
+    form->List_KeyDown(3, MainWindow::kKeyDelete, 2);  // Ctrl
+    form->List_KeyDown(3, MainWindow::kKeyDelete, 3);  // Shift and Ctrl
     EXPECT_EQ(form->List3.listCount(), 2);
     form->List_KeyDown(3, 65, 1);  // Shift+A does nothing
     EXPECT_EQ(form->List3.listCount(), 2);
-    form->List_KeyDown(3, Form1::kKeyDelete, 1);
+    form->List_KeyDown(3, MainWindow::kKeyDelete, 1);
     EXPECT_EQ(form->List3.listCount(), 0);
     EXPECT_EQ(form->Label3.caption(), "High Profile");
     form->AddFreeName("abc.com");
@@ -102,7 +102,7 @@ TEST_F(ResultLists, SavedNamesSurviveARestartAndDeletionsStick) {
     EXPECT_EQ(form->Label5.caption(), "Saved Domains");
 
     ProgramState restarted{folder.path()};
-    Form1 again(services, restarted);
+    MainWindow again(services, restarted);
     again.Form_Load();
     EXPECT_EQ(again.List5.items(), (std::vector<std::string>{"abc.com", "keep.org"}));
     again.mnuEditItem_Click(5);

@@ -12,15 +12,15 @@
 #include "platform/Text.h"
 #include "support/ServerRows.h"
 #include "support/TempFolder.h"
-#include "whois/modWhois.h"
+#include "whois/ServerTable.h"
 
 namespace quillmark {
 namespace {
 
 namespace fs = std::filesystem;
-using modWhois::GetServerIndex;
-using modWhois::ServerRow;
-using modWhois::ServerTable;
+using whois::GetServerIndex;
+using whois::ServerRow;
+using whois::ServerTable;
 using testing::TempFolder;
 using Strings = std::vector<std::string>;
 
@@ -67,11 +67,11 @@ protected:
     void writeFile(std::string_view bytes) const { folder.write(kFileName, bytes); }
     std::string fileBytes() const { return folder.read(kFileName); }
     ServerTable load(ServerTable table = {}) const {
-        modWhois::LoadServers(program, table);
+        whois::LoadServers(program, table);
         return table;
     }
     ServerTable loadDefaults() const {
-        modWhois::WriteDefaultServers(program, false);
+        whois::WriteDefaultServers(program, false);
         return load();
     }
     // The file's lines without the blank ones.
@@ -80,7 +80,7 @@ protected:
         ListView view;
         view.setColumns({"Extension", "Server", "Port", "Status"});
         view.addItem("stale");
-        modWhois::FillServerList(program, view);
+        whois::FillServerList(program, view);
         Strings rows;
         for (int row = 0; row < view.count(); ++row) {
             std::string line = view.cell(row, 0);
@@ -133,19 +133,19 @@ TEST_F(ServerTableFile, DefaultTableIsWrittenAsCrLfRowsWhenTheFileIsMissing) {
 
 TEST_F(ServerTableFile, DefaultsOverwriteAnExistingFileOnlyWhenAsked) {
     writeFile("com|my.host|4343|Disabled\r\n");
-    modWhois::WriteDefaultServers(program, false);
+    whois::WriteDefaultServers(program, false);
     EXPECT_EQ(fileBytes(), "com|my.host|4343|Disabled\r\n");
 
-    modWhois::WriteDefaultServers(program, true);
+    whois::WriteDefaultServers(program, true);
     const std::string defaults = fileBytes();
     EXPECT_EQ(extensionsOf(load()), kDefaultExtensions);
-    modWhois::UpdateServer(program, "net", "edited.host", "43", true);
-    modWhois::UpdateServer(program, "xx", "new.host", "43", true);
+    whois::UpdateServer(program, "net", "edited.host", "43", true);
+    whois::UpdateServer(program, "xx", "new.host", "43", true);
     const std::string edited = fileBytes();
     ASSERT_NE(edited.find("net|edited.host|43|Enabled\r\n"), std::string::npos);
-    modWhois::WriteDefaultServers(program, false);
+    whois::WriteDefaultServers(program, false);
     EXPECT_EQ(fileBytes(), edited);
-    modWhois::WriteDefaultServers(program, true);
+    whois::WriteDefaultServers(program, true);
     EXPECT_EQ(fileBytes(), defaults);
 }
 
@@ -220,7 +220,7 @@ TEST_F(ServerTableFile, FileWithoutRowsKeepsTheTable) {
     fs::create_directory(folder / kFileName);
     EXPECT_EQ(rowsOf(load(tableOf({"com", "net"}))), before) << "folder";
     EXPECT_EQ(listed(), Strings{});
-    modWhois::UpdateServer(program, "de", "d", "43", true);
+    whois::UpdateServer(program, "de", "d", "43", true);
     EXPECT_TRUE(fs::is_directory(folder / kFileName));
 }
 
@@ -231,26 +231,26 @@ TEST(ServerPort, WholeNumbersFromOneTo65535) {
         {"abc", -1}, {"", -1}, {" ", -1}, {"4 3", -1}, {"43.0", -1}, {"0x2B", -1}, {"4294967339", -1}};
     // clang-format on
     for (const auto& [text, port] : cases) {
-        const auto parsed = modWhois::ParsePort(text);
+        const auto parsed = whois::ParsePort(text);
         EXPECT_EQ(parsed ? int{*parsed} : -1, port) << "\"" << text << "\"";
     }
 }
 
 TEST_F(ServerTableFile, UpdateWithSameValuesKeepsTheRowsAndDoesNotGrowTheFile) {
     const ServerTable before = loadDefaults();
-    modWhois::UpdateServer(program, "net", before[2].ServerHost, "43", true);
+    whois::UpdateServer(program, "net", before[2].ServerHost, "43", true);
     const std::string bytes = fileBytes();
     EXPECT_TRUE(bytes.starts_with("\r\nproxy|"));
     EXPECT_TRUE(bytes.ends_with("|Disabled\r\n\r\n"));
     EXPECT_EQ(rowsOf(load()), rowsOf(before));
     EXPECT_FALSE(fs::exists(folder / "registrars.txt.saving"));
-    modWhois::UpdateServer(program, "net", before[2].ServerHost, "43", true);
+    whois::UpdateServer(program, "net", before[2].ServerHost, "43", true);
     EXPECT_EQ(fileBytes(), bytes);
 }
 
 TEST_F(ServerTableFile, UpdateReplacesEveryRowOfTheExtensionOrAppendsANewOne) {
     const ServerTable before = loadDefaults();
-    modWhois::UpdateServer(program, "CN", "Whois.Example.TEST", "4343", true);
+    whois::UpdateServer(program, "CN", "Whois.Example.TEST", "4343", true);
     const auto rows = fileRows();
     ASSERT_EQ(rows.size(), 92u);
     EXPECT_EQ(rows[11], "cn|Whois.Example.TEST|4343|Enabled");
@@ -259,7 +259,7 @@ TEST_F(ServerTableFile, UpdateReplacesEveryRowOfTheExtensionOrAppendsANewOne) {
     expected[11] = expected[17] = "cn|whois.example.test|4343|E";
     EXPECT_EQ(rowsOf(load()), expected);
 
-    modWhois::UpdateServer(program, "XX", "xx.host", "43", false);
+    whois::UpdateServer(program, "XX", "xx.host", "43", false);
     EXPECT_TRUE(fileBytes().ends_with("\r\n\r\nxx|xx.host|43|Disabled\r\n"));
     expected.push_back("xx|xx.host|43|D");
     const ServerTable after = load();
@@ -270,8 +270,8 @@ TEST_F(ServerTableFile, UpdateReplacesEveryRowOfTheExtensionOrAppendsANewOne) {
 // The file's text is compared case-sensitively; blank lines go, other lines stay as they stand.
 TEST_F(ServerTableFile, UpdateKeepsOtherLinesAsTheyStand) {
     writeFile("\r\n \r\nCN|upper.host|43|Enabled\r\n\r\nde|D.Host|0|Whatever\r\nnet|b|43|Enabled\r\n\r\n");
-    modWhois::UpdateServer(program, "net", "n.host", "4343", false);
-    modWhois::UpdateServer(program, "cn", "lower.host", "43", false);
+    whois::UpdateServer(program, "net", "n.host", "4343", false);
+    whois::UpdateServer(program, "cn", "lower.host", "43", false);
     EXPECT_EQ(fileBytes(),
               "\r\nCN|upper.host|43|Enabled\r\nde|D.Host|0|Whatever\r\nnet|n.host|4343|Disabled\r\n\r\n"
               "cn|lower.host|43|Disabled\r\n");
@@ -279,14 +279,14 @@ TEST_F(ServerTableFile, UpdateKeepsOtherLinesAsTheyStand) {
 }
 
 TEST_F(ServerTableFile, UpdateOrAddWithoutAFileWritesTheRow) {
-    modWhois::UpdateServer(program, "com", "c.host", "43", true);
+    whois::UpdateServer(program, "com", "c.host", "43", true);
     EXPECT_EQ(rowsOf(load()), Strings{"com|c.host|43|E"});
-    modWhois::AddServer(program, "DE", "Some.Host", "4343", "Disabled");
+    whois::AddServer(program, "DE", "Some.Host", "4343", "Disabled");
     EXPECT_EQ(fileRows(), (Strings{"com|c.host|43|Enabled", "de|Some.Host|4343|Disabled"}));
     EXPECT_TRUE(fileBytes().ends_with("de|Some.Host|4343|Disabled\r\n"));
 
     writeFile("com|a|43|Enabled");  // edited by hand, no final line end
-    modWhois::AddServer(program, "net", "b", "43", "Enabled");
+    whois::AddServer(program, "net", "b", "43", "Enabled");
     EXPECT_EQ(extensionsOf(load()), (Strings{"com", "net"}));
 }
 
@@ -309,7 +309,7 @@ TEST_F(ServerTableFile, UnreadableFileIsNotTruncatedByUpdate) {
     const auto path = folder / kFileName;
     fs::permissions(folder.path(), fs::perms::all);  // only the failed read can stop the rewrite
     fs::permissions(path, fs::perms::none);
-    const bool ran = runUnprivileged([&] { modWhois::UpdateServer(program, "net", "b", "43", true); });
+    const bool ran = runUnprivileged([&] { whois::UpdateServer(program, "net", "b", "43", true); });
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(ran);
     EXPECT_EQ(fileBytes(), "com|a|43|Enabled\r\n");

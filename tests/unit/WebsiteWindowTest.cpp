@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "fakes/FakeBrowser.h"
-#include "shell/frmWebsite.h"
+#include "program/WebsiteWindow.h"
 
-namespace quillmark::shell {
+namespace quillmark::program {
 namespace {
 
 using testing::FakeBrowser;
@@ -27,10 +27,10 @@ TEST(AddressWithScheme, AddsHttpOnlyWhereNoSchemeIsGiven) {
     for (const auto& [typed, expected] : cases) EXPECT_EQ(AddressWithScheme(typed), expected) << typed;
 }
 
-class WebsiteWindow : public ::testing::Test {
+class WebsiteOpener : public ::testing::Test {
 protected:
-    WebsiteWindow() {
-        SetStartupConstants(constants);
+    WebsiteOpener() {
+        SetProductIdentity(constants);
         constants.WebAddress = "www.quillmark.example";
         constants.ProductDetailsAddress = "https://www.quillmark.example/details.html";
         browser.onCall = [this](const std::string& call) { note(call); };
@@ -43,18 +43,18 @@ protected:
                         (form.Me.windowState() == Window::State::Maximized ? " | max" : ""));
     }
 
-    StartupConstants constants;
+    ProductIdentity constants;
     std::string WebsiteMode;
     bool MainClosed = false;
     FakeBrowser browser;
     Steps steps;
-    frmWebsite form{
+    WebsiteWindow form{
         browser, constants, WebsiteMode, MainClosed,
         WebsiteHooks{[this](bool on) { note(on ? "onTop" : "notOnTop"); }, [this] { note("skin"); },
                      [this] { note("releaseSkin"); }, [this] { note("end"); }}};
 };
 
-TEST_F(WebsiteWindow, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
+TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
     EXPECT_EQ(form.StatusBar1.panelCount(), 1);
     form.Form_Load();
     EXPECT_EQ(
@@ -67,24 +67,24 @@ TEST_F(WebsiteWindow, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
         }));
 
     // The next opening starts on the web address.
-    frmWebsite again{browser, constants, WebsiteMode, MainClosed, {}};
+    WebsiteWindow again{browser, constants, WebsiteMode, MainClosed, {}};
     again.Form_Load();
     EXPECT_EQ(browser.navigations.back(), "http://www.quillmark.example");
     EXPECT_EQ(WebsiteMode, "Website");
 }
 
-TEST_F(WebsiteWindow, GoAndEnterNavigateToTheTypedAddress) {
+TEST_F(WebsiteOpener, GoAndEnterNavigateToTheTypedAddress) {
     form.text1.setText("127.0.0.1:8080/two");
     form.Command3_Click();
     form.text1.setText("https://www.quillmark.example/");
     form.text1_KeyPress('a');
-    form.text1_KeyPress(frmWebsite::kEnterKey);
+    form.text1_KeyPress(WebsiteWindow::kEnterKey);
     form.text1.setText("   ");
     form.Command3_Click();
     EXPECT_EQ(browser.navigations, (Steps{"http://127.0.0.1:8080/two", "https://www.quillmark.example/"}));
 }
 
-TEST_F(WebsiteWindow, ButtonsDriveTheBrowser) {
+TEST_F(WebsiteOpener, ButtonsDriveTheBrowser) {
     form.Command4_Click();
     form.Command5_Click();
     form.Command6_Click();
@@ -92,7 +92,7 @@ TEST_F(WebsiteWindow, ButtonsDriveTheBrowser) {
     EXPECT_EQ(browser.calls, (Steps{"GoBack", "GoForward", "Stop", "Refresh"}));
 }
 
-TEST_F(WebsiteWindow, BrowserEventsShowInTheWindow) {
+TEST_F(WebsiteOpener, BrowserEventsShowInTheWindow) {
     form.Form_Load();
     browser.raiseStatusTextChange("http://127.0.0.1/hover");
     EXPECT_EQ(form.StatusBar1.panelText(1), "http://127.0.0.1/hover");
@@ -110,7 +110,7 @@ TEST_F(WebsiteWindow, BrowserEventsShowInTheWindow) {
     EXPECT_EQ(form.Me.caption(), "First page");
 }
 
-TEST_F(WebsiteWindow, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
+TEST_F(WebsiteOpener, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
     form.Form_Unload();
     EXPECT_TRUE(steps.empty());
     MainClosed = true;
@@ -124,4 +124,4 @@ TEST_F(WebsiteWindow, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
 }
 
 }  // namespace
-}  // namespace quillmark::shell
+}  // namespace quillmark::program

@@ -1,0 +1,98 @@
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <iostream>
+
+#include "app/Commands.h"
+#include "app/core/HeadlessServices.h"
+#include "app/core/ProgramFolderLocation.h"
+#include "engine/MainWindow.h"
+#include "platform/Text.h"
+#include "program/ProductIdentity.h"
+
+namespace quillmark::app {
+
+namespace {
+
+struct Tally {
+    int high = 0;
+    int mid = 0;
+    int low = 0;
+    int taken = 0;
+    int unjudged = 0;
+
+    // One line per judged name, as soon as it is judged.
+    void count(std::string_view name, MainWindowHooks::Verdict verdict) {
+        using Verdict = MainWindowHooks::Verdict;
+        if (verdict == Verdict::Taken) {
+            ++taken;
+            std::cout << "taken\t" << name << '\n';
+        } else {
+            ++(verdict == Verdict::High ? high : verdict == Verdict::Mid ? mid : low);
+            const char* profile = verdict == Verdict::High ? "High" : verdict == Verdict::Mid ? "Mid" : "Low";
+            std::cout << "free\t" << name << '\t' << profile << '\n';
+        }
+        std::cout.flush();
+    }
+
+    void summarise() const {
+        const int free = high + mid + low;
+        std::cerr << "quillmark: " << free + taken << " names judged: " << free << " free (" << high
+                  << " high, " << mid << " mid, " << low << " low), " << taken << " taken; " << unjudged
+                  << " without a verdict\n";
+    }
+};
+
+int fail(std::string_view message) {
+    std::cerr << "quillmark: " << message << '\n';
+    return 2;
+}
+
+bool runnable(const MainWindow& form, const std::string& source) {
+    const auto& items = form.Combo1.items();
+    return source != "Browse for names" && std::find(items.begin(), items.end(), source) != items.end();
+}
+
+}  // namespace
+
+// Chooses the source as a user would, presses Start, and prints every judged
+// name until the run stops by itself.
+int RunLookups(int argc, char** argv, const program::CommandLine& line) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName("Quillmark");
+    const auto source = line.option("--source");
+    if (!source) return fail("run needs --source \"ITEM\"");
+    const auto list = line.option("--list");
+    if (list && !FileExists(*list)) return fail("cannot read the list " + *list);
+    if (*source == "Custom List" && !list) return fail("\"Custom List\" needs --list FILE");
+    const auto start = line.option("--start");
+    if (start && text::parseInt32(*start).value_or(0) < 1) return fail("--start needs a whole number from 1");
+    const auto folder = PrepareProgramFolder(line);
+    if (!folder) return 2;
+
+    HeadlessServices services(list ? std::optional<std::string>(std::filesystem::absolute(*list).string())
+                                   : std::nullopt);
+    ProgramState state(*folder);
+    program::SetProductIdentity(state.Constants);
+    Tally tally;
+    MainWindowHooks hooks;
+    hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };
+    hooks.nameListed = [&tally](std::string_view name, MainWindowHooks::Verdict verdict) {
+        tally.count(name, verdict);
+    };
+    hooks.runStopped = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
+    MainWindow form(services, state, hooks);
+    form.Form_Load();
+    if (!runnable(form, *source)) return fail("cannot run the search type \"" + *source + "\"");
+    form.Combo1.setText(*source);
+    form.Combo1_Click();
+    if (start) form.SetWordNum(*start);
+    QTimer::singleShot(0, &application, [&form] { form.cmdDoSearch_Click(); });
+    QCoreApplication::exec();
+    form.Form_Unload();
+    tally.summarise();
+    return 0;
+}
+
+}  // namespace quillmark::app

@@ -1,0 +1,54 @@
+#include "engine/NameCleaning.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/Text.h"
+
+namespace quillmark::names {
+
+namespace {
+
+// Removed from the body one after another, each case-sensitively. The order
+// matters: the longer markup remnants ("&nbsp;", "related:", "site:", "<b>")
+// go before their single characters, and a removal can join the text around
+// it into a later entry. The last entries are the UTF-8 bytes of « ´ ¯ º ¸.
+constexpr std::array<std::string_view, 44> kRemovedFromBody{
+    "&nbsp;", "related:", "site:", "<b>",      " ",        "/",        ".",        "%",        "!", "/",  "~",
+    "#",      "'",        "\"",    "$",        "%",        "^",        "&",        "*",        "(", ")",  "=",
+    "\\",     "|",        "+",     "`",        "?",        ">",        "<",        ",",        "'", "\"", ".",
+    "nbsp;",  ";",        ":",     "\xC2\xAB", "\xC2\xB4", "\xC2\xAF", "\xC2\xBA", "\xC2\xB8", "_",
+};
+
+// Removing every occurrence of the suffix (the text from the first full stop
+// to the end) always leaves exactly the text before that full stop: another
+// occurrence would have to start at an earlier full stop.
+std::string_view bodyOf(std::string_view candidate) {
+    const auto firstStop = candidate.find('.');
+    return firstStop == std::string_view::npos ? candidate : candidate.substr(0, firstStop);
+}
+
+// Letters, digits and the hyphen are never removed: a body of nothing else
+// comes out as it went in, without the passes over the table.
+bool plainLabel(std::string_view body) {
+    return std::all_of(body.begin(), body.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+std::string cleanBody(std::string_view body) {
+    if (plainLabel(body)) return std::string(body);
+    std::string cleaned(body);
+    for (const std::string_view removed : kRemovedFromBody) cleaned = text::replaceAll(cleaned, removed, "");
+    return cleaned;
+}
+
+}  // namespace
+
+std::string CorrectName(std::string_view candidate) {
+    const std::string_view body = bodyOf(candidate);
+    const std::string_view suffix = candidate.substr(body.size());
+    return text::replaceAll(cleanBody(body) + std::string(suffix), "?", "");
+}
+
+}  // namespace quillmark::names

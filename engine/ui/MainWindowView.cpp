@@ -1,0 +1,180 @@
+#include "engine/ui/MainWindowView.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "platform/qt/Bindings.h"
+
+namespace quillmark {
+
+namespace {
+
+// The window was designed in twips; 15 twips make a pixel at 96 dpi.
+constexpr int twips(int value) {
+    return value / 15;
+}
+
+constexpr int kMinimumSide = twips(6501);
+constexpr int kProfileGap = twips(75);
+constexpr int kSavedGap = twips(300);
+constexpr int kButtonGap = 2;
+
+}  // namespace
+
+MainWindowView::MainWindowView(MainWindow& form, QWidget* parent) : QMainWindow(parent), form_(form) {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildSourceFrame());
+    layout->addWidget(buildListFrame(), 1);
+    setCentralWidget(central);
+    buildMenus();
+
+    auto* status = new QStatusBar(this);
+    // A quarter, a quarter and half of the width.
+    qt::bind(form_.StatusBar1, status, {1, 1, 2});
+    setStatusBar(status);
+
+    // Never smaller than the designed minimum, nor than the controls need.
+    const QSize needed = central->minimumSizeHint();
+    setMinimumSize(std::max(kMinimumSide, needed.width()), std::max(kMinimumSide, needed.height()));
+    resize(std::max(minimumWidth(), 1100), std::max(minimumHeight(), 700));
+    qt::bind(form_.Me, this);
+}
+
+QWidget* MainWindowView::buildSourceFrame() {
+    auto* frame = new QGroupBox(this);
+    qt::bind(form_.Frame1, frame);
+    auto* row = new QHBoxLayout(frame);
+
+    row->addWidget(qt::makeLabel(form_.Label6, frame));
+    auto* combo1 = new QComboBox(frame);
+    combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    qt::bind(form_.Combo1, combo1, [this] { form_.Combo1_Click(); });
+    row->addWidget(combo1);
+
+    row->addWidget(qt::makeLabel(form_.wLabel1, frame));
+    auto* wordNum = new QLineEdit(frame);
+    qt::bind(form_.txtWordNum, wordNum, [this] { form_.txtWordNum_Change(); });
+    wordNum->setMaximumWidth(100);
+    row->addWidget(wordNum);
+    row->addWidget(qt::makeLabel(form_.wLabel2, frame));
+    auto* wordMax = new QLineEdit(frame);
+    wordMax->setReadOnly(true);
+    wordMax->setMaximumWidth(100);
+    qt::bind(form_.txtWordMax, wordMax, {});
+    row->addWidget(wordMax);
+    row->addWidget(qt::makeButton(form_.cmdDoSearch, frame, [this] { form_.cmdDoSearch_Click(); }));
+
+    row->addWidget(qt::makeLabel(form_.SLabel1, frame));
+    auto* search = new QLineEdit(frame);
+    search->setMinimumWidth(200);
+    qt::bind(form_.txtSearch, search, [this] { form_.txtSearch_Change(); });
+    row->addWidget(search, 1);
+    row->addWidget(qt::makeLabel(form_.SLabel2, frame));
+    auto* combo2 = new QComboBox(frame);
+    combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    qt::bind(form_.Combo2, combo2, {});
+    row->addWidget(combo2);
+    row->addWidget(qt::makeButton(form_.cmdCreate, frame, [this] { form_.cmdCreate_Click(); }));
+    row->addWidget(qt::makeButton(form_.Command3, frame, [this] { form_.Command3_Click(); }));
+    row->addStretch(1);
+    row->addWidget(qt::makeButton(form_.cmdSetup, frame, [this] { form_.cmdSetup_Click(); }));
+    row->addWidget(qt::makeButton(form_.cmdWebsite, frame, [this] { form_.cmdWebsite_Click(); }));
+    return frame;
+}
+
+QGroupBox* MainWindowView::buildListFrame() {
+    auto* frame = new QGroupBox(this);
+    qt::bind(form_.Frame2, frame);
+    auto* row = new QHBoxLayout(frame);
+    row->setSpacing(0);
+    // Left to right: High, Mid, Low, Registered, Saved.
+    const std::array<int, 5> order{3, 4, 1, 2, 5};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i > 0) row->addSpacing(order[i] == 2 || order[i] == 5 ? kSavedGap : kProfileGap);
+        row->addWidget(buildListColumn(order[i]), 1);
+    }
+    return frame;
+}
+
+QWidget* MainWindowView::buildListColumn(int n) {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(qt::makeLabel(form_.ResultCaption(n), column));
+
+    auto* list = new QListView(column);
+    qt::bind(form_.ResultList(n), list, listCallbacks(n));
+    listViews_[static_cast<std::size_t>(n)] = list;
+    layout->addWidget(list, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(kButtonGap);
+    const auto i = static_cast<std::size_t>(n);
+    buttons->addWidget(qt::makeButton(form_.cmdCopy[i], column, [this, n] { form_.cmdCopy_Click(n); }));
+    auto* clear = qt::makeButton(form_.cmdClear[i], column, [this, n] { form_.cmdClear_Click(n); });
+    clear->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    buttons->addWidget(clear);
+    buttons->addWidget(qt::makeButton(form_.cmdClear2[i], column, [this, n] { form_.cmdClear2_Click(n); }));
+    layout->addLayout(buttons);
+    return column;
+}
+
+qt::ListBoxCallbacks MainWindowView::listCallbacks(int n) {
+    qt::ListBoxCallbacks callbacks;
+    callbacks.onClick = [this, n] { form_.List_Click(n); };
+    callbacks.onDoubleClick = [this, n] { form_.List_DblClick(n); };
+    callbacks.onKeyDown = [this, n](int key, bool shift, bool ctrl) {
+        if (key == Qt::Key_Delete) form_.List_KeyDown(n, MainWindow::kKeyDelete, (shift ? 1 : 0) | (ctrl ? 2 : 0));
+    };
+    if (n <= 4) callbacks.dragText = [this, n] { return form_.List_OLEStartDrag(n); };
+    if (n == 5) callbacks.onDrop = [this](const std::string& text) { form_.List5_OLEDragDrop(text); };
+    return callbacks;
+}
+
+void MainWindowView::buildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->addAction("Exit", this, [this] { form_.mnuFileItem_Click(); });
+    QMenu* edit = menuBar()->addMenu("Edit");
+    for (int i = 0; i < static_cast<int>(MainWindow::EditMenuCaptions().size()); ++i) {
+        edit->addAction(MainWindow::EditMenuCaptions()[static_cast<std::size_t>(i)], this,
+                        [this, i] { form_.mnuEditItem_Click(i); });
+    }
+    QMenu* tools = menuBar()->addMenu("Tools");
+    for (int i = 0; i < form_.Combo1.listCount(); ++i) {
+        tools->addAction(QString::fromStdString(form_.Combo1.item(i)), this,
+                         [this, i] { form_.mnuToolsItem_Click(i); });
+    }
+    menuBar()->addMenu("Options")->addAction("Setup", this, [this] { form_.mnuOptionsItem_Click(); });
+    menuBar()->addMenu("Help")->addAction("View Help", this, [this] { form_.mnuHelpItem_Click(0); });
+    menuBar()->addMenu("About")->addAction("About this software", this,
+                                           [this] { form_.mnuAboutItem_Click(); });
+}
+
+QListView* MainWindowView::resultListView(int n) const {
+    return listViews_.at(static_cast<std::size_t>(n));
+}
+
+void MainWindowView::showAsTheWindowSays() {
+    qt::showAs(this, form_.Me.windowState());
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    event->accept();
+}
+
+}  // namespace quillmark

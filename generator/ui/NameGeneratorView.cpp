@@ -1,0 +1,123 @@
+#include "generator/ui/NameGeneratorView.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/Bindings.h"
+#include "platform/qt/Skin.h"
+
+namespace quillmark {
+
+using generator::NameGenerator;
+
+namespace {
+
+generator::GeneratorHooks withSkin(generator::GeneratorHooks hooks, QWidget* window) {
+    hooks.applySkin = [window] { qt::ApplySkin(window); };
+    return hooks;
+}
+
+}  // namespace
+
+NameGeneratorView::NameGeneratorView(Services& services, const ProgramFolder& folder,
+                         const program::ProductIdentity& constants, generator::GeneratorHooks hooks,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(services, folder, constants, withSkin(std::move(hooks), this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildBand());
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(buildAppendsFrame(), 1);
+    frames->addWidget(buildGeneratedFrame(), 1);
+    layout->addLayout(frames, 1);
+    auto* status = new QLineEdit(this);
+    status->setReadOnly(true);
+    qt::bind(form_.txtStatus, status);
+    layout->addWidget(status);
+    qt::bind(form_.Me, this);
+    resize(640, 520);
+}
+
+// Base word; the eight extensions; the custom one and Start; the three forms.
+QWidget* NameGeneratorView::buildBand() {
+    auto* band = new QWidget(this);
+    auto* grid = new QGridLayout(band);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* baseRow = new QHBoxLayout;
+    baseRow->addWidget(qt::makeLabel(form_.Label1, band));
+    auto* base = new QLineEdit(band);
+    qt::bind(form_.text1, base, [this] { form_.text1_Change(); });
+    qt::bindReturnPressed(base, [this] { form_.text1_KeyPress(NameGenerator::kEnterKey); });
+    baseRow->addWidget(base, 1);
+    grid->addLayout(baseRow, 0, 0, 1, 8);
+    for (int i = 0; i < NameGenerator::kCustomBox; ++i) {
+        grid->addWidget(qt::makeCheckBox(form_.chkExt[static_cast<std::size_t>(i)], band,
+                                         [this, i] { form_.chkExt_Click(i); }),
+                        1, i);
+    }
+    auto* customRow = new QHBoxLayout;
+    customRow->addWidget(qt::makeCheckBox(form_.chkExt[NameGenerator::kCustomBox], band,
+                                          [this] { form_.chkExt_Click(NameGenerator::kCustomBox); }));
+    auto* custom = new QLineEdit(band);
+    custom->setMaximumWidth(120);
+    qt::bind(form_.txtCustom, custom, [this] { form_.txtCustom_Change(); });
+    customRow->addWidget(custom);
+    customRow->addStretch(1);
+    customRow->addWidget(qt::makeButton(form_.Command1, band, [this] { form_.Command1_Click(); }));
+    grid->addLayout(customRow, 2, 0, 1, 8);
+    auto* optionRow = new QHBoxLayout;
+    for (int i = 0; i < NameGenerator::kOptionBoxes; ++i) {
+        optionRow->addWidget(qt::makeCheckBox(form_.chkAdd[static_cast<std::size_t>(i)], band,
+                                              [this, i] { form_.chkAdd_Click(i); }));
+    }
+    optionRow->addStretch(1);
+    grid->addLayout(optionRow, 3, 0, 1, 8);
+    return band;
+}
+
+QWidget* NameGeneratorView::buildAppendsFrame() {
+    QGroupBox* box = qt::makeFrame(form_.Frame1, this);
+    auto* column = new QVBoxLayout(box);
+    column->addWidget(qt::makeLabel(form_.Label2, box));
+    auto* entry = new QHBoxLayout;
+    auto* word = new QLineEdit(box);
+    qt::bind(form_.Text2, word);
+    qt::bindReturnPressed(word, [this] { form_.Text2_KeyPress(NameGenerator::kEnterKey); });
+    entry->addWidget(word, 1);
+    entry->addWidget(qt::makeButton(form_.cmdAdd, box, [this] { form_.cmdAdd_Click(); }));
+    entry->addWidget(qt::makeButton(form_.cmdSub, box, [this] { form_.cmdSub_Click(); }));
+    column->addLayout(entry);
+    auto* words = new QListView(box);
+    qt::bind(form_.List2, words);
+    column->addWidget(words, 1);
+    return box;
+}
+
+QWidget* NameGeneratorView::buildGeneratedFrame() {
+    QGroupBox* box = qt::makeFrame(form_.Frame2, this);
+    auto* column = new QVBoxLayout(box);
+    auto* names = new QListView(box);
+    names->setUniformItemSizes(true);
+    qt::bind(form_.List1, names);
+    column->addWidget(names, 1);
+    column->addWidget(qt::makeButton(form_.Command2, box, [this] { form_.Command2_Click(); }));
+    return box;
+}
+
+void NameGeneratorView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+NameGeneratorView::~NameGeneratorView() {
+    qt::releaseWidgets(this);
+}
+
+}  // namespace quillmark

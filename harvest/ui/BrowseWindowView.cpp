@@ -1,0 +1,124 @@
+#include "harvest/ui/BrowseWindowView.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include "platform/qt/Skin.h"
+
+namespace quillmark {
+
+BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      page_(new QWebEngineView(this)),
+      framePage_(new QWebEngineView(this)),
+      browser_(page_, sites.browseStartPage),
+      frameBrowser_(framePage_),
+      form_(services, main, browser_, frameBrowser_, sites) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildNavigation());
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    page_->setToolTip("Searching for unique domain names.");
+    split->addWidget(page_);
+    split->addWidget(buildLists());
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    layout->addWidget(split, 1);
+    // Loads frame sources only to read them; never shown.
+    framePage_->setVisible(false);
+    auto* status = new QStatusBar(this);
+    qt::bind(form_.StatusBar1, status, {2, 2, 1});
+    layout->addWidget(status);
+    qt::bind(form_.Me, this);
+    if (main.state().Constants.SkinEnabled) qt::ApplySkin(this);
+    resize(1100, 750);
+}
+
+QWidget* BrowseWindowView::buildNavigation() {
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* addressRow = new QHBoxLayout;
+    for (auto [state, handler] : std::initializer_list<std::pair<Button*, void (harvest::BrowseWindow::*)()>>{
+             {&form_.cmdBack, &harvest::BrowseWindow::cmdBack_Click},
+             {&form_.cmdFwd, &harvest::BrowseWindow::cmdFwd_Click},
+             {&form_.cmdHome, &harvest::BrowseWindow::cmdHome_Click},
+             {&form_.cmdRefresh, &harvest::BrowseWindow::cmdRefresh_Click},
+             {&form_.cmdStop, &harvest::BrowseWindow::cmdStop_Click}}) {
+        addressRow->addWidget(qt::makeButton(*state, area, [this, handler] { (form_.*handler)(); }));
+    }
+    auto* address = new QComboBox(area);
+    address->setEditable(true);
+    qt::bind(form_.text1, address, [this] { form_.text1_Click(); });
+    qt::bindReturnPressed(address->lineEdit(), [this] { form_.text1_KeyPress(harvest::BrowseWindow::kEnterKey); });
+    addressRow->addWidget(address, 1);
+    addressRow->addWidget(qt::makeButton(form_.Command1, area, [this] { form_.Command1_Click(); }));
+    column->addLayout(addressRow);
+
+    auto* siteRow = new QHBoxLayout;
+    for (int i = 0; i < static_cast<int>(form_.Command2.size()); ++i) {
+        siteRow->addWidget(qt::makeButton(form_.Command2[static_cast<std::size_t>(i)], area,
+                                          [this, i] { form_.Command2_Click(i); }));
+    }
+    siteRow->addStretch(1);
+    column->addLayout(siteRow);
+    return area;
+}
+
+QWidget* BrowseWindowView::buildLists() {
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(buildListColumn(1), 1);
+    column->addWidget(buildListColumn(2), 1);
+    return area;
+}
+
+QWidget* BrowseWindowView::buildListColumn(int index) {
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* caption = new QLabel(area);
+    qt::bind(index == 1 ? form_.Label1 : form_.Label2, caption);
+    column->addWidget(caption);
+    auto* list = new QListView(area);
+    qt::ListBoxCallbacks callbacks;
+    callbacks.onDoubleClick = [this, index] { form_.List_DblClick(index); };
+    callbacks.onKeyDown = [this, index](int key, bool shift, bool) {
+        if (key == Qt::Key_Delete) {
+            form_.List_KeyDown(index, harvest::BrowseWindow::kKeyDelete, shift ? harvest::BrowseWindow::kShiftMask : 0);
+        }
+    };
+    qt::bind(index == 1 ? form_.List1 : form_.List2, list, std::move(callbacks));
+    column->addWidget(list, 1);
+    auto* buttons = new QHBoxLayout;
+    const auto i = static_cast<std::size_t>(index);
+    buttons->addWidget(
+        qt::makeButton(form_.cmdClear[i], area, [this, index] { form_.cmdClear_Click(index); }));
+    buttons->addWidget(
+        qt::makeButton(form_.cmdClear2[i], area, [this, index] { form_.cmdClear2_Click(index); }));
+    buttons->addWidget(qt::makeButton(form_.cmdCopy[i], area, [this, index] { form_.cmdCopy_Click(index); }));
+    column->addLayout(buttons);
+    return area;
+}
+
+void BrowseWindowView::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    event->accept();
+    emit closed();
+}
+
+BrowseWindowView::~BrowseWindowView() {
+    qt::releaseWidgets(this);
+}
+
+}  // namespace quillmark

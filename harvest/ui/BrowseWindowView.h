@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include "harvest/BrowseWindow.h"
+#include "platform/qt/Bindings.h"
+#include "platform/qt/browser/QtBrowser.h"
+
+class QCloseEvent;
+class QWebEngineView;
+
+namespace quillmark {
+
+// The browse window's widgets: address bar, site buttons, the page, the two
+// result lists and the status bar. Frames found in pages load in a second,
+// hidden page.
+class BrowseWindowView : public QWidget {
+    Q_OBJECT
+
+public:
+    BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites, QWidget* parent = nullptr);
+    ~BrowseWindowView() override;
+
+    harvest::BrowseWindow& form() { return form_; }
+
+signals:
+    // The window has closed and unloaded; it may be dropped.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildNavigation();
+    QWidget* buildLists();
+    QWidget* buildListColumn(int index);
+
+    QWebEngineView* page_;
+    QWebEngineView* framePage_;
+    qt::QtBrowser browser_;
+    qt::QtBrowser frameBrowser_;
+    harvest::BrowseWindow form_;
+};
+
+}  // namespace quillmark

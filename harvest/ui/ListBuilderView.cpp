@@ -1,0 +1,38 @@
+#include "harvest/ui/ListBuilderView.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include "platform/qt/Bindings.h"
+#include "platform/qt/Skin.h"
+
+namespace quillmark {
+
+ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const harvest::SearchSites& sites, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      page_(new QWebEngineView(this)),
+      browser_(page_),
+      // The run ends inside a handler of this window: it closes on the next turn.
+      form_(services, main, browser_, sites, {[this] { QTimer::singleShot(0, this, &QWidget::close); }}) {
+    auto* layout = new QVBoxLayout(this);
+    auto* progress = new QLineEdit(this);
+    progress->setReadOnly(true);
+    qt::bind(form_.text1, progress);
+    layout->addWidget(progress);
+    page_->setToolTip("Searching for unique .com, .net and .org domain names.");
+    layout->addWidget(page_, 1);
+    qt::bind(form_.Me, this);
+    if (main.state().Constants.SkinEnabled) qt::ApplySkin(this);
+    resize(800, 600);
+}
+
+void ListBuilderView::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    event->accept();
+    emit closed();
+}
+
+}  // namespace quillmark

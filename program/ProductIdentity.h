@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace quillmark::program {
+
+// The product's identity and a few switches, fixed for the whole run.
+struct ProductIdentity {
+    std::string ProductName;
+    std::string PublisherName;
+    std::string WebAddress;
+    bool SkinEnabled = false;
+    bool PurchaseOnDblClick = false;
+    std::string PurchaseAddress;
+    std::string ProductDetailsAddress;
+    int VersionMajor = 0;
+    int VersionMinor = 0;
+};
+
+// Fills every value from the build configuration; the same values every time.
+void SetProductIdentity(ProductIdentity& constants);
+
+}  // namespace quillmark::program

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/Control.h"
+#include "platform/Services.h"
+#include "program/ProductIdentity.h"
+
+namespace quillmark::program {
+
+struct SplashHooks {
+    std::function<void()> applySkin;
+    // Loads and shows the main window.
+    std::function<void()> showMain;
+    std::function<void()> hideSplash;
+};
+
+// The program's first window: sets the start-up constants and the skin, and
+// after a short count of ticks opens the main window and steps aside. It
+// stays loaded, hidden, while the program runs.
+class Splash {
+public:
+    static constexpr int kTickMs = 2;
+    static constexpr std::int16_t kOpenAt = 150;  // the count after 75 ticks of 2
+
+    Splash(Services& services, ProductIdentity& constants, bool& MainClosed, SplashHooks hooks = {});
+
+    void Form_Load();
+    void Timer2_Timer();
+
+    Window Me;
+    Label lblProduct;
+    std::unique_ptr<Timer> Timer2;
+    std::int16_t TickCount = 0;
+
+private:
+    ProductIdentity& constants_;
+    bool& mainClosed_;
+    SplashHooks hooks_;
+};
+
+}  // namespace quillmark::program

@@ -1,0 +1,132 @@
+#include "WebsiteWindow.h"
+
+#include <algorithm>
+
+namespace quillmark::program {
+
+namespace {
+
+constexpr std::string_view kWebsiteMode = "Website";
+
+void call(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isSchemeChar(char c) {
+    return isLetter(c) || isDigit(c) || c == '+' || c == '-' || c == '.';
+}
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view blanks = " \t\r\n";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// "name:" at the front is a scheme unless it is a host with a port
+// ("localhost:8080", "www.quillmark.example:8080/x").
+bool hasScheme(std::string_view text) {
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos || colon == 0 || !isLetter(text.front())) return false;
+    const std::string_view scheme = text.substr(0, colon);
+    if (!std::all_of(scheme.begin(), scheme.end(), isSchemeChar)) return false;
+    const std::string_view rest = text.substr(colon + 1);
+    if (rest.starts_with("//")) return true;
+    const std::string_view port = rest.substr(0, rest.find_first_of("/?#"));
+    const bool isPort = !port.empty() && std::all_of(port.begin(), port.end(), isDigit);
+    return !isPort && scheme.find('.') == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string AddressWithScheme(std::string_view text) {
+    const std::string_view address = trimmed(text);
+    if (address.empty()) return {};
+    if (hasScheme(address)) return std::string(address);
+    return "http://" + std::string(address);
+}
+
+WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
+                       bool& MainClosed, WebsiteHooks hooks)
+    : WebBrowser1(browser),
+      constants_(constants),
+      websiteMode_(WebsiteMode),
+      mainClosed_(MainClosed),
+      hooks_(std::move(hooks)) {
+    Command3.setToolTip("browse the entered url");
+    Command4.setToolTip("back");
+    Command5.setToolTip("forward");
+    Command6.setToolTip("stop");
+    Command7.setToolTip("refresh");
+    // Progress, download begin and document complete mean nothing here.
+    Browser::Events events;
+    events.statusTextChange = [this](const std::string& text) { WebBrowser1_StatusTextChange(text); };
+    events.downloadComplete = [this] { WebBrowser1_DownloadComplete(); };
+    WebBrowser1.setEvents(std::move(events));
+}
+
+// The start-up constants never change once set, so they are not set again here.
+void WebsiteWindow::Form_Load() {
+    StatusBar1.addPanel();
+    Me.setCaption(constants_.WebAddress);
+    if (hooks_.setOnTop) hooks_.setOnTop(true);
+    if (constants_.SkinEnabled) call(hooks_.applySkin);
+    const std::string& first =
+        websiteMode_ == kWebsiteMode ? constants_.WebAddress : constants_.ProductDetailsAddress;
+    WebBrowser1.Navigate(AddressWithScheme(first));
+    // Every later opening starts on the web address.
+    websiteMode_ = kWebsiteMode;
+    Me.setWindowState(Window::State::Maximized);
+    if (hooks_.setOnTop) hooks_.setOnTop(false);
+}
+
+void WebsiteWindow::Form_Unload() {
+    // The main window closed while this one was open: the program ends with this window.
+    if (!mainClosed_) return;
+    if (constants_.SkinEnabled) call(hooks_.releaseSkin);
+    call(hooks_.endProgram);
+}
+
+void WebsiteWindow::Command3_Click() {
+    GoToTypedAddress();
+}
+
+void WebsiteWindow::text1_KeyPress(int keyAscii) {
+    if (keyAscii == kEnterKey) GoToTypedAddress();
+}
+
+void WebsiteWindow::GoToTypedAddress() {
+    const std::string address = AddressWithScheme(text1.text());
+    if (!address.empty()) WebBrowser1.Navigate(address);
+}
+
+// Each of these does nothing when there is nothing to do.
+void WebsiteWindow::Command4_Click() {
+    WebBrowser1.GoBack();
+}
+void WebsiteWindow::Command5_Click() {
+    WebBrowser1.GoForward();
+}
+void WebsiteWindow::Command6_Click() {
+    WebBrowser1.Stop();
+}
+void WebsiteWindow::Command7_Click() {
+    WebBrowser1.Refresh();
+}
+
+void WebsiteWindow::WebBrowser1_StatusTextChange(const std::string& text) {
+    StatusBar1.setPanelText(1, text);
+}
+
+void WebsiteWindow::WebBrowser1_DownloadComplete() {
+    text1.setText(WebBrowser1.LocationURL());
+    Me.setCaption(WebBrowser1.LocationName());
+}
+
+}  // namespace quillmark::program

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/Browser.h"
+#include "platform/Control.h"
+#include "platform/StatusBar.h"
+#include "program/ProductIdentity.h"
+
+namespace quillmark::program {
+
+// The address to hand the browser for what a person writes: a bare host
+// ("www.quillmark.example", "127.0.0.1:8080/x") gets "http://" in front; an
+// address with its own scheme ("https://…", "about:blank") stays as it is.
+// Surrounding blanks are dropped; blank text gives an empty address.
+std::string AddressWithScheme(std::string_view text);
+
+// What the website window asks of the windows around it. Each hook may be
+// left empty; the window then does without that step.
+struct WebsiteHooks {
+    std::function<void(bool on)> setOnTop;
+    // Covers the plain labels and applies the skin; called only with the skin on.
+    std::function<void()> applySkin;
+    std::function<void()> releaseSkin;
+    std::function<void()> endProgram;
+};
+
+// The built-in website window: a small browser with an address box, the
+// usual navigation buttons and a status bar. Draws nothing; a view shows it.
+class WebsiteWindow {
+public:
+    static constexpr int kEnterKey = 13;
+
+    // WebsiteMode and MainClosed are the program's: this window reads and
+    // resets the first and reads the second.
+    WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
+               bool& MainClosed, WebsiteHooks hooks = {});
+    WebsiteWindow(const WebsiteWindow&) = delete;
+    WebsiteWindow& operator=(const WebsiteWindow&) = delete;
+
+    void Form_Load();
+    void Form_Unload();
+
+    void Command3_Click();
+    void text1_KeyPress(int keyAscii);
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+
+    void WebBrowser1_StatusTextChange(const std::string& text);
+    void WebBrowser1_DownloadComplete();
+
+    // Controls.
+    Window Me;
+    Frame browserFrame{"Browser"};
+    Label Label5{"URL:"};
+    TextBox text1;
+    Button Command3{"Go"};
+    Button Command4{"Back"};
+    Button Command5{"Forward"};
+    Button Command6{"Stop"};
+    Button Command7{"Refresh"};
+    StatusBar StatusBar1{1};
+    // The page area; callers may navigate it to an address of their own.
+    Browser& WebBrowser1;
+
+private:
+    void GoToTypedAddress();
+
+    const ProductIdentity& constants_;
+    std::string& websiteMode_;
+    bool& mainClosed_;
+    WebsiteHooks hooks_;
+};
+
+}  // namespace quillmark::program

@@ -1,0 +1,63 @@
+#include "program/ui/AboutBoxView.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "platform/qt/Bindings.h"
+#include "platform/qt/ProductMark.h"
+#include "platform/qt/Skin.h"
+
+namespace quillmark {
+
+AboutBoxView::AboutBoxView(const program::ProductIdentity& constants, QWidget* parent)
+    : QDialog(parent), form_(constants) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    form_.Form_Load();
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* picture1 = new QLabel(this);
+    picture1->setPixmap(qt::ProductMark(96));
+    top->addWidget(picture1, 0, Qt::AlignTop);
+
+    auto* details = new QGridLayout;
+    QLabel* title = qt::makeLabel(form_.Label1, this);
+    QFont large = title->font();
+    large.setPointSizeF(large.pointSizeF() * 1.8);
+    large.setBold(true);
+    title->setFont(large);
+    details->addWidget(title, 0, 0, 1, 2);
+    int row = 1;
+    for (auto [caption, value] :
+         {std::pair{&form_.Label2, &form_.lblVersion}, std::pair{&form_.Label3, &form_.lblCompany},
+          std::pair{&form_.Label4, &form_.lblWebsite}}) {
+        details->addWidget(qt::makeLabel(*caption, this), row, 0);
+        QLabel* shown = qt::makeLabel(*value, this);
+        shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        details->addWidget(shown, row, 1);
+        ++row;
+    }
+    details->setColumnStretch(1, 1);
+    top->addLayout(details, 1);
+    layout->addLayout(top);
+
+    QLabel* notice = qt::makeLabel(form_.Label5, this);
+    notice->setWordWrap(true);
+    layout->addWidget(notice);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::close);
+    layout->addWidget(buttons);
+    setMinimumWidth(440);
+    qt::bind(form_.Me, this);
+    if (constants.SkinEnabled) qt::ApplySkin(this);
+}
+
+void AboutBoxView::ShowAbout(const program::ProductIdentity& constants, QWidget* parent) {
+    auto* about = new AboutBoxView(constants, parent);
+    about->setModal(false);
+    about->show();
+}
+
+}  // namespace quillmark

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "platform/qt/browser/QtBrowser.h"
+#include "program/WebsiteWindow.h"
+
+class QCloseEvent;
+class QGroupBox;
+class QWebEngineView;
+
+namespace quillmark {
+
+// The website window's widgets, bound to the controls of WebsiteWindow, with
+// the page area and the browser over it. Keeping on top is done here; the
+// other hooks are the caller's.
+class WebsiteWindowView : public QWidget {
+    Q_OBJECT
+
+public:
+    WebsiteWindowView(const program::ProductIdentity& constants, std::string& WebsiteMode, bool& MainClosed,
+                   program::WebsiteHooks hooks, QWidget* parent = nullptr);
+
+    program::WebsiteWindow& form() { return form_; }
+    // Shows the window as the window state asks (maximised after load).
+    void showAsTheWindowSays();
+    // Keeps the window above all others, or stops doing so, in place.
+    void setOnTop(bool on);
+
+signals:
+    // The window has closed and unloaded; it may be dropped.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QGroupBox* buildBrowserFrame();
+
+    // Declared in the order of need: the widget tree owns the page area and
+    // outlives the browser, which outlives the logic.
+    QWebEngineView* page_;
+    qt::QtBrowser browser_;
+    program::WebsiteWindow form_;
+};
+
+}  // namespace quillmark

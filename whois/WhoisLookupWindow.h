@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Control.h"
+#include "platform/Services.h"
+
+namespace quillmark {
+
+struct WhoisServer {
+    std::string host;
+    std::uint16_t port = 43;
+
+    bool operator==(const WhoisServer&) const = default;
+};
+
+// "HOST", "HOST:PORT" or "[IPv6]:PORT"; the port a whole number from 1 to
+// 65535, 43 when left out. Nothing for an empty host or a bad port.
+std::optional<WhoisServer> ParseWhoisServer(std::string_view text);
+
+// The one server the lookup window asks, from the build configuration.
+WhoisServer FixedWhoisServer();
+
+// The window "WHOIS Information": the complete whois record of one name,
+// asked of one fixed server whatever the name's extension, shown raw once the
+// server has closed the connection. No time limit, no retry, no message: a
+// server that never answers leaves the window empty.
+class WhoisLookupWindow {
+public:
+    // A reply is kept up to this size; the rest is read and dropped.
+    static constexpr std::size_t kReplyLimit = 1024 * 1024;
+
+    WhoisLookupWindow(Services& services, std::string SelectedName, std::string host, std::uint16_t port);
+    ~WhoisLookupWindow();
+    WhoisLookupWindow(const WhoisLookupWindow&) = delete;
+    WhoisLookupWindow& operator=(const WhoisLookupWindow&) = delete;
+
+    // A name with a control character would carry further query lines; it is
+    // never sent.
+    static bool CanBeSent(std::string_view name);
+
+    void Form_Load();
+    void Form_Unload();
+    void Winsock1_Connect();
+    void Winsock1_DataArrival(std::int32_t bytesTotal);
+    void Winsock1_Close();
+
+    // The server has closed the connection and text1 shows the whole reply.
+    bool finished() const { return finished_; }
+    // Called once, when the reply is complete.
+    void setOnFinished(std::function<void()> onFinished) { onFinished_ = std::move(onFinished); }
+
+    // Controls.
+    Window Me{"WHOIS Information"};
+    TextBox text1;
+
+    // Window state.
+    const std::string SelectedName;
+    std::string Reply;
+
+    std::unique_ptr<TcpClient> Winsock1;
+
+private:
+    const std::string host_;
+    const std::uint16_t port_;
+    // Between the start of the lookup and its end: only then do events count.
+    bool active_ = false;
+    bool finished_ = false;
+    std::function<void()> onFinished_;
+};
+
+}  // namespace quillmark

@@ -1,0 +1,40 @@
+#include "whois/ui/WhoisLookupWindowView.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "platform/qt/Bindings.h"
+
+namespace quillmark {
+
+WhoisLookupWindowView::WhoisLookupWindowView(std::unique_ptr<WhoisLookupWindow> form, QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(std::move(form)), text1_(new QPlainTextEdit(this)) {
+    text1_->setReadOnly(true);
+    // Whois records line their fields up in columns.
+    text1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text1_);
+    resize(640, 480);
+
+    showReply();
+    form_->text1.setObserver([this] { showReply(); });
+    qt::bind(form_->Me, this);
+}
+
+WhoisLookupWindowView::~WhoisLookupWindowView() = default;
+
+void WhoisLookupWindowView::showReply() {
+    const std::string& reply = form_->text1.text();
+    // Plain text: markup in a reply is shown, not interpreted.
+    text1_->setPlainText(QString::fromUtf8(reply.data(), static_cast<qsizetype>(reply.size())));
+}
+
+void WhoisLookupWindowView::closeEvent(QCloseEvent* event) {
+    form_->Form_Unload();
+    event->accept();
+}
+
+}  // namespace quillmark

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "whois/WhoisLookupWindow.h"
+
+class QCloseEvent;
+class QPlainTextEdit;
+
+namespace quillmark {
+
+// The window "WHOIS Information": one read-only box with the raw reply in a
+// fixed-pitch font. The view owns its window logic; closing the view ends the
+// lookup in whatever state it is.
+class WhoisLookupWindowView : public QWidget {
+public:
+    explicit WhoisLookupWindowView(std::unique_ptr<WhoisLookupWindow> form, QWidget* parent = nullptr);
+    ~WhoisLookupWindowView() override;
+
+    WhoisLookupWindow& form() { return *form_; }
+    QPlainTextEdit* replyBox() const { return text1_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showReply();
+
+    std::unique_ptr<WhoisLookupWindow> form_;
+    QPlainTextEdit* text1_;
+};
+
+}  // namespace quillmark
