@@ -30,18 +30,18 @@ int RunGenerate(int argc, char** argv, const program::CommandLine& line) {
 
     HeadlessServices services(std::nullopt);
     generator::NameGenerator form(services, folder, constants);
-    form.Form_Load();
-    form.text1.setText(*base);
-    form.Command1_Click();
-    std::cerr << "quillmark: " << form.txtStatus.text() << '\n';
-    for (const std::string& name : form.List1.items()) {
+    form.Load();
+    form.baseWord.setText(*base);
+    form.Generate();
+    std::cerr << "quillmark: " << form.statusText.text() << '\n';
+    for (const std::string& name : form.generated.items()) {
         std::fwrite(name.data(), 1, name.size(), stdout);
         std::fputc('\n', stdout);
     }
     std::fflush(stdout);
     services.settings().flush();
     if (std::ferror(stdout)) return 1;
-    return form.txtStatus.text().ends_with("could not be written.") ? 1 : 0;
+    return form.statusText.text().ends_with("could not be written.") ? 1 : 0;
 }
 
 }  // namespace quillmark::app

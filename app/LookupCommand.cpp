@@ -50,7 +50,7 @@ int fail(std::string_view message) {
 }
 
 bool runnable(const MainWindow& form, const std::string& source) {
-    const auto& items = form.Combo1.items();
+    const auto& items = form.searchType.items();
     return source != "Browse for names" && std::find(items.begin(), items.end(), source) != items.end();
 }
 
@@ -74,7 +74,7 @@ int RunLookups(int argc, char** argv, const program::CommandLine& line) {
     HeadlessServices services(list ? std::optional<std::string>(std::filesystem::absolute(*list).string())
                                    : std::nullopt);
     ProgramState state(*folder);
-    program::SetProductIdentity(state.Constants);
+    program::SetProductIdentity(state.identity);
     Tally tally;
     MainWindowHooks hooks;
     hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };
@@ -83,14 +83,14 @@ int RunLookups(int argc, char** argv, const program::CommandLine& line) {
     };
     hooks.runStopped = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
     MainWindow form(services, state, hooks);
-    form.Form_Load();
+    form.Load();
     if (!runnable(form, *source)) return fail("cannot run the search type \"" + *source + "\"");
-    form.Combo1.setText(*source);
-    form.Combo1_Click();
-    if (start) form.SetWordNum(*start);
-    QTimer::singleShot(0, &application, [&form] { form.cmdDoSearch_Click(); });
+    form.searchType.setText(*source);
+    form.ChooseSearchType();
+    if (start) form.SetStartNumber(*start);
+    QTimer::singleShot(0, &application, [&form] { form.Start(); });
     QCoreApplication::exec();
-    form.Form_Unload();
+    form.Unload();
     tally.summarise();
     return 0;
 }

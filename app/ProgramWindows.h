@@ -10,8 +10,8 @@
 #include "platform/qt/WindowSlot.h"
 #include "program/ui/SplashView.h"
 #include "program/ui/website/WebsiteOpener.h"
-#include "whois/ui/WhoisOpener.h"
 #include "whois/ui/ExtensionSettingsView.h"
+#include "whois/ui/WhoisOpener.h"
 
 namespace quillmark::app {
 

@@ -62,13 +62,13 @@ int RunWhois(int argc, char** argv, const program::CommandLine& line) {
     WhoisLookupWindow form(services, name, server->host, server->port);
     form.setOnFinished([] { QCoreApplication::quit(); });
     QTimer::singleShot(std::chrono::seconds(*timeout), &application, &QCoreApplication::quit);
-    QTimer::singleShot(0, &application, [&form] { form.Form_Load(); });
+    QTimer::singleShot(0, &application, [&form] { form.Load(); });
     QCoreApplication::exec();
-    form.Form_Unload();
+    form.Unload();
     if (!form.finished()) {
         return fail("no reply from " + describe(*server) + " within " + std::to_string(*timeout) + " s", 1);
     }
-    writeReply(form.text1.text());
+    writeReply(form.replyText.text());
     return 0;
 }
 

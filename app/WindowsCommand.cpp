@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "app/Commands.h"
-#include "app/core/ProgramFolderLocation.h"
 #include "app/ProgramWindows.h"
+#include "app/core/ProgramFolderLocation.h"
 #include "platform/qt/ProductMark.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/Skin.h"
@@ -37,7 +37,7 @@ int RunWindows(int argc, char** argv, const program::CommandLine& line) {
 
     qt::QtServices services;
     ProgramState state(*folder);
-    program::SetProductIdentity(state.Constants);
+    program::SetProductIdentity(state.identity);
     ProgramWindows windows(services, state);
     windows.start();
     return QApplication::exec();

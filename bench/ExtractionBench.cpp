@@ -31,8 +31,7 @@ std::string resultPage(std::int64_t names) {
 whois::ServerTable defaultTable() {
     whois::ServerTable table;
     for (const char* extension : {"proxy", "com", "net", "org", "info", "biz", "name"}) {
-        table.push_back(
-            whois::ServerRow{extension, "whois.test", 43, std::string_view(extension) != "org"});
+        table.push_back(whois::ServerRow{extension, "whois.test", 43, std::string_view(extension) != "org"});
     }
     return table;
 }

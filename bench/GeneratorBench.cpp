@@ -60,16 +60,16 @@ void Generator_Run(benchmark::State& state) {
     program::ProductIdentity constants;
     BenchServices services;
     generator::NameGenerator form(services, programFolder, constants);
-    form.Form_Load();  // every box ticked: 36 names per word
-    form.text1.setText("shop");
+    form.Load();  // every box ticked: 36 names per word
+    form.baseWord.setText("shop");
     std::int64_t names = 0;
     for (auto _ : state) {
-        form.Command1_Click();
-        names += form.CreatedCount;
+        form.Generate();
+        names += form.createdCount;
     }
     state.counters["names_per_second"] =
         benchmark::Counter(static_cast<double>(names), benchmark::Counter::kIsRate);
-    state.counters["names"] = form.CreatedCount;
+    state.counters["names"] = form.createdCount;
     state.counters["pumps"] = static_cast<double>(services.pumps) / static_cast<double>(state.iterations());
 }
 

@@ -27,75 +27,76 @@ bool isSearchSource(std::string_view item) {
 
 }  // namespace
 
-void MainWindow::cmdDoSearch_Click() {
-    StopRequested = false;
-    state_.RegisteredCount = state_.HighCount = state_.MidCount = state_.LowCount = 0;
-    for (Control* control : std::initializer_list<Control*>{&cmdDoSearch, &Command3, &Combo1, &txtWordNum,
-                                                            &Combo2, &cmdCreate, &txtSearch}) {
+void MainWindow::Start() {
+    stopRequested = false;
+    state_.registeredCount = state_.highCount = state_.midCount = state_.lowCount = 0;
+    for (Control* control : std::initializer_list<Control*>{
+             &startButton, &stopButton, &searchType, &startNumber, &searchSize, &searchButton, &searchText}) {
         control->setEnabled(false);
     }
-    if (isSearchSource(Combo1.text())) SetWordNum("1");
+    if (isSearchSource(searchType.text())) SetStartNumber("1");
     // Text that is no whole number counts as 1, so the bounds are always defined.
-    WordNumber = WholeNumberOrOne(txtWordNum.text());
-    WordMax = WholeNumberOrOne(txtWordMax.text());
-    Command3.setEnabled(true);
+    cursor = WholeNumberOrOne(startNumber.text());
+    lastPosition = WholeNumberOrOne(listSize.text());
+    stopButton.setEnabled(true);
     StartBatch();
 }
 
 void MainWindow::StartBatch() {
-    if (StopRequested) return;
-    EndOfList = false;
-    ClosedCount = 0;
-    BatchTicks = 0;
-    BatchLookups = 0;
-    BatchOpen = true;
-    overall->setEnabled(true);
+    if (stopRequested) return;
+    endOfList = false;
+    finishedLookups = 0;
+    batchTicks = 0;
+    batchLookups = 0;
+    batchOpen = true;
+    batchTimer->setEnabled(true);
     for (int i = 0; i < kPoolSize; ++i) {
-        if (StopRequested) return;
+        if (stopRequested) return;
         const auto slot = static_cast<std::size_t>(i);
-        Winsock1[slot]->close();
+        connections[slot]->close();
         DropLookup(slot);
-        StatusBar1.setPanelText(2, "Open: " + std::to_string(i));
-        const std::string name = names::CorrectName(ReadNameAt(WordNumber));
-        ++WordNumber;
-        if (WordNumber <= WordMax) {
-            StatusBar1.setPanelText(1, std::to_string(WordNumber) + " of " + std::to_string(WordMax));
+        statusBar.setPanelText(2, "Open: " + std::to_string(i));
+        const std::string name = names::CorrectName(ReadNameAt(cursor));
+        ++cursor;
+        if (cursor <= lastPosition) {
+            statusBar.setPanelText(1, std::to_string(cursor) + " of " + std::to_string(lastPosition));
         }
-        StatusBar1.setPanelText(2, WordNumber > WordMax ? std::string("Open: Closing connections...")
-                                                        : "Open: " + std::to_string(kPoolSize - ClosedCount));
+        statusBar.setPanelText(2, cursor > lastPosition
+                                      ? std::string("Open: Closing connections...")
+                                      : "Open: " + std::to_string(kPoolSize - finishedLookups));
         if (name == kEndOfList) {
-            EndOfList = true;
+            endOfList = true;
             break;
         }
         StoreCursor();
-        ++BatchLookups;
+        ++batchLookups;
         StartLookup(name, i);
     }
     // Lookups that finished without a connection may have drained the batch already.
-    if (!StopRequested && BatchDrained()) EndBatch();
+    if (!stopRequested && BatchDrained()) EndBatch();
 }
 
 void MainWindow::StoreCursor() {
-    if (const auto key = ResumeKey()) settings_.save(*key, WordNumber);
-    settings_.save(SettingKey::wordNumber, WordNumber);
+    if (const auto key = ResumeKey()) settings_.save(*key, cursor);
+    settings_.save(SettingKey::wordNumber, cursor);
 }
 
 std::optional<SettingKey> MainWindow::ResumeKey() const {
     for (const ResumeKeyOf& resume : kResumeKeys) {
-        if (Combo1.text() == resume.item) return resume.key;
+        if (searchType.text() == resume.item) return resume.key;
     }
     return std::nullopt;
 }
 
 bool MainWindow::BatchDrained() const {
-    return ClosedCount >= BatchLookups;
+    return finishedLookups >= batchLookups;
 }
 
-void MainWindow::ConnectionDone() {
-    if (StopRequested || !BatchOpen) return;
-    ++ClosedCount;
+void MainWindow::LookupFinished() {
+    if (stopRequested || !batchOpen) return;
+    ++finishedLookups;
     if (BatchDrained()) {
-        const bool stopping = EndOfList;
+        const bool stopping = endOfList;
         EndBatch();
         if (stopping) return;
     }
@@ -104,16 +105,16 @@ void MainWindow::ConnectionDone() {
 
 // Counts a lookup that ended before it connected anywhere.
 void MainWindow::FinishLookupAtOnce(std::string_view name) {
-    ++ClosedCount;
+    ++finishedLookups;
     ReportUnjudged(name);
 }
 
 // Ends the slot's lookup without a verdict; a slot with none in flight has
 // nothing to report.
 void MainWindow::DropLookup(std::size_t slot) {
-    if (!ConnBusy[slot]) return;
-    ConnBusy[slot] = false;
-    ReportUnjudged(ConnName[slot]);
+    if (!slotBusy[slot]) return;
+    slotBusy[slot] = false;
+    ReportUnjudged(slotName[slot]);
 }
 
 void MainWindow::ReportUnjudged(std::string_view name) {
@@ -121,58 +122,58 @@ void MainWindow::ReportUnjudged(std::string_view name) {
 }
 
 void MainWindow::EndBatch() {
-    BatchOpen = false;
+    batchOpen = false;
     for (int i = 0; i < kPoolSize; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        timTimeout[slot]->setEnabled(false);
-        Winsock1[slot]->close();
+        slotTimers[slot]->setEnabled(false);
+        connections[slot]->close();
         DropLookup(slot);
     }
-    overall->setEnabled(false);
-    BatchTicks = 0;
-    if (EndOfList) {
-        Command3_Click();
+    batchTimer->setEnabled(false);
+    batchTicks = 0;
+    if (endOfList) {
+        Stop();
     } else {
         StartBatch();
     }
 }
 
-void MainWindow::overall_Timer() {
-    if (StopRequested) {
-        overall->setEnabled(false);
+void MainWindow::BatchTick() {
+    if (stopRequested) {
+        batchTimer->setEnabled(false);
         return;
     }
-    if (++BatchTicks < kBatchSeconds) return;
-    overall->setEnabled(false);
-    BatchTicks = 0;
-    ClosedCount = kPoolSize;
-    ConnectionDone();
+    if (++batchTicks < kBatchSeconds) return;
+    batchTimer->setEnabled(false);
+    batchTicks = 0;
+    finishedLookups = kPoolSize;
+    LookupFinished();
 }
 
-void MainWindow::Command3_Click() {
-    ClosedCount = kPoolSize;
-    StopRequested = true;
-    BatchOpen = false;
-    overall->setEnabled(false);
+void MainWindow::Stop() {
+    finishedLookups = kPoolSize;
+    stopRequested = true;
+    batchOpen = false;
+    batchTimer->setEnabled(false);
     for (int i = 0; i < kPoolSize; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        Winsock1[slot]->close();
-        timTimeout[slot]->setEnabled(false);
-        ConnTicks[slot] = 0;
+        connections[slot]->close();
+        slotTimers[slot]->setEnabled(false);
+        slotTicks[slot] = 0;
         DropLookup(slot);
     }
-    BatchTicks = 0;
-    Combo1.setEnabled(true);
-    const std::string& item = Combo1.text();
+    batchTicks = 0;
+    searchType.setEnabled(true);
+    const std::string& item = searchType.text();
     if (item == "Custom List" || item == "Generate names") {
         EnableListRun();
-        SetWordNum(std::to_string(settings_.number(SettingKey::CustWordNum)));
+        SetStartNumber(std::to_string(settings_.number(SettingKey::CustWordNum)));
     } else {
-        Combo1_Click();
+        ChooseSearchType();
     }
-    StatusBar1.setPanelText(1, "Entry Status");
-    StatusBar1.setPanelText(2, "Open Connections");
-    StatusBar1.setPanelText(3, "Connection Status");
+    statusBar.setPanelText(1, "Entry Status");
+    statusBar.setPanelText(2, "Open Connections");
+    statusBar.setPanelText(3, "Connection Status");
     services_.settings().flush();
     if (hooks_.runStopped) hooks_.runStopped();
 }

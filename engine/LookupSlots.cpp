@@ -1,8 +1,8 @@
 // The whois exchange of one connection slot and the sorting of judged names.
 #include "engine/MainWindow.h"
-#include "engine/WhoisReply.h"
 #include "engine/NameCleaning.h"
 #include "engine/PercentCoding.h"
+#include "engine/WhoisReply.h"
 #include "platform/Text.h"
 #include "results/Overflow.h"
 
@@ -11,99 +11,99 @@ namespace quillmark {
 void MainWindow::WireConnections() {
     for (int i = 0; i < kPoolSize; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        Winsock1[slot]->setEvents({[this, i] { Winsock1_Connect(i); },
-                                   [this, i](std::int32_t bytes) { Winsock1_DataArrival(i, bytes); },
-                                   [this, i] { Winsock1_Close(i); }});
-        timTimeout[slot]->setOnTick([this, i] { timTimeout_Timer(i); });
+        connections[slot]->setEvents({[this, i] { SlotConnected(i); },
+                                      [this, i](std::int32_t bytes) { SlotDataArrived(i, bytes); },
+                                      [this, i] { SlotClosed(i); }});
+        slotTimers[slot]->setOnTick([this, i] { SlotTimerTick(i); });
     }
-    overall->setOnTick([this] { overall_Timer(); });
+    batchTimer->setOnTick([this] { BatchTick(); });
 }
 
 void MainWindow::StartLookup(std::string name, int index) {
-    if (StopRequested) return;
+    if (stopRequested) return;
     const auto slot = static_cast<std::size_t>(index);
     // A lookup still in flight on the slot ends here, without a verdict.
     DropLookup(slot);
     if (const auto colon = name.find(':'); colon != std::string::npos) name.erase(0, colon + 1);
     name = names::CorrectName(names::UrlDecode(name));
-    if (name.find('.') == std::string::npos) name += state_.DefaultExtension;
+    if (name.find('.') == std::string::npos) name += state_.defaultExtension;
     // A control character would smuggle further lines into the query; such a
     // name is never sent, and an empty server table has nowhere to send it.
-    const auto row = whois::GetServerIndex(state_.ServerTable, name, state_.UseProxy);
+    const auto row = whois::GetServerIndex(state_.serverTable, name, state_.useProxy);
     if (text::hasControlCharacter(name) || !row) return FinishLookupAtOnce(name);
-    const auto& server = state_.ServerTable[static_cast<std::size_t>(*row)];
-    ConnHost[slot] = server.ServerHost;
-    ConnPort[slot] = server.ServerPort;
-    ConnName[slot] = std::move(name);
-    ConnReply[slot].clear();
-    ConnTicks[slot] = 0;
-    ConnBusy[slot] = true;
-    timTimeout[slot]->setInterval(1000);
-    timTimeout[slot]->setEnabled(true);
-    Winsock1[slot]->close();
-    Winsock1[slot]->setLocalPort(0);
-    Winsock1[slot]->connect(ConnHost[slot], ConnPort[slot]);
+    const auto& server = state_.serverTable[static_cast<std::size_t>(*row)];
+    slotHost[slot] = server.host;
+    slotPort[slot] = server.port;
+    slotName[slot] = std::move(name);
+    slotReply[slot].clear();
+    slotTicks[slot] = 0;
+    slotBusy[slot] = true;
+    slotTimers[slot]->setInterval(1000);
+    slotTimers[slot]->setEnabled(true);
+    connections[slot]->close();
+    connections[slot]->setLocalPort(0);
+    connections[slot]->connect(slotHost[slot], slotPort[slot]);
 }
 
-void MainWindow::Winsock1_Connect(int index) {
+void MainWindow::SlotConnected(int index) {
     const auto slot = static_cast<std::size_t>(index);
-    if (StopRequested || !ConnBusy[slot]) return Winsock1[slot]->close();
-    StatusBar1.setPanelText(3,
-                            "connecting(" + std::to_string(index) + "): - Search String: " + ConnName[slot]);
-    ConnTicks[slot] = 0;
-    timTimeout[slot]->setEnabled(true);
-    Winsock1[slot]->send(ConnName[slot] + "\r\n");
+    if (stopRequested || !slotBusy[slot]) return connections[slot]->close();
+    statusBar.setPanelText(3,
+                           "connecting(" + std::to_string(index) + "): - Search String: " + slotName[slot]);
+    slotTicks[slot] = 0;
+    slotTimers[slot]->setEnabled(true);
+    connections[slot]->send(slotName[slot] + "\r\n");
 }
 
-void MainWindow::Winsock1_DataArrival(int index, std::int32_t /*bytesTotal*/) {
+void MainWindow::SlotDataArrived(int index, std::int32_t /*bytesTotal*/) {
     const auto slot = static_cast<std::size_t>(index);
-    if (StopRequested || !ConnBusy[slot]) return Winsock1[slot]->close();
-    const std::string bytes = Winsock1[slot]->read();
-    std::string& reply = ConnReply[slot];
+    if (stopRequested || !slotBusy[slot]) return connections[slot]->close();
+    const std::string bytes = connections[slot]->read();
+    std::string& reply = slotReply[slot];
     if (reply.size() < kReplyLimit) reply.append(bytes, 0, kReplyLimit - reply.size());
 }
 
-void MainWindow::Winsock1_Close(int index) {
+void MainWindow::SlotClosed(int index) {
     const auto slot = static_cast<std::size_t>(index);
-    if (StopRequested || !ConnBusy[slot]) return Winsock1[slot]->close();
-    ConnBusy[slot] = false;
-    timTimeout[slot]->setEnabled(false);
+    if (stopRequested || !slotBusy[slot]) return connections[slot]->close();
+    slotBusy[slot] = false;
+    slotTimers[slot]->setEnabled(false);
     Judge(index);
     CheckOverflow();
-    Winsock1[slot]->close();
-    ConnectionDone();
+    connections[slot]->close();
+    LookupFinished();
 }
 
 void MainWindow::Judge(int index) {
     const auto slot = static_cast<std::size_t>(index);
-    if (IsFreeReply(ConnReply[slot])) {
-        AddFreeName(ConnName[slot]);
+    if (IsFreeReply(slotReply[slot])) {
+        AddFreeName(slotName[slot]);
     } else {
-        AddRegisteredName(ConnName[slot]);
+        AddRegisteredName(slotName[slot]);
     }
 }
 
 void MainWindow::CheckOverflow() {
-    if (!results::ReachedOverflowLimit(List1, List4, List3)) return;
-    results::OverflowLists(state_.ProgramFolder, state_.SessionStamp, List1, List4, List3);
+    if (!results::ReachedOverflowLimit(lowList, midList, highList)) return;
+    results::OverflowLists(state_.programFolder, state_.sessionStamp, lowList, midList, highList);
     ClearResultLists();
     if (hooks_.showOverflowNotice) hooks_.showOverflowNotice();
 }
 
-void MainWindow::timTimeout_Timer(int index) {
+void MainWindow::SlotTimerTick(int index) {
     const auto slot = static_cast<std::size_t>(index);
-    ++ConnTicks[slot];
-    if (StopRequested) return timTimeout[slot]->setEnabled(false);
-    if (ConnTicks[slot] < kRetrySeconds || !ConnBusy[slot]) return;
+    ++slotTicks[slot];
+    if (stopRequested) return slotTimers[slot]->setEnabled(false);
+    if (slotTicks[slot] < kRetrySeconds || !slotBusy[slot]) return;
     // Retry on the port of the first attempt; what arrived so far stays in
     // front of the new reply.
-    Winsock1[slot]->close();
-    ConnTicks[slot] = 0;
-    timTimeout[slot]->setEnabled(false);
-    timTimeout[slot]->setInterval(1000);
-    timTimeout[slot]->setEnabled(true);
-    Winsock1[slot]->setLocalPort(0);
-    Winsock1[slot]->connect(ConnHost[slot], ConnPort[slot]);
+    connections[slot]->close();
+    slotTicks[slot] = 0;
+    slotTimers[slot]->setEnabled(false);
+    slotTimers[slot]->setInterval(1000);
+    slotTimers[slot]->setEnabled(true);
+    connections[slot]->setLocalPort(0);
+    connections[slot]->connect(slotHost[slot], slotPort[slot]);
 }
 
 void MainWindow::AddFreeName(std::string_view name) {
@@ -115,10 +115,11 @@ void MainWindow::AddFreeName(std::string_view name) {
         std::int32_t& count;
         std::string_view title;
     };
-    Target target =
-        verdict == MainWindowHooks::Verdict::High  ? Target{List3, Label3, state_.HighCount, "High Profile"}
-        : verdict == MainWindowHooks::Verdict::Mid ? Target{List4, Label4, state_.MidCount, "Mid Profile"}
-                                              : Target{List1, Label1, state_.LowCount, "Low Profile"};
+    Target target = verdict == MainWindowHooks::Verdict::High
+                        ? Target{highList, highCaption, state_.highCount, "High Profile"}
+                    : verdict == MainWindowHooks::Verdict::Mid
+                        ? Target{midList, midCaption, state_.midCount, "Mid Profile"}
+                        : Target{lowList, lowCaption, state_.lowCount, "Low Profile"};
     ++target.count;
     target.caption.setCaption(std::string(target.title) + " (" + std::to_string(target.count) + ")");
     target.list.addItem(std::string(name));
@@ -128,10 +129,10 @@ void MainWindow::AddFreeName(std::string_view name) {
 
 void MainWindow::AddRegisteredName(std::string_view name) {
     if (name == ".com" || name == ".net") return ReportUnjudged(name);
-    if (List2.listCount() >= kRegisteredLimit) List2.clear();
-    ++state_.RegisteredCount;
-    Label2.setCaption("Registered (" + std::to_string(state_.RegisteredCount) + ")");
-    List2.addItem(std::string(name));
+    if (registeredList.listCount() >= kRegisteredLimit) registeredList.clear();
+    ++state_.registeredCount;
+    registeredCaption.setCaption("Registered (" + std::to_string(state_.registeredCount) + ")");
+    registeredList.addItem(std::string(name));
     ReportListed(name, MainWindowHooks::Verdict::Taken);
 }
 
@@ -140,13 +141,13 @@ void MainWindow::ReportListed(std::string_view name, MainWindowHooks::Verdict ve
 }
 
 void MainWindow::SaveProfileFiles() {
-    profileFiles_.SaveProfileFiles(state_.ProgramFolder, state_.SessionStamp, List1, List4, List3);
+    profileFiles_.SaveProfileFiles(state_.programFolder, state_.sessionStamp, lowList, midList, highList);
 }
 
 void MainWindow::ClearResultLists() {
-    for (ListBox* list : {&List1, &List2, &List3, &List4}) list->clear();
-    state_.RegisteredCount = state_.HighCount = state_.MidCount = state_.LowCount = 0;
-    state_.SessionStamp = results::NewSessionStamp(state_.ProgramFolder, services_.clock().now());
+    for (ListBox* list : {&lowList, &registeredList, &highList, &midList}) list->clear();
+    state_.registeredCount = state_.highCount = state_.midCount = state_.lowCount = 0;
+    state_.sessionStamp = results::NewSessionStamp(state_.programFolder, services_.clock().now());
 }
 
 }  // namespace quillmark

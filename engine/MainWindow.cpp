@@ -20,11 +20,11 @@ void call(const std::function<void()>& hook) {
 MainWindow::MainWindow(Services& services, ProgramState& state, MainWindowHooks hooks)
     : services_(services), state_(state), hooks_(std::move(hooks)), settings_(services.settings()) {
     for (int i = 0; i < kPoolSize; ++i) {
-        Winsock1[static_cast<std::size_t>(i)] = services_.makeTcpClient();
-        timTimeout[static_cast<std::size_t>(i)] = services_.makeTimer();
+        connections[static_cast<std::size_t>(i)] = services_.makeTcpClient();
+        slotTimers[static_cast<std::size_t>(i)] = services_.makeTimer();
     }
-    overall = services_.makeTimer();
-    overall->setInterval(1000);
+    batchTimer = services_.makeTimer();
+    batchTimer->setInterval(1000);
     WireConnections();
     SetUpControls();
 }
@@ -32,114 +32,114 @@ MainWindow::MainWindow(Services& services, ProgramState& state, MainWindowHooks 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::SetUpControls() {
-    Combo1.setToolTip("Select the type of search you would like to run");
+    searchType.setToolTip("Select the type of search you would like to run");
     for (const char* item :
          {"Browse for names", "Generate names", "Yahoo Search", "Google Search", "Full Word List",
           "All Two Letter", "All Three Letter", "All Four Letter", "Custom List"}) {
-        Combo1.addItem(item);
+        searchType.addItem(item);
     }
-    txtWordNum.setText("1");
-    txtWordMax.setText("1");
-    txtWordMax.setToolTip("The number of entries on your list.");
-    cmdDoSearch.setToolTip("Click here to start searching your list.");
-    txtSearch.setToolTip("Enter a search string");
-    Combo2.setToolTip("The approximate number of domains to find, if available.");
+    startNumber.setText("1");
+    listSize.setText("1");
+    listSize.setToolTip("The number of entries on your list.");
+    startButton.setToolTip("Click here to start searching your list.");
+    searchText.setToolTip("Enter a search string");
+    searchSize.setToolTip("The approximate number of domains to find, if available.");
     for (const char* item : {"~100 Domains", "~200 Domains", "~500 Domains", "~1000 Domains!"})
-        Combo2.addItem(item);
-    Combo2.setText("~100 Domains");
-    cmdCreate.setToolTip("Click here to start your internet search!");
+        searchSize.addItem(item);
+    searchSize.setText("~100 Domains");
+    searchButton.setToolTip("Click here to start your internet search!");
     // The search controls share their place with the list controls; the list
     // controls show until a source says otherwise.
-    for (Control* control : SearchControls()) control->setVisible(false);
-    Command3.setToolTip("Click here to stop searching names");
+    for (Control* control : SearchSourceControls()) control->setVisible(false);
+    stopButton.setToolTip("Click here to stop searching names");
     // No run can start before a source is chosen.
-    cmdDoSearch.setEnabled(false);
-    Command3.setEnabled(false);
-    cmdCreate.setEnabled(false);
+    startButton.setEnabled(false);
+    stopButton.setEnabled(false);
+    searchButton.setEnabled(false);
 
-    List3.setToolTip("These domains have less than 5 characters");
-    List4.setToolTip("These domains have 5 to 7 characters");
-    List1.setToolTip("These domains have 8 or more characters.");
-    List2.setToolTip("These domain names are already registered.");
-    List5.setToolTip("Drag a domain name here to save it.");
+    highList.setToolTip("These domains have less than 5 characters");
+    midList.setToolTip("These domains have 5 to 7 characters");
+    lowList.setToolTip("These domains have 8 or more characters.");
+    registeredList.setToolTip("These domain names are already registered.");
+    savedList.setToolTip("Drag a domain name here to save it.");
     for (int n = 1; n <= 4; ++n) ResultList(n).setMultiSelect(true);
-    for (int n = 1; n < kListButtons; ++n) {
+    for (int n = 1; n < kListSlots; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        cmdCopy[i].setCaption("Copy");
-        cmdCopy[i].setToolTip("Copy List");
-        cmdClear[i].setToolTip("Delete Selected Item");
-        cmdClear2[i].setCaption("Clear");
+        copyButtons[i].setCaption("Copy");
+        copyButtons[i].setToolTip("Copy List");
+        deleteButtons[i].setToolTip("Delete Selected Item");
+        clearButtons[i].setCaption("Clear");
     }
-    StatusBar1.setPanelText(1, "Entry Status");
-    StatusBar1.setPanelText(2, "Open Connections");
-    StatusBar1.setPanelText(3, "Connection Status");
+    statusBar.setPanelText(1, "Entry Status");
+    statusBar.setPanelText(2, "Open Connections");
+    statusBar.setPanelText(3, "Connection Status");
 }
 
-std::array<Control*, 5> MainWindow::ListControls() {
-    return {&wLabel1, &txtWordNum, &wLabel2, &txtWordMax, &cmdDoSearch};
+std::array<Control*, 5> MainWindow::ListSourceControls() {
+    return {&startNumberLabel, &startNumber, &ofLabel, &listSize, &startButton};
 }
 
-std::array<Control*, 5> MainWindow::SearchControls() {
-    return {&SLabel1, &txtSearch, &SLabel2, &Combo2, &cmdCreate};
+std::array<Control*, 5> MainWindow::SearchSourceControls() {
+    return {&searchTextLabel, &searchText, &getLabel, &searchSize, &searchButton};
 }
 
 ListBox& MainWindow::ResultList(int n) {
-    std::array<ListBox*, 5> lists{&List1, &List2, &List3, &List4, &List5};
+    std::array<ListBox*, 5> lists{&lowList, &registeredList, &highList, &midList, &savedList};
     return *lists.at(static_cast<std::size_t>(n - 1));
 }
 
 Label& MainWindow::ResultCaption(int n) {
-    std::array<Label*, 5> labels{&Label1, &Label2, &Label3, &Label4, &Label5};
+    std::array<Label*, 5> labels{&lowCaption, &registeredCaption, &highCaption, &midCaption, &savedCaption};
     return *labels.at(static_cast<std::size_t>(n - 1));
 }
 
-void MainWindow::Form_Load() {
-    const auto& constants = state_.Constants;
-    Me.setCaption(constants.ProductName + " by " + constants.PublisherName);
-    cmdWebsite.setCaption("Visit " + constants.WebAddress);
+void MainWindow::Load() {
+    const auto& constants = state_.identity;
+    window.setCaption(constants.ProductName + " by " + constants.PublisherName);
+    websiteButton.setCaption("Visit " + constants.WebAddress);
     if (constants.PurchaseOnDblClick) {
-        Frame2.setCaption("Domain Name Manager - Double Click any domain to purchase");
+        listsFrame.setCaption("Domain Name Manager - Double Click any domain to purchase");
     }
     call(hooks_.applySkin);
     if (settings_.text(SettingKey::showHelp) == "1") call(hooks_.showFirstRunHelp);
     CreateDataFiles();
-    BatchTicks = 0;
+    batchTicks = 0;
     LoadRemembered();
-    Me.setWindowState(Window::State::Maximized);
-    WordNumber = settings_.number(SettingKey::wordNumber);
+    window.setWindowState(Window::State::Maximized);
+    cursor = settings_.number(SettingKey::wordNumber);
     CreateFolders();
-    whois::WriteDefaultServers(state_.ProgramFolder, false);
-    whois::LoadServers(state_.ProgramFolder, state_.ServerTable);
+    whois::WriteDefaultServers(state_.programFolder, false);
+    whois::LoadServers(state_.programFolder, state_.serverTable);
     ReadStoredOptions();
 }
 
 void MainWindow::CreateDataFiles() {
     for (const char* name : kDataFiles) {
-        const auto path = state_.ProgramFolder.file(name);
+        const auto path = state_.programFolder.file(name);
         if (!FileExists(path)) AppendToFile(path, "\r\n");
     }
 }
 
 void MainWindow::CreateFolders() {
     for (const char* name : kFolders) {
-        const auto path = state_.ProgramFolder.folder(name);
+        const auto path = state_.programFolder.folder(name);
         if (!DirExists(path)) MakeFolder(path);
     }
 }
 
 void MainWindow::ReadStoredOptions() {
-    state_.UseProxy = settings_.number(SettingKey::chkProxy) != 0;
-    state_.DefaultExtension = settings_.text(SettingKey::DefaultExt);
+    state_.useProxy = settings_.number(SettingKey::chkProxy) != 0;
+    state_.defaultExtension = settings_.text(SettingKey::DefaultExt);
 }
 
-void MainWindow::Form_Unload() {
-    ClosedCount = kPoolSize;
-    StopRequested = true;
+void MainWindow::Unload() {
+    finishedLookups = kPoolSize;
+    stopRequested = true;
     CloseConnections();
     call(hooks_.unloadOtherWindows);
     services_.settings().flush();
     if (hooks_.websiteVisible && hooks_.websiteVisible()) {
-        state_.MainClosed = true;
+        state_.mainClosed = true;
         return;
     }
     call(hooks_.releaseSkin);
@@ -149,11 +149,11 @@ void MainWindow::Form_Unload() {
 void MainWindow::CloseConnections() {
     for (int i = 0; i < kPoolSize; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        Winsock1[slot]->close();
-        timTimeout[slot]->setEnabled(false);
+        connections[slot]->close();
+        slotTimers[slot]->setEnabled(false);
         DropLookup(slot);
     }
-    overall->setEnabled(false);
+    batchTimer->setEnabled(false);
 }
 
 }  // namespace quillmark

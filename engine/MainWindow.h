@@ -58,7 +58,7 @@ struct MainWindowHooks {
 class MainWindow {
 public:
     static constexpr int kPoolSize = 25;
-    static constexpr int kListButtons = 6;  // cmdCopy(1) .. cmdCopy(5); element 0 unused
+    static constexpr int kListSlots = 6;  // copyButtons(1) .. copyButtons(5); element 0 unused
     static constexpr int kBatchSeconds = 30;
     static constexpr int kRetrySeconds = 10;
     static constexpr std::uint16_t kRetryPort = 43;
@@ -71,14 +71,14 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    void Form_Load();
-    void Form_Unload();
+    void Load();
+    void Unload();
 
     // Name sources and the list cursor.
-    void Combo1_Click();
-    void txtWordNum_Change();
-    void txtSearch_Change();
-    void cmdCreate_Click();
+    void ChooseSearchType();
+    void StartNumberChanged();
+    void SearchTextChanged();
+    void Search();
     std::int32_t CountListEntries();
     std::string ReadNameAt(std::int32_t n);
     void ShowListControls();
@@ -86,21 +86,21 @@ public:
     void ShowSearchControls();
     void HideSearchControls();
     // Sets the start number as the user would, with its change check.
-    void SetWordNum(std::string text);
+    void SetStartNumber(std::string text);
 
     // The run: Start, Stop, batches.
-    void cmdDoSearch_Click();
-    void Command3_Click();
+    void Start();
+    void Stop();
     void StartBatch();
-    void ConnectionDone();
-    void overall_Timer();
+    void LookupFinished();
+    void BatchTick();
 
     // The whois exchange of one connection slot.
     void StartLookup(std::string name, int index);
-    void Winsock1_Connect(int index);
-    void Winsock1_DataArrival(int index, std::int32_t bytesTotal);
-    void Winsock1_Close(int index);
-    void timTimeout_Timer(int index);
+    void SlotConnected(int index);
+    void SlotDataArrived(int index, std::int32_t bytesTotal);
+    void SlotClosed(int index);
+    void SlotTimerTick(int index);
     void AddFreeName(std::string_view name);
     void AddRegisteredName(std::string_view name);
     void SaveProfileFiles();
@@ -109,92 +109,92 @@ public:
     // The result lists (numbered 1 to 5) and what the user does with them.
     static constexpr int kKeyDelete = 46;
     static constexpr int kShiftMask = 1;
-    void cmdClear_Click(int index);
-    void cmdClear2_Click(int index);
-    void cmdCopy_Click(int index);
-    void List_Click(int list);
-    void List_KeyDown(int list, int keyCode, int shift);
+    void DeleteSelected(int index);
+    void ClearList(int index);
+    void CopyList(int index);
+    void ListClicked(int list);
+    void ListKeyDown(int list, int keyCode, int shift);
     // The text a drag from list 1 to 4 carries.
-    std::string List_OLEStartDrag(int list);
-    void List5_OLEDragDrop(std::string_view dragText);
-    void List_DblClick(int list);
+    std::string DragText(int list);
+    void DropOnSaved(std::string_view dragText);
+    void ListDoubleClicked(int list);
     // A listed name becomes the selected name and opens where a double-click sends it.
     void OpenListedName(std::string_view name);
     void LoadRemembered();
     void SaveRemembered();
 
     // Menus and buttons that open other windows.
-    void mnuFileItem_Click();
-    void mnuEditItem_Click(int index);
-    void mnuToolsItem_Click(int index);
-    void mnuOptionsItem_Click();
-    void mnuHelpItem_Click(int index);
-    void mnuAboutItem_Click();
-    void cmdSetup_Click();
-    void cmdWebsite_Click();
+    void FileMenuExit();
+    void EditMenu(int index);
+    void ToolsMenu(int index);
+    void OptionsMenu();
+    void HelpMenu(int index);
+    void AboutMenu();
+    void OpenSetup();
+    void VisitWebsite();
     static const std::array<const char*, 10>& EditMenuCaptions();
 
     // Controls.
-    Window Me{"Kestrelon - Domain Name Manager"};
-    Frame Frame1;
-    Label Label6{"Search Type:"};
-    ComboBox Combo1;
-    Label wLabel1{"Start Number:"};
-    TextBox txtWordNum;
-    Label wLabel2{"Of"};
-    TextBox txtWordMax;
-    Button cmdDoSearch{"Start"};
-    Label SLabel1{"Search String:"};
-    TextBox txtSearch;
-    Label SLabel2{"Get"};
-    ComboBox Combo2;
-    Button cmdCreate{"Search"};
-    Button Command3{"Stop"};
-    Button cmdWebsite;
-    Button cmdSetup{"Setup"};
-    Frame Frame2{"Domain Name Manager"};
-    ListBox List1, List2, List3, List4, List5;
-    Label Label1{"Low Profile"}, Label2{"Registered"}, Label3{"High Profile"}, Label4{"Mid Profile"},
-        Label5{"Saved Domains"};
-    std::array<Button, kListButtons> cmdCopy, cmdClear, cmdClear2;
-    StatusBar StatusBar1{3};
+    Window window{"Kestrelon - Domain Name Manager"};
+    Frame sourceFrame;
+    Label searchTypeLabel{"Search Type:"};
+    ComboBox searchType;
+    Label startNumberLabel{"Start Number:"};
+    TextBox startNumber;
+    Label ofLabel{"Of"};
+    TextBox listSize;
+    Button startButton{"Start"};
+    Label searchTextLabel{"Search String:"};
+    TextBox searchText;
+    Label getLabel{"Get"};
+    ComboBox searchSize;
+    Button searchButton{"Search"};
+    Button stopButton{"Stop"};
+    Button websiteButton;
+    Button setupButton{"Setup"};
+    Frame listsFrame{"Domain Name Manager"};
+    ListBox lowList, registeredList, highList, midList, savedList;
+    Label lowCaption{"Low Profile"}, registeredCaption{"Registered"}, highCaption{"High Profile"},
+        midCaption{"Mid Profile"}, savedCaption{"Saved Domains"};
+    std::array<Button, kListSlots> copyButtons, deleteButtons, clearButtons;
+    StatusBar statusBar{3};
 
     // The two groups of source controls that take turns in one place.
-    std::array<Control*, 5> ListControls();
-    std::array<Control*, 5> SearchControls();
+    std::array<Control*, 5> ListSourceControls();
+    std::array<Control*, 5> SearchSourceControls();
 
     // The list box and caption of list n (1 to 5).
     ListBox& ResultList(int n);
     Label& ResultCaption(int n);
 
     // Window state.
-    std::int16_t LastList = 0;
-    std::string ListFile;
-    std::int32_t WordNumber = 0;
-    std::int32_t WordMax = 0;
-    bool StopRequested = false;
-    bool EndOfList = false;
-    std::int16_t ClosedCount = 0;
-    std::int16_t BatchTicks = 0;
+    std::int16_t lastClickedList = 0;
+    std::string listFile;
+    std::int32_t cursor = 0;
+    std::int32_t lastPosition = 0;
+    bool stopRequested = false;
+    bool endOfList = false;
+    std::int16_t finishedLookups = 0;
+    std::int16_t batchTicks = 0;
     // Names taken from the list in the current batch; the batch ends when as
     // many lookups have finished.
-    std::int16_t BatchLookups = 0;
+    std::int16_t batchLookups = 0;
     // Between a batch's start and its end; finished lookups count only then.
-    bool BatchOpen = false;
+    bool batchOpen = false;
 
     // Per connection slot.
-    std::array<std::string, kPoolSize> ConnName;
-    std::array<std::string, kPoolSize> ConnHost;
-    std::array<std::uint16_t, kPoolSize> ConnPort{};
-    std::array<std::string, kPoolSize> ConnReply;
-    std::array<std::int16_t, kPoolSize> ConnTicks{};
+    std::array<std::string, kPoolSize> slotName;
+    std::array<std::string, kPoolSize> slotHost;
+    std::array<std::uint16_t, kPoolSize> slotPort{};
+    std::array<std::string, kPoolSize> slotReply;
+    std::array<std::int16_t, kPoolSize> slotTicks{};
     // A lookup is in flight on the slot: its events count, once.
-    std::array<bool, kPoolSize> ConnBusy{};
+    std::array<bool, kPoolSize> slotBusy{};
 
     // The connection pool: one client and one timer per slot, and the batch timer.
-    std::array<std::unique_ptr<TcpClient>, kPoolSize> Winsock1;
-    std::array<std::unique_ptr<Timer>, kPoolSize> timTimeout;
-    std::unique_ptr<Timer> overall;
+    std::array<std::unique_ptr<TcpClient>, kPoolSize> connections;
+    std::array<std::unique_ptr<Timer>, kPoolSize> slotTimers;
+    std::unique_ptr<Timer> batchTimer;
 
     ProgramState& state() { return state_; }
     Services& services() { return services_; }

@@ -13,55 +13,55 @@ void call(const Hook& hook, Args&&... args) {
 
 }  // namespace
 
-void MainWindow::List_DblClick(int list) {
+void MainWindow::ListDoubleClicked(int list) {
     if (list < 1 || list > 5) return;
     OpenListedName(ResultList(list).text());
 }
 
 void MainWindow::OpenListedName(std::string_view name) {
-    state_.SelectedName = std::string(name);
-    if (state_.Constants.PurchaseOnDblClick) {
+    state_.selectedName = std::string(name);
+    if (state_.identity.PurchaseOnDblClick) {
         // The name stays one query value, whatever it holds.
         call(hooks_.openWebsite,
-             std::optional<std::string>(state_.Constants.PurchaseAddress +
-                                        names::EncodeQueryValue(state_.SelectedName, false)));
+             std::optional<std::string>(state_.identity.PurchaseAddress +
+                                        names::EncodeQueryValue(state_.selectedName, false)));
     } else {
-        call(hooks_.openWhois, state_.SelectedName);
+        call(hooks_.openWhois, state_.selectedName);
     }
 }
 
-void MainWindow::mnuFileItem_Click() {
+void MainWindow::FileMenuExit() {
     call(hooks_.closeMainWindow);
 }
 
-void MainWindow::mnuToolsItem_Click(int index) {
-    if (index < 0 || index >= Combo1.listCount()) return;
-    Combo1.setListIndex(index);
-    Combo1_Click();
+void MainWindow::ToolsMenu(int index) {
+    if (index < 0 || index >= searchType.listCount()) return;
+    searchType.setListIndex(index);
+    ChooseSearchType();
 }
 
-void MainWindow::mnuOptionsItem_Click() {
+void MainWindow::OptionsMenu() {
     call(hooks_.showSettings);
 }
 
-void MainWindow::cmdSetup_Click() {
+void MainWindow::OpenSetup() {
     call(hooks_.showSettings);
 }
 
-void MainWindow::mnuHelpItem_Click(int index) {
+void MainWindow::HelpMenu(int index) {
     if (index == 0) call(hooks_.showHelp);
 }
 
-void MainWindow::mnuAboutItem_Click() {
+void MainWindow::AboutMenu() {
     call(hooks_.showAbout);
 }
 
-void MainWindow::cmdCreate_Click() {
+void MainWindow::Search() {
     call(hooks_.showListBuilder);
 }
 
-void MainWindow::cmdWebsite_Click() {
-    state_.WebsiteMode = "Website";
+void MainWindow::VisitWebsite() {
+    state_.websiteMode = "Website";
     call(hooks_.openWebsite, std::optional<std::string>());
 }
 

@@ -25,8 +25,8 @@ void setVisible(const std::array<Control*, 5>& controls, bool visible) {
 
 }  // namespace
 
-void MainWindow::Combo1_Click() {
-    const std::string& item = Combo1.text();
+void MainWindow::ChooseSearchType() {
+    const std::string& item = searchType.text();
     for (const WordList& list : kWordLists) {
         if (item == list.item) return SetUpWordList(list.file, list.resumeKey);
     }
@@ -43,10 +43,10 @@ void MainWindow::Combo1_Click() {
 void MainWindow::SetUpWordList(std::string_view file, SettingKey resumeKey) {
     HideSearchControls();
     ShowListControls();
-    ListFile = state_.ProgramFolder.file(file).string();
-    txtWordMax.setText(std::to_string(CountListEntries()));
+    listFile = state_.programFolder.file(file).string();
+    listSize.setText(std::to_string(CountListEntries()));
     EnableListRun();
-    SetWordNum(std::to_string(settings_.number(resumeKey)));
+    SetStartNumber(std::to_string(settings_.number(resumeKey)));
 }
 
 void MainWindow::SetUpCustomList() {
@@ -54,60 +54,60 @@ void MainWindow::SetUpCustomList() {
     ShowListControls();
     FileDialogRequest request;
     request.title = "Open";
-    request.startFolder = state_.ProgramFolder.folder("\\wordlists").string();
+    request.startFolder = state_.programFolder.folder("\\wordlists").string();
     request.filter = "Text files (*.txt)|*.txt";
-    ListFile = services_.dialogs().openFile(request).value_or(std::string());
-    txtWordMax.setText(std::to_string(CountListEntries()));
+    listFile = services_.dialogs().openFile(request).value_or(std::string());
+    listSize.setText(std::to_string(CountListEntries()));
     EnableListRun();
-    SetWordNum("1");
+    SetStartNumber("1");
 }
 
 void MainWindow::EnableListRun() {
-    cmdDoSearch.setEnabled(true);
-    Command3.setEnabled(false);
-    txtSearch.setEnabled(false);
-    Combo2.setEnabled(false);
-    cmdCreate.setEnabled(false);
-    txtWordNum.setEnabled(true);
+    startButton.setEnabled(true);
+    stopButton.setEnabled(false);
+    searchText.setEnabled(false);
+    searchSize.setEnabled(false);
+    searchButton.setEnabled(false);
+    startNumber.setEnabled(true);
 }
 
 void MainWindow::SetUpSearchSource() {
     HideListControls();
     ShowSearchControls();
-    ListFile = state_.ProgramFolder.file("\\BrowserSearch.txt").string();
-    cmdDoSearch.setEnabled(true);
-    Command3.setEnabled(false);
-    txtSearch.setEnabled(true);
-    Combo2.setEnabled(true);
-    cmdCreate.setEnabled(!txtSearch.text().empty());
-    txtWordNum.setEnabled(true);
-    SetWordNum("1");
+    listFile = state_.programFolder.file("\\BrowserSearch.txt").string();
+    startButton.setEnabled(true);
+    stopButton.setEnabled(false);
+    searchText.setEnabled(true);
+    searchSize.setEnabled(true);
+    searchButton.setEnabled(!searchText.text().empty());
+    startNumber.setEnabled(true);
+    SetStartNumber("1");
 }
 
 void MainWindow::SetUpGeneratedList() {
     HideListControls();
     HideSearchControls();
-    ListFile = state_.ProgramFolder.file("\\CreatedDomains.txt").string();
-    cmdDoSearch.setEnabled(true);
-    Command3.setEnabled(false);
-    txtWordNum.setEnabled(true);
-    SetWordNum("1");
+    listFile = state_.programFolder.file("\\CreatedDomains.txt").string();
+    startButton.setEnabled(true);
+    stopButton.setEnabled(false);
+    startNumber.setEnabled(true);
+    SetStartNumber("1");
     if (hooks_.showGenerator) hooks_.showGenerator();
 }
 
-void MainWindow::SetWordNum(std::string text) {
-    if (text == txtWordNum.text()) return;
-    txtWordNum.setText(std::move(text));
-    txtWordNum_Change();
+void MainWindow::SetStartNumber(std::string text) {
+    if (text == startNumber.text()) return;
+    startNumber.setText(std::move(text));
+    StartNumberChanged();
 }
 
 // A start number at or past the end of the list starts the list again.
-void MainWindow::txtWordNum_Change() {
-    if (WholeNumberOrOne(txtWordNum.text()) >= WholeNumberOrOne(txtWordMax.text())) SetWordNum("1");
+void MainWindow::StartNumberChanged() {
+    if (WholeNumberOrOne(startNumber.text()) >= WholeNumberOrOne(listSize.text())) SetStartNumber("1");
 }
 
-void MainWindow::txtSearch_Change() {
-    cmdCreate.setEnabled(!txtSearch.text().empty());
+void MainWindow::SearchTextChanged() {
+    searchButton.setEnabled(!searchText.text().empty());
 }
 
 std::int32_t MainWindow::WholeNumberOrOne(std::string_view text) {
@@ -115,26 +115,26 @@ std::int32_t MainWindow::WholeNumberOrOne(std::string_view text) {
 }
 
 std::int32_t MainWindow::CountListEntries() {
-    reader_.setFile(ListFile);
+    reader_.setFile(listFile);
     return reader_.CountListEntries();
 }
 
 std::string MainWindow::ReadNameAt(std::int32_t n) {
-    if (reader_.file() != ListFile) reader_.setFile(ListFile);
+    if (reader_.file() != listFile) reader_.setFile(listFile);
     return reader_.ReadNameAt(n);
 }
 
 void MainWindow::ShowListControls() {
-    setVisible(ListControls(), true);
+    setVisible(ListSourceControls(), true);
 }
 void MainWindow::HideListControls() {
-    setVisible(ListControls(), false);
+    setVisible(ListSourceControls(), false);
 }
 void MainWindow::ShowSearchControls() {
-    setVisible(SearchControls(), true);
+    setVisible(SearchSourceControls(), true);
 }
 void MainWindow::HideSearchControls() {
-    setVisible(SearchControls(), false);
+    setVisible(SearchSourceControls(), false);
 }
 
 }  // namespace quillmark

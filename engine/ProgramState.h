@@ -12,23 +12,23 @@ namespace quillmark {
 
 // The values that live as long as the program, shared by its windows.
 struct ProgramState {
-    explicit ProgramState(std::filesystem::path folder) : ProgramFolder(std::move(folder)) {}
+    explicit ProgramState(std::filesystem::path folder) : programFolder(std::move(folder)) {}
 
-    quillmark::ProgramFolder ProgramFolder;
-    program::ProductIdentity Constants;
+    quillmark::ProgramFolder programFolder;
+    program::ProductIdentity identity;
 
-    whois::ServerTable ServerTable;
-    bool UseProxy = false;
-    std::string DefaultExtension = ".com";
+    whois::ServerTable serverTable;
+    bool useProxy = false;
+    std::string defaultExtension = ".com";
 
-    std::int32_t HighCount = 0;
-    std::int32_t MidCount = 0;
-    std::int32_t LowCount = 0;
-    std::int32_t RegisteredCount = 0;
-    std::string SessionStamp;
-    std::string SelectedName;
-    bool MainClosed = false;
-    std::string WebsiteMode;
+    std::int32_t highCount = 0;
+    std::int32_t midCount = 0;
+    std::int32_t lowCount = 0;
+    std::int32_t registeredCount = 0;
+    std::string sessionStamp;
+    std::string selectedName;
+    bool mainClosed = false;
+    std::string websiteMode;
 };
 
 }  // namespace quillmark

@@ -19,13 +19,13 @@ bool validList(int n) {
 std::int32_t* MainWindow::ResultCounter(int n) {
     switch (n) {
         case 1:
-            return &state_.LowCount;
+            return &state_.lowCount;
         case 2:
-            return &state_.RegisteredCount;
+            return &state_.registeredCount;
         case 3:
-            return &state_.HighCount;
+            return &state_.highCount;
         case 4:
-            return &state_.MidCount;
+            return &state_.midCount;
         default:
             return nullptr;
     }
@@ -38,7 +38,7 @@ void MainWindow::ShowCount(int n) {
                                 std::to_string(*counter) + ")");
 }
 
-void MainWindow::cmdClear_Click(int index) {
+void MainWindow::DeleteSelected(int index) {
     if (!validList(index)) return;
     ListBox& list = ResultList(index);
     if (list.listIndex() < 0) return;
@@ -51,7 +51,7 @@ void MainWindow::cmdClear_Click(int index) {
     if (index == 5) SaveRemembered();
 }
 
-void MainWindow::cmdClear2_Click(int index) {
+void MainWindow::ClearList(int index) {
     if (!validList(index)) return;
     ResultList(index).clear();
     if (std::int32_t* counter = ResultCounter(index)) {
@@ -61,44 +61,44 @@ void MainWindow::cmdClear2_Click(int index) {
     if (index == 5) SaveRemembered();
 }
 
-void MainWindow::cmdCopy_Click(int index) {
+void MainWindow::CopyList(int index) {
     if (!validList(index)) return;
     services_.clipboard().clear();
     services_.clipboard().setText(results::CopyText(ResultList(index)));
 }
 
-void MainWindow::List_Click(int list) {
-    if (list >= 1 && list <= 4) LastList = static_cast<std::int16_t>(list);
+void MainWindow::ListClicked(int list) {
+    if (list >= 1 && list <= 4) lastClickedList = static_cast<std::int16_t>(list);
 }
 
-void MainWindow::List_KeyDown(int list, int keyCode, int shift) {
+void MainWindow::ListKeyDown(int list, int keyCode, int shift) {
     if (keyCode != kKeyDelete) return;
     if (shift == kShiftMask) {
-        cmdClear2_Click(list);
+        ClearList(list);
     } else {
-        cmdClear_Click(list);
+        DeleteSelected(list);
     }
 }
 
-std::string MainWindow::List_OLEStartDrag(int list) {
+std::string MainWindow::DragText(int list) {
     if (list < 1 || list > 4) return {};
     return results::DragText(ResultList(list));
 }
 
-void MainWindow::List5_OLEDragDrop(std::string_view dragText) {
-    if (LastList >= 1 && LastList <= 4) {
-        for (auto& name : results::DroppedNames(dragText, ResultList(LastList)))
-            List5.addItem(std::move(name));
+void MainWindow::DropOnSaved(std::string_view dragText) {
+    if (lastClickedList >= 1 && lastClickedList <= 4) {
+        for (auto& name : results::DroppedNames(dragText, ResultList(lastClickedList)))
+            savedList.addItem(std::move(name));
     }
     SaveRemembered();
 }
 
 void MainWindow::LoadRemembered() {
-    results::LoadRemembered(state_.ProgramFolder, List5);
+    results::LoadRemembered(state_.programFolder, savedList);
 }
 
 void MainWindow::SaveRemembered() {
-    results::SaveRemembered(state_.ProgramFolder, List5);
+    results::SaveRemembered(state_.programFolder, savedList);
 }
 
 const std::array<const char*, 10>& MainWindow::EditMenuCaptions() {
@@ -108,31 +108,31 @@ const std::array<const char*, 10>& MainWindow::EditMenuCaptions() {
     return captions;
 }
 
-void MainWindow::mnuEditItem_Click(int index) {
+void MainWindow::EditMenu(int index) {
     switch (index) {
         case 0:
-            cmdClear2_Click(1);
-            cmdClear2_Click(3);
-            cmdClear2_Click(4);
+            ClearList(1);
+            ClearList(3);
+            ClearList(4);
             break;
         case 1:
-            return cmdClear2_Click(3);
+            return ClearList(3);
         case 2:
-            return cmdClear2_Click(4);
+            return ClearList(4);
         case 3:
-            return cmdClear2_Click(1);
+            return ClearList(1);
         case 4:
-            return cmdClear2_Click(2);
+            return ClearList(2);
         case 5:
-            return cmdClear2_Click(5);
+            return ClearList(5);
         case 6:
-            return cmdCopy_Click(3);
+            return CopyList(3);
         case 7:
-            return cmdCopy_Click(4);
+            return CopyList(4);
         case 8:
-            return cmdCopy_Click(1);
+            return CopyList(1);
         case 9:
-            return cmdCopy_Click(5);
+            return CopyList(5);
         default:
             break;
     }

@@ -10,12 +10,12 @@ namespace {
 constexpr std::array<std::string_view, NameGenerator::kExtensionBoxes> kExtensionCaptions{
     ".COM", ".NET", ".ORG", ".BIZ", ".INFO", ".NAME", ".AERO", ".COOP", "Custom Extension:"};
 constexpr std::array<std::string_view, NameGenerator::kOptionBoxes> kOptionCaptions{"Prefixes", "Suffixes",
-                                                                              "Hyphens"};
+                                                                                    "Hyphens"};
 
 }  // namespace
 
-NameGenerator::NameGenerator(Services& services, const ProgramFolder& folder, const program::ProductIdentity& constants,
-                 GeneratorHooks hooks)
+NameGenerator::NameGenerator(Services& services, const ProgramFolder& folder,
+                             const program::ProductIdentity& constants, GeneratorHooks hooks)
     : services_(services),
       folder_(folder),
       constants_(constants),
@@ -25,15 +25,17 @@ NameGenerator::NameGenerator(Services& services, const ProgramFolder& folder, co
 }
 
 void NameGenerator::SetUpControls() {
-    text1.setToolTip("This word will appear in every domain created.");
-    for (std::size_t i = 0; i < chkExt.size(); ++i) chkExt[i].setCaption(std::string(kExtensionCaptions[i]));
-    for (std::size_t i = 0; i < chkAdd.size(); ++i) chkAdd[i].setCaption(std::string(kOptionCaptions[i]));
-    txtCustom.setText(".co.uk");
-    Command1.setToolTip("Once you have a base word, click here to create your list!");
-    Command2.setToolTip("Save your list as a text file.");
-    cmdAdd.setToolTip("Add your word.");
-    cmdSub.setToolTip("Remove the selected word.");
-    txtStatus.setText("Status...");
+    baseWord.setToolTip("This word will appear in every domain created.");
+    for (std::size_t i = 0; i < extensionBoxes.size(); ++i)
+        extensionBoxes[i].setCaption(std::string(kExtensionCaptions[i]));
+    for (std::size_t i = 0; i < formBoxes.size(); ++i)
+        formBoxes[i].setCaption(std::string(kOptionCaptions[i]));
+    customExtension.setText(".co.uk");
+    startButton.setToolTip("Once you have a base word, click here to create your list!");
+    saveAsButton.setToolTip("Save your list as a text file.");
+    addButton.setToolTip("Add your word.");
+    removeButton.setToolTip("Remove the selected word.");
+    statusText.setText("Status...");
 }
 
 std::filesystem::path NameGenerator::AppendsFile() const {
@@ -44,7 +46,7 @@ std::filesystem::path NameGenerator::CreatedFile() const {
     return folder_.file("\\CreatedDomains.txt");
 }
 
-void NameGenerator::Form_Load() {
+void NameGenerator::Load() {
     if (constants_.SkinEnabled && hooks_.applySkin) hooks_.applySkin();
     LoadAppends();
     LoadOptions();
@@ -57,88 +59,88 @@ void NameGenerator::LoadOptions() {
         return value == 0 || value == 1 ? value : 1;
     };
     for (int n = 0; n < kExtensionBoxes; ++n)
-        chkExt[static_cast<std::size_t>(n)].setValue(state(SettingKey::chkExt, n));
+        extensionBoxes[static_cast<std::size_t>(n)].setValue(state(SettingKey::chkExt, n));
     for (int n = 0; n < kOptionBoxes; ++n)
-        chkAdd[static_cast<std::size_t>(n)].setValue(state(SettingKey::chkAdd, n));
-    text1.setText(settings_.text(SettingKey::txtMake));
-    txtCustom.setText(settings_.text(SettingKey::txtCustom));
+        formBoxes[static_cast<std::size_t>(n)].setValue(state(SettingKey::chkAdd, n));
+    baseWord.setText(settings_.text(SettingKey::txtMake));
+    customExtension.setText(settings_.text(SettingKey::txtCustom));
 }
 
 // --- options -------------------------------------------------------------------
 
-void NameGenerator::chkExt_Click(int index) {
+void NameGenerator::ExtensionTicked(int index) {
     if (index < 0 || index >= kExtensionBoxes) return;
-    settings_.save(SettingKey::chkExt, chkExt[static_cast<std::size_t>(index)].value(), index);
+    settings_.save(SettingKey::chkExt, extensionBoxes[static_cast<std::size_t>(index)].value(), index);
 }
 
-void NameGenerator::chkAdd_Click(int index) {
+void NameGenerator::FormTicked(int index) {
     if (index < 0 || index >= kOptionBoxes) return;
-    settings_.save(SettingKey::chkAdd, chkAdd[static_cast<std::size_t>(index)].value(), index);
+    settings_.save(SettingKey::chkAdd, formBoxes[static_cast<std::size_t>(index)].value(), index);
 }
 
-void NameGenerator::text1_Change() {
-    settings_.save(SettingKey::txtMake, text1.text());
+void NameGenerator::BaseWordChanged() {
+    settings_.save(SettingKey::txtMake, baseWord.text());
 }
 
-void NameGenerator::txtCustom_Change() {
-    settings_.save(SettingKey::txtCustom, txtCustom.text());
+void NameGenerator::CustomExtensionChanged() {
+    settings_.save(SettingKey::txtCustom, customExtension.text());
 }
 
 // --- the generation run --------------------------------------------------------
 
-void NameGenerator::text1_KeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) Command1_Click();
+void NameGenerator::BaseWordKeyPress(int keyAscii) {
+    if (keyAscii == kEnterKey) Generate();
 }
 
 std::vector<std::string> NameGenerator::TickedExtensions() const {
     std::vector<std::string> extensions;
-    for (std::size_t i = 0; i < chkExt.size(); ++i) {
-        if (!Ticked(chkExt[i])) continue;
-        const std::string& text = i == kCustomBox ? txtCustom.text() : chkExt[i].caption();
+    for (std::size_t i = 0; i < extensionBoxes.size(); ++i) {
+        if (!Ticked(extensionBoxes[i])) continue;
+        const std::string& text = i == kCustomBox ? customExtension.text() : extensionBoxes[i].caption();
         extensions.push_back(text::toLower(text));
     }
     return extensions;
 }
 
 void NameGenerator::ShowStatus(std::string text) {
-    txtStatus.setText(std::move(text));
+    statusText.setText(std::move(text));
     services_.pump().processPendingEvents();
 }
 
-void NameGenerator::Command1_Click() {
+void NameGenerator::Generate() {
     DisableControls();
-    CreatedCount = 0;
+    createdCount = 0;
     // Every run starts from an empty list, so the file, the list and the
     // main window's last position all hold this run's names alone.
-    List1.clear();
-    const std::string base = text1.text();
-    const CombineOptions options{Ticked(chkAdd[kPrefixes]), Ticked(chkAdd[kSuffixes]),
-                                 Ticked(chkAdd[kHyphens]), TickedExtensions()};
+    generated.clear();
+    const std::string base = baseWord.text();
+    const CombineOptions options{Ticked(formBoxes[kPrefixes]), Ticked(formBoxes[kSuffixes]),
+                                 Ticked(formBoxes[kHyphens]), TickedExtensions()};
     const std::string appends = ReadWholeFile(AppendsFile()).value_or(std::string());
     std::vector<std::string> made;
     for (const std::string_view line : text::splitLines(appends)) {
         if (!IsAppendEntry(line)) continue;
         CombineWord(base, line, options, made);
         if (static_cast<std::int32_t>(made.size()) >= kProgressEvery) {
-            CreatedCount += static_cast<std::int32_t>(made.size());
-            List1.addItems(std::exchange(made, {}));
-            ShowStatus("Creating Domains - Created " + std::to_string(CreatedCount) + " so far...");
+            createdCount += static_cast<std::int32_t>(made.size());
+            generated.addItems(std::exchange(made, {}));
+            ShowStatus("Creating Domains - Created " + std::to_string(createdCount) + " so far...");
         }
     }
-    CreatedCount += static_cast<std::int32_t>(made.size());
-    List1.addItems(std::move(made));
-    const std::string count = std::to_string(CreatedCount);
+    createdCount += static_cast<std::int32_t>(made.size());
+    generated.addItems(std::move(made));
+    const std::string count = std::to_string(createdCount);
     ShowStatus("Created " + count + " domains...  Sorting...");
     std::string bytes;
-    for (const std::string& name : List1.items()) bytes.append(name).append("\r\n\r\n");
+    for (const std::string& name : generated.items()) bytes.append(name).append("\r\n\r\n");
     if (!WriteFileReplacing(CreatedFile(), bytes)) {
         // Without the file the main window would look up an older list.
-        txtStatus.setText("Created " + count + " domains...  CreatedDomains.txt could not be written.");
+        statusText.setText("Created " + count + " domains...  CreatedDomains.txt could not be written.");
         EnableControls();
         return;
     }
-    if (hooks_.setListBounds) hooks_.setListBounds(CreatedCount);
-    txtStatus.setText("Created " + count + " domains...  Search Started");
+    if (hooks_.setListBounds) hooks_.setListBounds(createdCount);
+    statusText.setText("Created " + count + " domains...  Search Started");
     EnableControls();
     services_.pump().processPendingEvents();
     if (hooks_.startSearch) hooks_.startSearch();
@@ -153,10 +155,11 @@ void NameGenerator::EnableControls() {
 }
 
 void NameGenerator::SetInputsEnabled(bool enabled) {
-    for (CheckBox& box : chkExt) box.setEnabled(enabled);
-    for (CheckBox& box : chkAdd) box.setEnabled(enabled);
-    for (Control* control : std::initializer_list<Control*>{&txtCustom, &text1, &Text2, &Command1, &Command2,
-                                                            &cmdAdd, &cmdSub}) {
+    for (CheckBox& box : extensionBoxes) box.setEnabled(enabled);
+    for (CheckBox& box : formBoxes) box.setEnabled(enabled);
+    for (Control* control :
+         std::initializer_list<Control*>{&customExtension, &baseWord, &appendWord, &startButton,
+                                         &saveAsButton, &addButton, &removeButton}) {
         control->setEnabled(enabled);
     }
 }

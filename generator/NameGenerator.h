@@ -42,47 +42,47 @@ public:
     static constexpr std::int32_t kProgressEvery = 1000;
 
     NameGenerator(Services& services, const ProgramFolder& folder, const program::ProductIdentity& constants,
-            GeneratorHooks hooks = {});
+                  GeneratorHooks hooks = {});
 
-    void Form_Load();
+    void Load();
 
     // The generation run.
-    void Command1_Click();
-    void text1_KeyPress(int keyAscii);
+    void Generate();
+    void BaseWordKeyPress(int keyAscii);
 
     // Options, stored the moment they change.
-    void chkExt_Click(int index);
-    void chkAdd_Click(int index);
-    void text1_Change();
-    void txtCustom_Change();
+    void ExtensionTicked(int index);
+    void FormTicked(int index);
+    void BaseWordChanged();
+    void CustomExtensionChanged();
 
     // The appends list and the saved copy.
-    void cmdAdd_Click();
-    void Text2_KeyPress(int keyAscii);
-    void cmdSub_Click();
-    void Command2_Click();
+    void AddAppendWord();
+    void AppendWordKeyPress(int keyAscii);
+    void RemoveAppendWord();
+    void SaveAs();
 
     // Controls.
-    Window Me{"Domain Name Creator"};
-    Label Label1{"Base Word:"};
-    TextBox text1;
-    std::array<CheckBox, kExtensionBoxes> chkExt;
-    TextBox txtCustom;
-    std::array<CheckBox, kOptionBoxes> chkAdd;
-    Button Command1{"Start Generator"};
-    Frame Frame1{"Prefixes/Suffixes"};
-    Label Label2{"Prefix/Suffix:"};
-    ListBox List2;
-    TextBox Text2;
-    Button cmdAdd{"Add"};
-    Button cmdSub{"Del"};
-    Frame Frame2{"Generated Domains"};
-    ListBox List1;
-    Button Command2{"Save Domains As..."};
-    TextBox txtStatus;
+    Window window{"Domain Name Creator"};
+    Label baseWordLabel{"Base Word:"};
+    TextBox baseWord;
+    std::array<CheckBox, kExtensionBoxes> extensionBoxes;
+    TextBox customExtension;
+    std::array<CheckBox, kOptionBoxes> formBoxes;
+    Button startButton{"Start Generator"};
+    Frame appendsFrame{"Prefixes/Suffixes"};
+    Label appendWordLabel{"Prefix/Suffix:"};
+    ListBox appendWords;
+    TextBox appendWord;
+    Button addButton{"Add"};
+    Button removeButton{"Del"};
+    Frame generatedFrame{"Generated Domains"};
+    ListBox generated;
+    Button saveAsButton{"Save Domains As..."};
+    TextBox statusText;
 
     // Names made by the latest run.
-    std::int32_t CreatedCount = 0;
+    std::int32_t createdCount = 0;
 
 private:
     void SetUpControls();

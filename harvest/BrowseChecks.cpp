@@ -25,106 +25,106 @@ std::string BrowseWindow::ReadBrowseName(std::int32_t n) {
 
 void BrowseWindow::CheckStep() {
     // A check in flight ends by its reply or its time-out, never by a tick.
-    if (Checking || CheckCursor > Found.BrowseFoundCount) return;
-    Timer1->setEnabled(false);
+    if (checking || checkCursor > found.BrowseFoundCount) return;
+    stepTimer->setEnabled(false);
     for (;;) {
-        const std::string name = ReadBrowseName(CheckCursor);
+        const std::string name = ReadBrowseName(checkCursor);
         if (name == kEndOfList) {
             const ProgramState& state = main_.state();
             const std::int32_t total =
-                state.RegisteredCount + state.HighCount + state.MidCount + state.LowCount;
-            StatusBar1.setPanelText(1, "Checked " + std::to_string(total) + " unique domains.");
-            if (Found.BrowsePageCount >= 1) StatusBar1.setPanelText(2, "Finished domains on current page");
+                state.registeredCount + state.highCount + state.midCount + state.lowCount;
+            statusBar.setPanelText(1, "Checked " + std::to_string(total) + " unique domains.");
+            if (found.BrowsePageCount >= 1) statusBar.setPanelText(2, "Finished domains on current page");
             break;
         }
         if (BeginCheck(name)) break;
         // Skipped: the next name at once, without waiting for a tick.
-        ++CheckCursor;
-        Winsock1->close();
-        if (CheckCursor > Found.BrowseFoundCount) break;
+        ++checkCursor;
+        connection->close();
+        if (checkCursor > found.BrowseFoundCount) break;
     }
-    if (!closed_) Timer1->setEnabled(true);
+    if (!closed_) stepTimer->setEnabled(true);
 }
 
 void BrowseWindow::StartCheck(const std::string& name) {
     if (BeginCheck(name)) return;
-    ++CheckCursor;
-    Winsock1->close();
+    ++checkCursor;
+    connection->close();
     CheckStep();
 }
 
 // Starts the check of a name; false when the name is not one to send.
 bool BrowseWindow::BeginCheck(const std::string& name) {
-    CheckName = names::CorrectName(names::UrlDecode(name));
+    checkName = names::CorrectName(names::UrlDecode(name));
     const ProgramState& state = main_.state();
     // A control character would add lines to the query.
-    if (!HasEnabledExtension(CheckName, state.ServerTable) || text::hasControlCharacter(CheckName))
+    if (!HasEnabledExtension(checkName, state.serverTable) || text::hasControlCharacter(checkName))
         return false;
-    const auto row = whois::GetServerIndex(state.ServerTable, CheckName, state.UseProxy);
+    const auto row = whois::GetServerIndex(state.serverTable, checkName, state.useProxy);
     if (!row) return false;
-    const auto& server = state.ServerTable[static_cast<std::size_t>(*row)];
-    CheckHost = server.ServerHost;
-    CheckReply.clear();
-    CheckTicks = 0;
-    Checking = true;
-    timTimeout->setEnabled(true);
-    StatusBar1.setPanelText(1, "Checking status of: " + CheckName);
-    Winsock1->close();
-    Winsock1->setLocalPort(0);
-    Winsock1->connect(CheckHost, server.ServerPort);
+    const auto& server = state.serverTable[static_cast<std::size_t>(*row)];
+    checkHost = server.host;
+    checkReply.clear();
+    checkTicks = 0;
+    checking = true;
+    checkTimer->setEnabled(true);
+    statusBar.setPanelText(1, "Checking status of: " + checkName);
+    connection->close();
+    connection->setLocalPort(0);
+    connection->connect(checkHost, server.port);
     return true;
 }
 
-void BrowseWindow::Winsock1_Connect() {
-    if (Checking) Winsock1->send(CheckName + "\r\n");
+void BrowseWindow::CheckConnected() {
+    if (checking) connection->send(checkName + "\r\n");
 }
 
-void BrowseWindow::Winsock1_DataArrival() {
-    const std::string bytes = Winsock1->read();
-    if (!Checking) return;
-    if (CheckReply.size() < kReplyLimit) CheckReply.append(bytes, 0, kReplyLimit - CheckReply.size());
+void BrowseWindow::CheckDataArrived() {
+    const std::string bytes = connection->read();
+    if (!checking) return;
+    if (checkReply.size() < kReplyLimit) checkReply.append(bytes, 0, kReplyLimit - checkReply.size());
 }
 
-void BrowseWindow::Winsock1_Close() {
-    if (!Checking) return Winsock1->close();
-    timTimeout->setEnabled(false);
+void BrowseWindow::CheckClosed() {
+    if (!checking) return connection->close();
+    checkTimer->setEnabled(false);
     Judge();
     EndCheck();
 }
 
 void BrowseWindow::Judge() {
-    const bool free = text::containsIgnoreCase(CheckReply, "No match for");
-    if (NotRecorded(CheckName, free)) return;
+    const bool free = text::containsIgnoreCase(checkReply, "No match for");
+    if (NotRecorded(checkName, free)) return;
     ProgramState& state = main_.state();
     if (free) {
-        main_.AddFreeName(CheckName);
-        Label1.setCaption("Unregistered: (" +
-                          std::to_string(state.HighCount + state.MidCount + state.LowCount) + ")");
-        List1.addItem(CheckName);
-        StatusBar1.setPanelText(1, "Unregistered: " + CheckName);
+        main_.AddFreeName(checkName);
+        unregisteredCaption.setCaption(
+            "Unregistered: (" + std::to_string(state.highCount + state.midCount + state.lowCount) + ")");
+        unregisteredList.addItem(checkName);
+        statusBar.setPanelText(1, "Unregistered: " + checkName);
     } else {
-        main_.AddRegisteredName(CheckName);
-        Label2.setCaption("Registered: (" + std::to_string(state.RegisteredCount) + ")");
-        List2.addItem(CheckName);
+        main_.AddRegisteredName(checkName);
+        registeredCaption.setCaption("Registered: (" + std::to_string(state.registeredCount) + ")");
+        registeredList.addItem(checkName);
     }
 }
 
 void BrowseWindow::EndCheck() {
-    Checking = false;
-    ++CheckCursor;
-    Winsock1->close();
+    checking = false;
+    ++checkCursor;
+    connection->close();
     CheckStep();
 }
 
-void BrowseWindow::timTimeout_Timer() {
-    if (++CheckTicks < kGiveUpTicks) return;
+void BrowseWindow::CheckTimerTick() {
+    if (++checkTicks < kGiveUpTicks) return;
     // Given up without a judgement.
-    timTimeout->setEnabled(false);
-    CheckTicks = 0;
+    checkTimer->setEnabled(false);
+    checkTicks = 0;
     EndCheck();
 }
 
-void BrowseWindow::Timer1_Timer() {
+void BrowseWindow::StepTimerTick() {
     CheckStep();
 }
 

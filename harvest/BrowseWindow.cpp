@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "platform/Files.h"
-#include "results/ListActions.h"
 #include "program/WebsiteWindow.h"
+#include "results/ListActions.h"
 
 namespace quillmark::harvest {
 
@@ -20,12 +20,13 @@ void RemoveQuietly(const std::filesystem::path& path) {
 
 }  // namespace
 
-BrowseWindow::BrowseWindow(Services& services, MainWindow& main, Browser& browser1, Browser& browser2, const SearchSites& sites)
-    : WebBrowser1(browser1),
-      WebBrowser2(browser2),
-      Winsock1(services.makeTcpClient()),
-      timTimeout(services.makeTimer()),
-      Timer1(services.makeTimer()),
+BrowseWindow::BrowseWindow(Services& services, MainWindow& main, Browser& browser1, Browser& browser2,
+                           const SearchSites& sites)
+    : page(browser1),
+      framePage(browser2),
+      connection(services.makeTcpClient()),
+      checkTimer(services.makeTimer()),
+      stepTimer(services.makeTimer()),
       services_(services),
       main_(main),
       sites_(sites) {
@@ -34,75 +35,76 @@ BrowseWindow::BrowseWindow(Services& services, MainWindow& main, Browser& browse
 }
 
 BrowseWindow::~BrowseWindow() {
-    WebBrowser1.setEvents({});
-    WebBrowser2.setEvents({});
-    Winsock1->setEvents({});
-    Winsock1->close();
+    page.setEvents({});
+    framePage.setEvents({});
+    connection->setEvents({});
+    connection->close();
 }
 
 void BrowseWindow::SetUpControls() {
-    Command1.setToolTip("Navigate to the current url!");
-    cmdBack.setToolTip("Go Back");
-    cmdFwd.setToolTip("Go Forward");
-    cmdHome.setToolTip("Home");
-    cmdRefresh.setToolTip("Refresh");
-    cmdStop.setToolTip("Stop");
-    for (std::size_t i = 0; i < Command2.size(); ++i) Command2[i].setCaption(sites_.siteButtons[i].caption);
-    List1.setToolTip("These domain names have not been registered.");
+    goButton.setToolTip("Navigate to the current url!");
+    backButton.setToolTip("Go Back");
+    forwardButton.setToolTip("Go Forward");
+    homeButton.setToolTip("Home");
+    refreshButton.setToolTip("Refresh");
+    stopButton.setToolTip("Stop");
+    for (std::size_t i = 0; i < siteButtons.size(); ++i)
+        siteButtons[i].setCaption(sites_.siteButtons[i].caption);
+    unregisteredList.setToolTip("These domain names have not been registered.");
     for (int index : {1, 2}) {
         const auto i = static_cast<std::size_t>(index);
-        cmdClear[i].setCaption("Clear");
-        cmdClear[i].setToolTip("Clear List");
-        cmdClear2[i].setCaption("Delete");
-        cmdClear2[i].setToolTip("Delete Selected Item");
-        cmdCopy[i].setCaption("Copy");
-        cmdCopy[i].setToolTip("Copy List");
+        clearButtons[i].setCaption("Clear");
+        clearButtons[i].setToolTip("Clear List");
+        deleteButtons[i].setCaption("Delete");
+        deleteButtons[i].setToolTip("Delete Selected Item");
+        copyButtons[i].setCaption("Copy");
+        copyButtons[i].setToolTip("Copy List");
     }
-    timTimeout->setInterval(kTickMs);
-    timTimeout->setEnabled(false);
-    Timer1->setInterval(kTickMs);
+    checkTimer->setInterval(kTickMs);
+    checkTimer->setEnabled(false);
+    stepTimer->setInterval(kTickMs);
 }
 
 void BrowseWindow::WireEvents() {
     Browser::Events first;
-    first.statusTextChange = [this](const std::string& text) { WebBrowser1_StatusTextChange(text); };
-    first.downloadBegin = [this] { WebBrowser1_DownloadBegin(); };
-    first.titleChange = [this](const std::string& title) { WebBrowser1_TitleChange(title); };
-    first.documentComplete = [this](const std::string& markup) { WebBrowser1_DocumentComplete(markup); };
-    WebBrowser1.setEvents(std::move(first));
+    first.statusTextChange = [this](const std::string& text) { PageStatusChanged(text); };
+    first.downloadBegin = [this] { PageDownloadBegan(); };
+    first.titleChange = [this](const std::string& title) { PageTitleChanged(title); };
+    first.documentComplete = [this](const std::string& markup) { PageDocumentComplete(markup); };
+    page.setEvents(std::move(first));
     Browser::Events second;
-    second.documentComplete = [this](const std::string& markup) { WebBrowser2_DocumentComplete(markup); };
-    WebBrowser2.setEvents(std::move(second));
-    Winsock1->setEvents({[this] { Winsock1_Connect(); }, [this](std::int32_t) { Winsock1_DataArrival(); },
-                         [this] { Winsock1_Close(); }});
-    timTimeout->setOnTick([this] { timTimeout_Timer(); });
-    Timer1->setOnTick([this] { Timer1_Timer(); });
+    second.documentComplete = [this](const std::string& markup) { FrameDocumentComplete(markup); };
+    framePage.setEvents(std::move(second));
+    connection->setEvents({[this] { CheckConnected(); }, [this](std::int32_t) { CheckDataArrived(); },
+                           [this] { CheckClosed(); }});
+    checkTimer->setOnTick([this] { CheckTimerTick(); });
+    stepTimer->setOnTick([this] { StepTimerTick(); });
 }
 
 std::filesystem::path BrowseWindow::SearchList() const {
-    return main_.state().ProgramFolder.file("\\BrowserSearch.txt");
+    return main_.state().programFolder.file("\\BrowserSearch.txt");
 }
 
-void BrowseWindow::Form_Load() {
-    Found = {};
-    CheckCursor = 0;
-    CheckTicks = 0;
-    Checking = false;
+void BrowseWindow::Load() {
+    found = {};
+    checkCursor = 0;
+    checkTicks = 0;
+    checking = false;
     closed_ = false;
-    while (StatusBar1.panelCount() < 3) StatusBar1.addPanel();
+    while (statusBar.panelCount() < 3) statusBar.addPanel();
     RemoveQuietly(SearchList());
     reader_.setFile(SearchList());
-    Timer1->setEnabled(true);
+    stepTimer->setEnabled(true);
     Navigate(sites_.browseStartPage);
 }
 
-void BrowseWindow::Form_Unload() {
+void BrowseWindow::Unload() {
     closed_ = true;
     waitingPages_.clear();
-    Timer1->setEnabled(false);
-    timTimeout->setEnabled(false);
-    Checking = false;
-    Winsock1->close();
+    stepTimer->setEnabled(false);
+    checkTimer->setEnabled(false);
+    checking = false;
+    connection->close();
     RemoveQuietly(SearchList());
 }
 
@@ -110,66 +112,66 @@ void BrowseWindow::Form_Unload() {
 
 void BrowseWindow::Navigate(const std::string& address) {
     const std::string full = program::AddressWithScheme(address);
-    if (!full.empty()) WebBrowser1.Navigate(full);
+    if (!full.empty()) page.Navigate(full);
 }
 
-void BrowseWindow::cmdBack_Click() {
-    WebBrowser1.GoBack();
+void BrowseWindow::Back() {
+    page.GoBack();
 }
-void BrowseWindow::cmdFwd_Click() {
-    WebBrowser1.GoForward();
+void BrowseWindow::Forward() {
+    page.GoForward();
 }
-void BrowseWindow::cmdHome_Click() {
-    WebBrowser1.GoHome();
+void BrowseWindow::Home() {
+    page.GoHome();
 }
-void BrowseWindow::cmdRefresh_Click() {
-    WebBrowser1.Refresh();
+void BrowseWindow::Refresh() {
+    page.Refresh();
 }
-void BrowseWindow::cmdStop_Click() {
-    WebBrowser1.Stop();
+void BrowseWindow::StopLoading() {
+    page.Stop();
 }
 
-void BrowseWindow::Command1_Click() {
-    const std::string address = text1.text();
-    const auto& typed = text1.items();
-    if (std::find(typed.begin(), typed.end(), address) == typed.end()) text1.addItem(address);
+void BrowseWindow::Go() {
+    const std::string address = addressBox.text();
+    const auto& typed = addressBox.items();
+    if (std::find(typed.begin(), typed.end(), address) == typed.end()) addressBox.addItem(address);
     Navigate(address);
 }
 
-void BrowseWindow::text1_KeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) Command1_Click();
+void BrowseWindow::AddressKeyPress(int keyAscii) {
+    if (keyAscii == kEnterKey) Go();
 }
 
-void BrowseWindow::text1_Click() {
-    if (text1.listIndex() >= 0) Navigate(text1.text());
+void BrowseWindow::AddressChosen() {
+    if (addressBox.listIndex() >= 0) Navigate(addressBox.text());
 }
 
-void BrowseWindow::Command2_Click(int index) {
+void BrowseWindow::OpenSite(int index) {
     if (index < 0 || index >= static_cast<int>(sites_.siteButtons.size())) return;
     Navigate(sites_.siteButtons[static_cast<std::size_t>(index)].address);
 }
 
 // --- pages -------------------------------------------------------------------
 
-void BrowseWindow::WebBrowser1_StatusTextChange(const std::string& text) {
-    StatusBar1.setPanelText(3, text);
+void BrowseWindow::PageStatusChanged(const std::string& text) {
+    statusBar.setPanelText(3, text);
 }
 
-void BrowseWindow::WebBrowser1_DownloadBegin() {
-    StatusBar1.setPanelText(2, "Waiting for page to load");
-    Found.BrowsePageCount = 0;
+void BrowseWindow::PageDownloadBegan() {
+    statusBar.setPanelText(2, "Waiting for page to load");
+    found.BrowsePageCount = 0;
 }
 
-void BrowseWindow::WebBrowser1_TitleChange(const std::string& title) {
-    text1.setText(WebBrowser1.LocationURL());
-    Me.setCaption(main_.state().Constants.ProductName + " - " + title);
+void BrowseWindow::PageTitleChanged(const std::string& title) {
+    addressBox.setText(page.LocationURL());
+    window.setCaption(main_.state().identity.ProductName + " - " + title);
 }
 
-void BrowseWindow::WebBrowser1_DocumentComplete(const std::string& bodyMarkup) {
+void BrowseWindow::PageDocumentComplete(const std::string& bodyMarkup) {
     PageComplete(bodyMarkup);
 }
 
-void BrowseWindow::WebBrowser2_DocumentComplete(const std::string& bodyMarkup) {
+void BrowseWindow::FrameDocumentComplete(const std::string& bodyMarkup) {
     PageComplete(bodyMarkup);
 }
 
@@ -191,46 +193,46 @@ void BrowseWindow::ExtractPage(const std::string& bodyMarkup) {
     extracting_ = true;
     ExtractionHooks hooks;
     hooks.afterEachLine = [this] { services_.pump().processPendingEvents(); };
-    hooks.showStatus = [this](std::string_view text) { StatusBar1.setPanelText(2, std::string(text)); };
-    hooks.followFrame = [this](std::string_view address) { WebBrowser2.Navigate(address); };
-    ExtractPageNames(bodyMarkup, main_.state().ServerTable, Found, sites_.filters, hooks);
+    hooks.showStatus = [this](std::string_view text) { statusBar.setPanelText(2, std::string(text)); };
+    hooks.followFrame = [this](std::string_view address) { framePage.Navigate(address); };
+    ExtractPageNames(bodyMarkup, main_.state().serverTable, found, sites_.filters, hooks);
     extracting_ = false;
     if (!closed_) FinishPage();
 }
 
 void BrowseWindow::FinishPage() {
-    AppendToFile(SearchList(), Found.PageNames + std::string(kCrLf));
-    Found.PageNames.clear();
-    StatusBar1.setPanelText(
-        2, Found.BrowsePageCount < 1 ? "No Domains Found" : std::string(kDomainsFoundStatus));
+    AppendToFile(SearchList(), found.PageNames + std::string(kCrLf));
+    found.PageNames.clear();
+    statusBar.setPanelText(2,
+                           found.BrowsePageCount < 1 ? "No Domains Found" : std::string(kDomainsFoundStatus));
     CheckStep();
 }
 
 // --- lists -------------------------------------------------------------------
 
 ListBox& BrowseWindow::ResultList(int index) {
-    return index == 1 ? List1 : List2;
+    return index == 1 ? unregisteredList : registeredList;
 }
 Label& BrowseWindow::ResultCaption(int index) {
-    return index == 1 ? Label1 : Label2;
+    return index == 1 ? unregisteredCaption : registeredCaption;
 }
 
-void BrowseWindow::cmdClear_Click(int index) {
+void BrowseWindow::ClearList(int index) {
     if (index == 1) {
-        List1.clear();
+        unregisteredList.clear();
         // Names found before may be found and checked again.
-        Found.PageNames.clear();
-        Found.SessionNames.clear();
-        main_.state().LowCount = 0;
-        Label1.setCaption("Unregistered");
+        found.PageNames.clear();
+        found.SessionNames.clear();
+        main_.state().lowCount = 0;
+        unregisteredCaption.setCaption("Unregistered");
     } else if (index == 2) {
-        List2.clear();
-        main_.state().RegisteredCount = 0;
-        Label2.setCaption("Registered");
+        registeredList.clear();
+        main_.state().registeredCount = 0;
+        registeredCaption.setCaption("Registered");
     }
 }
 
-void BrowseWindow::cmdClear2_Click(int index) {
+void BrowseWindow::DeleteSelected(int index) {
     if (index != 1 && index != 2) return;
     ListBox& list = ResultList(index);
     if (list.listIndex() >= 0 && list.listIndex() < list.listCount()) list.removeItem(list.listIndex());
@@ -242,22 +244,22 @@ void BrowseWindow::ShowListCount(int index) {
     ResultCaption(index).setCaption(caption + std::to_string(ResultList(index).listCount()) + ")");
 }
 
-void BrowseWindow::cmdCopy_Click(int index) {
+void BrowseWindow::CopyList(int index) {
     if (index != 1 && index != 2) return;
     services_.clipboard().clear();
     services_.clipboard().setText(results::CopyText(ResultList(index)));
 }
 
-void BrowseWindow::List_KeyDown(int list, int keyCode, int shift) {
+void BrowseWindow::ListKeyDown(int list, int keyCode, int shift) {
     if (keyCode != kKeyDelete) return;
     if (shift & kShiftMask) {
-        cmdClear_Click(list);
+        ClearList(list);
     } else if (shift == 0) {
-        cmdClear2_Click(list);
+        DeleteSelected(list);
     }
 }
 
-void BrowseWindow::List_DblClick(int list) {
+void BrowseWindow::ListDoubleClicked(int list) {
     if (list != 1 && list != 2) return;
     const ListBox& box = ResultList(list);
     if (box.listIndex() < 0 || box.listIndex() >= box.listCount()) return;

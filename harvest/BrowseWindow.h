@@ -32,76 +32,77 @@ public:
     static constexpr int kGiveUpTicks = 5;
     static constexpr std::size_t kReplyLimit = 1024 * 1024;
 
-    BrowseWindow(Services& services, MainWindow& main, Browser& WebBrowser1, Browser& WebBrowser2,
-          const SearchSites& sites);
+    BrowseWindow(Services& services, MainWindow& main, Browser& page, Browser& framePage,
+                 const SearchSites& sites);
     ~BrowseWindow();
     BrowseWindow(const BrowseWindow&) = delete;
     BrowseWindow& operator=(const BrowseWindow&) = delete;
 
-    void Form_Load();
-    void Form_Unload();
+    void Load();
+    void Unload();
 
     // Navigation.
-    void cmdBack_Click();
-    void cmdFwd_Click();
-    void cmdHome_Click();
-    void cmdRefresh_Click();
-    void cmdStop_Click();
-    void Command1_Click();
-    void text1_KeyPress(int keyAscii);
-    void text1_Click();
-    void Command2_Click(int index);
+    void Back();
+    void Forward();
+    void Home();
+    void Refresh();
+    void StopLoading();
+    void Go();
+    void AddressKeyPress(int keyAscii);
+    void AddressChosen();
+    void OpenSite(int index);
 
     // Browser events.
-    void WebBrowser1_StatusTextChange(const std::string& text);
-    void WebBrowser1_DownloadBegin();
-    void WebBrowser1_TitleChange(const std::string& title);
-    void WebBrowser1_DocumentComplete(const std::string& bodyMarkup);
-    void WebBrowser2_DocumentComplete(const std::string& bodyMarkup);
+    void PageStatusChanged(const std::string& text);
+    void PageDownloadBegan();
+    void PageTitleChanged(const std::string& title);
+    void PageDocumentComplete(const std::string& bodyMarkup);
+    void FrameDocumentComplete(const std::string& bodyMarkup);
 
     // Checks.
     void CheckStep();
     // The n-th (0-based) name of BrowserSearch.txt, or the end-of-list marker.
     std::string ReadBrowseName(std::int32_t n);
     void StartCheck(const std::string& name);
-    void Winsock1_Connect();
-    void Winsock1_DataArrival();
-    void Winsock1_Close();
-    void timTimeout_Timer();
-    void Timer1_Timer();
+    void CheckConnected();
+    void CheckDataArrived();
+    void CheckClosed();
+    void CheckTimerTick();
+    void StepTimerTick();
 
     // The two lists: 1 "Unregistered", 2 "Registered".
-    void cmdClear_Click(int index);
-    void cmdClear2_Click(int index);
-    void cmdCopy_Click(int index);
-    void List_KeyDown(int list, int keyCode, int shift);
-    void List_DblClick(int list);
+    void ClearList(int index);
+    void DeleteSelected(int index);
+    void CopyList(int index);
+    void ListKeyDown(int list, int keyCode, int shift);
+    void ListDoubleClicked(int list);
 
     // Controls.
-    Window Me{"Browse for Domains"};
-    ComboBox text1;
-    Button Command1{"Go"};
-    Button cmdBack{"Back"}, cmdFwd{"Forward"}, cmdHome{"Home"}, cmdRefresh{"Refresh"}, cmdStop{"Stop"};
-    std::array<Button, 7> Command2;
-    ListBox List1, List2;
-    Label Label1{"Unregistered"}, Label2{"Registered"};
-    std::array<Button, 3> cmdClear, cmdClear2, cmdCopy;  // element 0 unused
-    StatusBar StatusBar1{1};
-    Browser& WebBrowser1;
-    Browser& WebBrowser2;
-    std::unique_ptr<TcpClient> Winsock1;
-    std::unique_ptr<Timer> timTimeout;
-    std::unique_ptr<Timer> Timer1;
+    Window window{"Browse for Domains"};
+    ComboBox addressBox;
+    Button goButton{"Go"};
+    Button backButton{"Back"}, forwardButton{"Forward"}, homeButton{"Home"}, refreshButton{"Refresh"},
+        stopButton{"Stop"};
+    std::array<Button, 7> siteButtons;
+    ListBox unregisteredList, registeredList;
+    Label unregisteredCaption{"Unregistered"}, registeredCaption{"Registered"};
+    std::array<Button, 3> clearButtons, deleteButtons, copyButtons;  // element 0 unused
+    StatusBar statusBar{1};
+    Browser& page;
+    Browser& framePage;
+    std::unique_ptr<TcpClient> connection;
+    std::unique_ptr<Timer> checkTimer;
+    std::unique_ptr<Timer> stepTimer;
 
     // Window state.
-    BrowseNames Found;
-    std::int32_t CheckCursor = 0;
-    std::string CheckName;
-    std::string CheckHost;
-    std::string CheckReply;
-    std::int16_t CheckTicks = 0;
+    BrowseNames found;
+    std::int32_t checkCursor = 0;
+    std::string checkName;
+    std::string checkHost;
+    std::string checkReply;
+    std::int16_t checkTicks = 0;
     // A check is waiting for its reply; ticks and later pages leave it alone.
-    bool Checking = false;
+    bool checking = false;
 
 private:
     void SetUpControls();

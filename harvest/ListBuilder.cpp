@@ -31,57 +31,57 @@ std::string TidyFoundNames(std::string names) {
 }  // namespace
 
 ListBuilder::ListBuilder(Services& services, MainWindow& main, Browser& browser, const SearchSites& sites,
-             ListBuilderHooks hooks)
-    : WebBrowser1(browser),
+                         ListBuilderHooks hooks)
+    : page(browser),
       services_(services),
       main_(main),
       sites_(sites),
       hooks_(std::move(hooks)),
       pageGap_(services.makeTimer()) {
-    text1.setText("Status...");
-    text1.setToolTip("This shows the number of unique .com, .org and .net domain names found.");
+    progressText.setText("Status...");
+    progressText.setToolTip("This shows the number of unique .com, .org and .net domain names found.");
     pageGap_->setInterval(kPageGapMs);
     pageGap_->setOnTick([this] {
         pageGap_->setEnabled(false);
         PageFinished();
     });
     Browser::Events events;
-    events.documentComplete = [this](const std::string& markup) { WebBrowser1_DocumentComplete(markup); };
-    WebBrowser1.setEvents(std::move(events));
+    events.documentComplete = [this](const std::string& markup) { PageDocumentComplete(markup); };
+    page.setEvents(std::move(events));
 }
 
 ListBuilder::~ListBuilder() {
-    WebBrowser1.setEvents({});
+    page.setEvents({});
 }
 
-void ListBuilder::Form_Load() {
-    ListDone = false;
-    Found = {};
+void ListBuilder::Load() {
+    listDone = false;
+    found = {};
     // A space becomes "+"; what would end or split the query value is encoded.
-    SearchTerm = names::EncodeQueryValue(main_.txtSearch.text(), true);
-    TargetCount = TargetFor(main_.Combo2.listIndex());
-    EngineName = main_.Combo1.text() == "Yahoo Search" ? "Yahoo" : "Google";
-    ResultIndex = 1;
-    WebBrowser1.Navigate(ResultPageAddress());
+    searchTerm = names::EncodeQueryValue(main_.searchText.text(), true);
+    targetCount = TargetFor(main_.searchSize.listIndex());
+    engineName = main_.searchType.text() == "Yahoo Search" ? "Yahoo" : "Google";
+    resultIndex = 1;
+    page.Navigate(ResultPageAddress());
 }
 
-void ListBuilder::Form_Unload() {
-    ListDone = true;
+void ListBuilder::Unload() {
+    listDone = true;
     waitingPages_.clear();
     pageGap_->setEnabled(false);
 }
 
 std::string ListBuilder::ResultPageAddress() const {
-    if (EngineName == "Yahoo") {
-        return sites_.yahooAddress + std::string(kYahooPath) + SearchTerm +
-               "&b=" + std::to_string(ResultIndex);
+    if (engineName == "Yahoo") {
+        return sites_.yahooAddress + std::string(kYahooPath) + searchTerm +
+               "&b=" + std::to_string(resultIndex);
     }
-    return sites_.googleAddress + std::string(kGooglePath) + std::to_string(ResultIndex - 1) +
-           "&sa=N&q=" + SearchTerm;
+    return sites_.googleAddress + std::string(kGooglePath) + std::to_string(resultIndex - 1) +
+           "&sa=N&q=" + searchTerm;
 }
 
-void ListBuilder::WebBrowser1_DocumentComplete(const std::string& bodyMarkup) {
-    if (ListDone) return;
+void ListBuilder::PageDocumentComplete(const std::string& bodyMarkup) {
+    if (listDone) return;
     if (busy_) {
         waitingPages_.push_back(bodyMarkup);
         return;
@@ -96,53 +96,53 @@ void ListBuilder::ExtractPage(const std::string& bodyMarkup) {
         ShowProgress();
         services_.pump().processPendingEvents();
     };
-    ExtractListNames(bodyMarkup, main_.state().ServerTable, Found, sites_.filters, hooks);
-    if (ListDone) return;
+    ExtractListNames(bodyMarkup, main_.state().serverTable, found, sites_.filters, hooks);
+    if (listDone) return;
     // The gap between pages keeps the request rate down; the window stays live.
     pageGap_->setEnabled(true);
 }
 
 void ListBuilder::ShowProgress() {
-    text1.setText("Extracted " + std::to_string(Found.FoundCount) + " unique domain names");
+    progressText.setText("Extracted " + std::to_string(found.FoundCount) + " unique domain names");
 }
 
 void ListBuilder::PageFinished() {
-    if (ListDone) return;
-    if (Found.FoundCount >= TargetCount || Found.PageFoundCount < 1) return FinishRun();
-    ResultIndex += EngineName == "Yahoo" ? 20 : 100;
-    WebBrowser1.Navigate(ResultPageAddress());
+    if (listDone) return;
+    if (found.FoundCount >= targetCount || found.PageFoundCount < 1) return FinishRun();
+    resultIndex += engineName == "Yahoo" ? 20 : 100;
+    page.Navigate(ResultPageAddress());
     TakeNextWaitingPage();
 }
 
 void ListBuilder::TakeNextWaitingPage() {
     busy_ = false;
-    if (waitingPages_.empty() || ListDone) return;
+    if (waitingPages_.empty() || listDone) return;
     const std::string page = std::move(waitingPages_.front());
     waitingPages_.pop_front();
     ExtractPage(page);
 }
 
 std::filesystem::path ListBuilder::KeptCopyPath() const {
-    const std::string name = SafeFileName(EngineName + " " + main_.txtSearch.text()) + ".txt";
-    return main_.state().ProgramFolder.folder("\\Searches") / name;
+    const std::string name = SafeFileName(engineName + " " + main_.searchText.text()) + ".txt";
+    return main_.state().programFolder.folder("\\Searches") / name;
 }
 
 void ListBuilder::FinishRun() {
-    ListDone = true;
+    listDone = true;
     busy_ = false;
     waitingPages_.clear();
-    const ProgramFolder& folder = main_.state().ProgramFolder;
+    const ProgramFolder& folder = main_.state().programFolder;
     const std::filesystem::path list = folder.file("\\BrowserSearch.txt");
-    WriteFileReplacing(list, TidyFoundNames(Found.FoundNames) + std::string(kCrLf));
+    WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(kCrLf));
     CopyFileQuietly(list, KeptCopyPath());
-    main_.txtWordMax.setText(std::to_string(CountListLines(list)));
-    main_.SetWordNum("1");
-    const std::string count = std::to_string(Found.FoundCount);
-    text1.setText("Finished! Extracted " + count + " domain names.");
-    WebBrowser1.Stop();
+    main_.listSize.setText(std::to_string(CountListLines(list)));
+    main_.SetStartNumber("1");
+    const std::string count = std::to_string(found.FoundCount);
+    progressText.setText("Finished! Extracted " + count + " domain names.");
+    page.Stop();
     services_.messages().show("List of " + count + " unique domains was created successfully!",
-                              main_.state().Constants.ProductName);
-    main_.cmdDoSearch_Click();
+                              main_.state().identity.ProductName);
+    main_.Start();
     if (hooks_.closeWindow) hooks_.closeWindow();
 }
 

@@ -29,34 +29,34 @@ class ListBuilder {
 public:
     static constexpr int kPageGapMs = 500;
 
-    ListBuilder(Services& services, MainWindow& main, Browser& WebBrowser1, const SearchSites& sites,
-          ListBuilderHooks hooks = {});
+    ListBuilder(Services& services, MainWindow& main, Browser& page, const SearchSites& sites,
+                ListBuilderHooks hooks = {});
     ~ListBuilder();
     ListBuilder(const ListBuilder&) = delete;
     ListBuilder& operator=(const ListBuilder&) = delete;
 
-    void Form_Load();
+    void Load();
     // Closed by hand: the run ends without writing the list.
-    void Form_Unload();
-    void WebBrowser1_DocumentComplete(const std::string& bodyMarkup);
+    void Unload();
+    void PageDocumentComplete(const std::string& bodyMarkup);
 
-    // The address of the result page that begins at ResultIndex.
+    // The address of the result page that begins at resultIndex.
     std::string ResultPageAddress() const;
     // Lines of a file that are neither empty nor a bare line end.
     static std::int32_t CountListLines(const std::filesystem::path& path);
 
     // Controls.
-    Window Me{"List Builder - Finding domain names..."};
-    TextBox text1;
-    Browser& WebBrowser1;
+    Window window{"List Builder - Finding domain names..."};
+    TextBox progressText;
+    Browser& page;
 
     // Window state.
-    std::string EngineName;
-    std::string SearchTerm;
-    std::int32_t TargetCount = 100;
-    std::int32_t ResultIndex = 1;
-    ListBuilderNames Found;
-    bool ListDone = false;
+    std::string engineName;
+    std::string searchTerm;
+    std::int32_t targetCount = 100;
+    std::int32_t resultIndex = 1;
+    ListBuilderNames found;
+    bool listDone = false;
 
 private:
     void ExtractPage(const std::string& bodyMarkup);

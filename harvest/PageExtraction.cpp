@@ -265,7 +265,7 @@ private:
 std::vector<std::string> EnabledExtensions(const whois::ServerTable& table) {
     std::vector<std::string> extensions;
     for (const auto& row : table) {
-        if (row.ServerEnabled && row.ServerExt != "proxy") extensions.push_back(row.ServerExt);
+        if (row.enabled && row.extension != "proxy") extensions.push_back(row.extension);
     }
     return extensions;
 }

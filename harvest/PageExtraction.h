@@ -25,7 +25,7 @@ struct ExtractionFilters {
     std::string aftermarketDomain = "sedo.com";
 };
 
-// The ServerExt of every Enabled row except "proxy", in table order.
+// The extension of every Enabled row except "proxy", in table order.
 std::vector<std::string> EnabledExtensions(const whois::ServerTable& table);
 
 // Puts a line end after every enabled extension that is followed by a space,

@@ -4,13 +4,13 @@
 
 namespace quillmark::program {
 
-void AboutBox::Form_Load() {
-    Me.setCaption("About " + constants_.ProductName);
-    Label1.setCaption(constants_.ProductName);
-    lblCompany.setCaption(constants_.PublisherName);
-    lblVersion.setCaption(std::to_string(constants_.VersionMajor) + "." +
-                          std::to_string(constants_.VersionMinor));
-    lblWebsite.setCaption(constants_.WebAddress);
+void AboutBox::Load() {
+    window.setCaption("About " + constants_.ProductName);
+    productLabel.setCaption(constants_.ProductName);
+    publisher.setCaption(constants_.PublisherName);
+    version.setCaption(std::to_string(constants_.VersionMajor) + "." +
+                       std::to_string(constants_.VersionMinor));
+    website.setCaption(constants_.WebAddress);
 }
 
 }  // namespace quillmark::program

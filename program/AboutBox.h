@@ -10,17 +10,17 @@ class AboutBox {
 public:
     explicit AboutBox(const ProductIdentity& constants) : constants_(constants) {}
 
-    void Form_Load();
+    void Load();
 
-    Window Me;
-    Label Label1;
-    Label Label2{"Version:"};
-    Label lblVersion;
-    Label Label3{"Owned By:"};
-    Label lblCompany;
-    Label Label4{"Website:"};
-    Label lblWebsite;
-    Label Label5{
+    Window window;
+    Label productLabel;
+    Label versionCaption{"Version:"};
+    Label version;
+    Label publisherCaption{"Owned By:"};
+    Label publisher;
+    Label websiteCaption{"Website:"};
+    Label website;
+    Label notice{
         "Quillmark asks the whois server of each extension whether a name is registered. A name it lists as "
         "free was free when it asked: a registrar has the last word, so check there before you rely on it."};
 

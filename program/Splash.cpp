@@ -3,25 +3,28 @@
 namespace quillmark::program {
 
 Splash::Splash(Services& services, ProductIdentity& constants, bool& MainClosed, SplashHooks hooks)
-    : Timer2(services.makeTimer()), constants_(constants), mainClosed_(MainClosed), hooks_(std::move(hooks)) {
-    Timer2->setInterval(kTickMs);
-    Timer2->setEnabled(false);
-    Timer2->setOnTick([this] { Timer2_Timer(); });
+    : tickTimer(services.makeTimer()),
+      constants_(constants),
+      mainClosed_(MainClosed),
+      hooks_(std::move(hooks)) {
+    tickTimer->setInterval(kTickMs);
+    tickTimer->setEnabled(false);
+    tickTimer->setOnTick([this] { Tick(); });
 }
 
-void Splash::Form_Load() {
+void Splash::Load() {
     mainClosed_ = false;
     SetProductIdentity(constants_);
-    Me.setCaption(constants_.ProductName);
-    lblProduct.setCaption(constants_.ProductName);
+    window.setCaption(constants_.ProductName);
+    productLabel.setCaption(constants_.ProductName);
     if (constants_.SkinEnabled && hooks_.applySkin) hooks_.applySkin();
-    Timer2->setEnabled(true);
+    tickTimer->setEnabled(true);
 }
 
-void Splash::Timer2_Timer() {
-    TickCount = static_cast<std::int16_t>(TickCount + kTickMs);
-    if (TickCount != kOpenAt) return;
-    Timer2->setEnabled(false);
+void Splash::Tick() {
+    tickCount = static_cast<std::int16_t>(tickCount + kTickMs);
+    if (tickCount != kOpenAt) return;
+    tickTimer->setEnabled(false);
     if (hooks_.showMain) hooks_.showMain();
     if (hooks_.hideSplash) hooks_.hideSplash();
 }

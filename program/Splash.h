@@ -27,13 +27,13 @@ public:
 
     Splash(Services& services, ProductIdentity& constants, bool& MainClosed, SplashHooks hooks = {});
 
-    void Form_Load();
-    void Timer2_Timer();
+    void Load();
+    void Tick();
 
-    Window Me;
-    Label lblProduct;
-    std::unique_ptr<Timer> Timer2;
-    std::int16_t TickCount = 0;
+    Window window;
+    Label productLabel;
+    std::unique_ptr<Timer> tickTimer;
+    std::int16_t tickCount = 0;
 
 private:
     ProductIdentity& constants_;

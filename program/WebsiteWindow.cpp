@@ -53,80 +53,80 @@ std::string AddressWithScheme(std::string_view text) {
 }
 
 WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
-                       bool& MainClosed, WebsiteHooks hooks)
-    : WebBrowser1(browser),
+                             bool& MainClosed, WebsiteHooks hooks)
+    : page(browser),
       constants_(constants),
       websiteMode_(WebsiteMode),
       mainClosed_(MainClosed),
       hooks_(std::move(hooks)) {
-    Command3.setToolTip("browse the entered url");
-    Command4.setToolTip("back");
-    Command5.setToolTip("forward");
-    Command6.setToolTip("stop");
-    Command7.setToolTip("refresh");
+    goButton.setToolTip("browse the entered url");
+    backButton.setToolTip("back");
+    forwardButton.setToolTip("forward");
+    stopButton.setToolTip("stop");
+    refreshButton.setToolTip("refresh");
     // Progress, download begin and document complete mean nothing here.
     Browser::Events events;
-    events.statusTextChange = [this](const std::string& text) { WebBrowser1_StatusTextChange(text); };
-    events.downloadComplete = [this] { WebBrowser1_DownloadComplete(); };
-    WebBrowser1.setEvents(std::move(events));
+    events.statusTextChange = [this](const std::string& text) { PageStatusChanged(text); };
+    events.downloadComplete = [this] { PageDownloadComplete(); };
+    page.setEvents(std::move(events));
 }
 
 // The start-up constants never change once set, so they are not set again here.
-void WebsiteWindow::Form_Load() {
-    StatusBar1.addPanel();
-    Me.setCaption(constants_.WebAddress);
+void WebsiteWindow::Load() {
+    statusBar.addPanel();
+    window.setCaption(constants_.WebAddress);
     if (hooks_.setOnTop) hooks_.setOnTop(true);
     if (constants_.SkinEnabled) call(hooks_.applySkin);
     const std::string& first =
         websiteMode_ == kWebsiteMode ? constants_.WebAddress : constants_.ProductDetailsAddress;
-    WebBrowser1.Navigate(AddressWithScheme(first));
+    page.Navigate(AddressWithScheme(first));
     // Every later opening starts on the web address.
     websiteMode_ = kWebsiteMode;
-    Me.setWindowState(Window::State::Maximized);
+    window.setWindowState(Window::State::Maximized);
     if (hooks_.setOnTop) hooks_.setOnTop(false);
 }
 
-void WebsiteWindow::Form_Unload() {
+void WebsiteWindow::Unload() {
     // The main window closed while this one was open: the program ends with this window.
     if (!mainClosed_) return;
     if (constants_.SkinEnabled) call(hooks_.releaseSkin);
     call(hooks_.endProgram);
 }
 
-void WebsiteWindow::Command3_Click() {
+void WebsiteWindow::Go() {
     GoToTypedAddress();
 }
 
-void WebsiteWindow::text1_KeyPress(int keyAscii) {
+void WebsiteWindow::AddressKeyPress(int keyAscii) {
     if (keyAscii == kEnterKey) GoToTypedAddress();
 }
 
 void WebsiteWindow::GoToTypedAddress() {
-    const std::string address = AddressWithScheme(text1.text());
-    if (!address.empty()) WebBrowser1.Navigate(address);
+    const std::string address = AddressWithScheme(addressBox.text());
+    if (!address.empty()) page.Navigate(address);
 }
 
 // Each of these does nothing when there is nothing to do.
-void WebsiteWindow::Command4_Click() {
-    WebBrowser1.GoBack();
+void WebsiteWindow::Back() {
+    page.GoBack();
 }
-void WebsiteWindow::Command5_Click() {
-    WebBrowser1.GoForward();
+void WebsiteWindow::Forward() {
+    page.GoForward();
 }
-void WebsiteWindow::Command6_Click() {
-    WebBrowser1.Stop();
+void WebsiteWindow::StopLoading() {
+    page.Stop();
 }
-void WebsiteWindow::Command7_Click() {
-    WebBrowser1.Refresh();
-}
-
-void WebsiteWindow::WebBrowser1_StatusTextChange(const std::string& text) {
-    StatusBar1.setPanelText(1, text);
+void WebsiteWindow::Refresh() {
+    page.Refresh();
 }
 
-void WebsiteWindow::WebBrowser1_DownloadComplete() {
-    text1.setText(WebBrowser1.LocationURL());
-    Me.setCaption(WebBrowser1.LocationName());
+void WebsiteWindow::PageStatusChanged(const std::string& text) {
+    statusBar.setPanelText(1, text);
+}
+
+void WebsiteWindow::PageDownloadComplete() {
+    addressBox.setText(page.LocationURL());
+    window.setCaption(page.LocationName());
 }
 
 }  // namespace quillmark::program

@@ -36,36 +36,36 @@ public:
     // WebsiteMode and MainClosed are the program's: this window reads and
     // resets the first and reads the second.
     WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
-               bool& MainClosed, WebsiteHooks hooks = {});
+                  bool& MainClosed, WebsiteHooks hooks = {});
     WebsiteWindow(const WebsiteWindow&) = delete;
     WebsiteWindow& operator=(const WebsiteWindow&) = delete;
 
-    void Form_Load();
-    void Form_Unload();
+    void Load();
+    void Unload();
 
-    void Command3_Click();
-    void text1_KeyPress(int keyAscii);
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
+    void Go();
+    void AddressKeyPress(int keyAscii);
+    void Back();
+    void Forward();
+    void StopLoading();
+    void Refresh();
 
-    void WebBrowser1_StatusTextChange(const std::string& text);
-    void WebBrowser1_DownloadComplete();
+    void PageStatusChanged(const std::string& text);
+    void PageDownloadComplete();
 
     // Controls.
-    Window Me;
+    Window window;
     Frame browserFrame{"Browser"};
-    Label Label5{"URL:"};
-    TextBox text1;
-    Button Command3{"Go"};
-    Button Command4{"Back"};
-    Button Command5{"Forward"};
-    Button Command6{"Stop"};
-    Button Command7{"Refresh"};
-    StatusBar StatusBar1{1};
+    Label addressLabel{"URL:"};
+    TextBox addressBox;
+    Button goButton{"Go"};
+    Button backButton{"Back"};
+    Button forwardButton{"Forward"};
+    Button stopButton{"Stop"};
+    Button refreshButton{"Refresh"};
+    StatusBar statusBar{1};
     // The page area; callers may navigate it to an address of their own.
-    Browser& WebBrowser1;
+    Browser& page;
 
 private:
     void GoToTypedAddress();

@@ -15,9 +15,9 @@ constexpr std::string_view kFallbackExtension = ".com";
 
 }  // namespace
 
-ExtensionSettings::ExtensionSettings(Services& services, const ProgramFolder& folder, whois::ServerTable& table,
-                         bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
-                         SettingsHooks hooks)
+ExtensionSettings::ExtensionSettings(Services& services, const ProgramFolder& folder,
+                                     whois::ServerTable& table, bool& UseProxy, std::string& DefaultExtension,
+                                     const std::string& productName, SettingsHooks hooks)
     : services_(services),
       settings_(services.settings()),
       folder_(folder),
@@ -27,96 +27,96 @@ ExtensionSettings::ExtensionSettings(Services& services, const ProgramFolder& fo
       productName_(productName),
       hooks_(std::move(hooks)) {}
 
-void ExtensionSettings::Form_Load() {
-    lstDomains.setColumns({"Extension", "Server", "Port", "Status"});
-    whois::FillServerList(folder_, lstDomains);
-    EditEnabled = true;
-    const bool useProxy = settings_.number(SettingKey::chkProxy) != 0;
-    chkProxy.setValue(useProxy ? 1 : 0);
-    useProxy_ = useProxy;
-    txtDefault.setText(defaultExtension_);
+void ExtensionSettings::Load() {
+    extensions.setColumns({"Extension", "Server", "Port", "Status"});
+    whois::FillServerList(folder_, extensions);
+    editEnabled = true;
+    const bool proxyOn = settings_.number(SettingKey::chkProxy) != 0;
+    useProxy.setValue(proxyOn ? 1 : 0);
+    useProxy_ = proxyOn;
+    defaultExtension.setText(defaultExtension_);
     if (hooks_.applySkin) hooks_.applySkin();
 }
 
-void ExtensionSettings::lstDomains_Click() {
-    const int row = lstDomains.selectedIndex();
+void ExtensionSettings::RowClicked() {
+    const int row = extensions.selectedIndex();
     if (row < 0) return;
-    txtExt.setText(lstDomains.cell(row, kExtension));
-    txtServer.setText(lstDomains.cell(row, kServer));
-    txtPort.setText(lstDomains.cell(row, kPort));
-    EditEnabled = lstDomains.cell(row, kStatus) == kEnabled;
+    extension.setText(extensions.cell(row, kExtension));
+    server.setText(extensions.cell(row, kServer));
+    port.setText(extensions.cell(row, kPort));
+    editEnabled = extensions.cell(row, kStatus) == kEnabled;
 }
 
-void ExtensionSettings::lstDomains_ColumnClick(int column) {
-    if (lstDomains.count() == 0) return;
+void ExtensionSettings::ColumnClicked(int column) {
+    if (extensions.count() == 0) return;
     // One order for every column: each click turns it round.
-    const auto order = lstDomains.sortOrder() == ListView::SortOrder::Ascending
+    const auto order = extensions.sortOrder() == ListView::SortOrder::Ascending
                            ? ListView::SortOrder::Descending
                            : ListView::SortOrder::Ascending;
-    lstDomains.sortBy(column, order);
+    extensions.sortBy(column, order);
 }
 
 bool ExtensionSettings::BoxesValid() const {
-    if (txtExt.text().empty() || txtServer.text().empty() || txtPort.text().empty()) return false;
-    return whois::ParsePort(txtPort.text()).has_value();
+    if (extension.text().empty() || server.text().empty() || port.text().empty()) return false;
+    return whois::ParsePort(port.text()).has_value();
 }
 
-void ExtensionSettings::cmdSave_Click() {
+void ExtensionSettings::SaveRow() {
     if (!BoxesValid()) {
         services_.messages().show(kInvalidFields, productName_, MessageButtons::Ok);
         return;
     }
-    whois::UpdateServer(folder_, txtExt.text(), txtServer.text(), txtPort.text(), EditEnabled);
+    whois::UpdateServer(folder_, extension.text(), server.text(), port.text(), editEnabled);
     ReloadServers();
 }
 
-void ExtensionSettings::cmdToggle_Click() {
-    const int row = lstDomains.selectedIndex();
+void ExtensionSettings::ToggleEnabled() {
+    const int row = extensions.selectedIndex();
     if (row < 0) return;
-    const bool enable = lstDomains.cell(row, kStatus) != kEnabled;
-    whois::UpdateServer(folder_, lstDomains.cell(row, kExtension), lstDomains.cell(row, kServer),
-                           lstDomains.cell(row, kPort), enable);
+    const bool enable = extensions.cell(row, kStatus) != kEnabled;
+    whois::UpdateServer(folder_, extensions.cell(row, kExtension), extensions.cell(row, kServer),
+                        extensions.cell(row, kPort), enable);
     ReloadServers();
 }
 
-void ExtensionSettings::Command1_Click() {
+void ExtensionSettings::NewExtension() {
     ClearBoxes();
     if (hooks_.focusExtension) hooks_.focusExtension();
-    EditEnabled = true;
+    editEnabled = true;
 }
 
-void ExtensionSettings::Command2_Click() {
-    const int row = lstDomains.selectedIndex();
+void ExtensionSettings::DeleteSelected() {
+    const int row = extensions.selectedIndex();
     if (row < 0) return;
-    lstDomains.removeItem(row);
+    extensions.removeItem(row);
     SaveServerList();
     whois::LoadServers(folder_, table_);
     ClearBoxes();
 }
 
-void ExtensionSettings::Command3_Click() {
+void ExtensionSettings::RestoreDefaults() {
     whois::WriteDefaultServers(folder_, true);
     ReloadServers();
 }
 
-void ExtensionSettings::chkProxy_Click() {
-    useProxy_ = chkProxy.checked();
+void ExtensionSettings::ProxyClicked() {
+    useProxy_ = useProxy.checked();
     settings_.save(SettingKey::chkProxy, useProxy_ ? "1" : "0");
 }
 
-void ExtensionSettings::txtDefault_Change() {
-    settings_.save(SettingKey::DefaultExt, txtDefault.text());
-    defaultExtension_ = txtDefault.text();
+void ExtensionSettings::DefaultExtensionChanged() {
+    settings_.save(SettingKey::DefaultExt, defaultExtension.text());
+    defaultExtension_ = defaultExtension.text();
 }
 
-void ExtensionSettings::txtDefault_LostFocus() {
-    std::string extension = txtDefault.text();
+void ExtensionSettings::DefaultExtensionLostFocus() {
+    std::string extension = defaultExtension.text();
     if (extension.empty()) {
         extension = kFallbackExtension;
     } else if (extension.find('.') == std::string::npos) {
         extension.insert(0, 1, '.');
     }
-    txtDefault.setText(extension);
+    defaultExtension.setText(extension);
     defaultExtension_ = extension;
     settings_.save(SettingKey::DefaultExt, extension);
 }
@@ -124,10 +124,10 @@ void ExtensionSettings::txtDefault_LostFocus() {
 // The file in the order the list shows, so a sort before a delete is kept.
 void ExtensionSettings::SaveServerList() {
     std::string bytes;
-    for (int row = 0; row < lstDomains.count(); ++row) {
+    for (int row = 0; row < extensions.count(); ++row) {
         for (int column = kExtension; column < kColumnCount; ++column) {
             if (column != kExtension) bytes += '|';
-            bytes += lstDomains.cell(row, column);
+            bytes += extensions.cell(row, column);
         }
         bytes += kLineEnd;
     }
@@ -136,14 +136,14 @@ void ExtensionSettings::SaveServerList() {
 }
 
 void ExtensionSettings::ReloadServers() {
-    whois::FillServerList(folder_, lstDomains);
+    whois::FillServerList(folder_, extensions);
     whois::LoadServers(folder_, table_);
 }
 
 void ExtensionSettings::ClearBoxes() {
-    txtExt.setText({});
-    txtServer.setText({});
-    txtPort.setText({});
+    extension.setText({});
+    server.setText({});
+    port.setText({});
 }
 
 }  // namespace quillmark

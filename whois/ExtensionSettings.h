@@ -24,46 +24,47 @@ struct SettingsHooks {
 // so the next lookup uses it.
 class ExtensionSettings {
 public:
-    ExtensionSettings(Services& services, const ProgramFolder& folder, whois::ServerTable& table, bool& UseProxy,
-                std::string& DefaultExtension, const std::string& productName, SettingsHooks hooks = {});
+    ExtensionSettings(Services& services, const ProgramFolder& folder, whois::ServerTable& table,
+                      bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
+                      SettingsHooks hooks = {});
     ExtensionSettings(const ExtensionSettings&) = delete;
     ExtensionSettings& operator=(const ExtensionSettings&) = delete;
 
-    void Form_Load();
-    void lstDomains_Click();
-    void lstDomains_ColumnClick(int column);
-    void cmdSave_Click();
-    void cmdToggle_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void chkProxy_Click();
-    void txtDefault_Change();
-    void txtDefault_LostFocus();
+    void Load();
+    void RowClicked();
+    void ColumnClicked(int column);
+    void SaveRow();
+    void ToggleEnabled();
+    void NewExtension();
+    void DeleteSelected();
+    void RestoreDefaults();
+    void ProxyClicked();
+    void DefaultExtensionChanged();
+    void DefaultExtensionLostFocus();
 
     // Controls.
-    Window Me{"Domain extension settings"};
-    Label Label4{"Enabled/Disabled Extensions:"};
-    ListView lstDomains;
-    Label Label1{"Extension:"};
-    TextBox txtExt;
-    Label Label2{"Whois Server:"};
-    TextBox txtServer;
-    Label Label3{"Port:"};
-    TextBox txtPort;
-    Button cmdSave{"Add/Save"};
-    Button Command1{"New Extension"};
-    Button Command2{"Delete Selected"};
-    Button cmdToggle{"Enable/Disable"};
-    CheckBox chkProxy{"Use the server entered under the extension \"proxy\" for all whois lookups"};
-    Label Label5{"Default Extension:"};
-    Label Label6{
+    Window window{"Domain extension settings"};
+    Label tableLabel{"Enabled/Disabled Extensions:"};
+    ListView extensions;
+    Label extensionLabel{"Extension:"};
+    TextBox extension;
+    Label serverLabel{"Whois Server:"};
+    TextBox server;
+    Label portLabel{"Port:"};
+    TextBox port;
+    Button saveButton{"Add/Save"};
+    Button newButton{"New Extension"};
+    Button deleteButton{"Delete Selected"};
+    Button toggleButton{"Enable/Disable"};
+    CheckBox useProxy{"Use the server entered under the extension \"proxy\" for all whois lookups"};
+    Label defaultExtensionLabel{"Default Extension:"};
+    Label defaultExtensionHint{
         "Use the following extension in wordlist searches or if no extension is present in the domain:"};
-    TextBox txtDefault;
-    Button Command3{"Restore Defaults"};
+    TextBox defaultExtension;
+    Button restoreButton{"Restore Defaults"};
 
     // Window state: the status a saved row gets.
-    bool EditEnabled = true;
+    bool editEnabled = true;
 
 private:
     void SaveServerList();

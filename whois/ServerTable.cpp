@@ -99,8 +99,8 @@ std::optional<int> GetServerIndex(const ServerTable& table, std::string_view nam
     const std::string key = useProxy ? std::string(kProxyExtension) : text::toLower(lastLabel(name));
     int lastComRow = -1;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        if (table[i].ServerExt == key) return static_cast<int>(i);
-        if (table[i].ServerExt == kFallbackExtension) lastComRow = static_cast<int>(i);
+        if (table[i].extension == key) return static_cast<int>(i);
+        if (table[i].extension == kFallbackExtension) lastComRow = static_cast<int>(i);
     }
     return lastComRow >= 0 ? lastComRow : 0;
 }

@@ -15,10 +15,10 @@
 namespace quillmark::whois {
 
 struct ServerRow {
-    std::string ServerExt;   // lower case
-    std::string ServerHost;  // lower case
-    std::uint16_t ServerPort = 43;
-    bool ServerEnabled = false;
+    std::string extension;  // lower case
+    std::string host;       // lower case
+    std::uint16_t port = 43;
+    bool enabled = false;
 };
 using ServerTable = std::vector<ServerRow>;
 

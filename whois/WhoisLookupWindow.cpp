@@ -47,55 +47,55 @@ WhoisServer FixedWhoisServer() {
         .value_or(WhoisServer{config::kWhoisWindowServer, kWhoisPort});
 }
 
-WhoisLookupWindow::WhoisLookupWindow(Services& services, std::string SelectedName, std::string host, std::uint16_t port)
-    : SelectedName(std::move(SelectedName)),
-      Winsock1(services.makeTcpClient()),
+WhoisLookupWindow::WhoisLookupWindow(Services& services, std::string selectedName, std::string host,
+                                     std::uint16_t port)
+    : selectedName(std::move(selectedName)),
+      connection(services.makeTcpClient()),
       host_(std::move(host)),
       port_(port) {
-    Winsock1->setEvents({[this] { Winsock1_Connect(); },
-                         [this](std::int32_t bytes) { Winsock1_DataArrival(bytes); },
-                         [this] { Winsock1_Close(); }});
+    connection->setEvents(
+        {[this] { Connected(); }, [this](std::int32_t bytes) { DataArrived(bytes); }, [this] { Closed(); }});
 }
 
 WhoisLookupWindow::~WhoisLookupWindow() {
-    Winsock1->close();
+    connection->close();
 }
 
 bool WhoisLookupWindow::CanBeSent(std::string_view name) {
     return !text::hasControlCharacter(name);
 }
 
-void WhoisLookupWindow::Form_Load() {
-    Reply.clear();
+void WhoisLookupWindow::Load() {
+    reply.clear();
     finished_ = false;
-    Winsock1->close();
-    Winsock1->setLocalPort(0);
-    active_ = CanBeSent(SelectedName);
-    if (active_) Winsock1->connect(host_, port_);
+    connection->close();
+    connection->setLocalPort(0);
+    active_ = CanBeSent(selectedName);
+    if (active_) connection->connect(host_, port_);
 }
 
-void WhoisLookupWindow::Form_Unload() {
+void WhoisLookupWindow::Unload() {
     active_ = false;
-    Winsock1->close();
+    connection->close();
 }
 
-void WhoisLookupWindow::Winsock1_Connect() {
-    if (!active_) return Winsock1->close();
-    Winsock1->send(SelectedName + "\r\n");
+void WhoisLookupWindow::Connected() {
+    if (!active_) return connection->close();
+    connection->send(selectedName + "\r\n");
 }
 
-void WhoisLookupWindow::Winsock1_DataArrival(std::int32_t /*bytesTotal*/) {
-    if (!active_) return Winsock1->close();
+void WhoisLookupWindow::DataArrived(std::int32_t /*bytesTotal*/) {
+    if (!active_) return connection->close();
     // Read all of it even past the limit, so the server is never held up.
-    const std::string bytes = Winsock1->read();
-    if (Reply.size() < kReplyLimit) Reply.append(bytes, 0, kReplyLimit - Reply.size());
+    const std::string bytes = connection->read();
+    if (reply.size() < kReplyLimit) reply.append(bytes, 0, kReplyLimit - reply.size());
 }
 
-void WhoisLookupWindow::Winsock1_Close() {
-    if (!active_) return Winsock1->close();
+void WhoisLookupWindow::Closed() {
+    if (!active_) return connection->close();
     active_ = false;
-    Winsock1->close();
-    text1.setText(Reply);
+    connection->close();
+    replyText.setText(reply);
     finished_ = true;
     if (onFinished_) onFinished_();
 }

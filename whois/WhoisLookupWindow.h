@@ -35,7 +35,7 @@ public:
     // A reply is kept up to this size; the rest is read and dropped.
     static constexpr std::size_t kReplyLimit = 1024 * 1024;
 
-    WhoisLookupWindow(Services& services, std::string SelectedName, std::string host, std::uint16_t port);
+    WhoisLookupWindow(Services& services, std::string selectedName, std::string host, std::uint16_t port);
     ~WhoisLookupWindow();
     WhoisLookupWindow(const WhoisLookupWindow&) = delete;
     WhoisLookupWindow& operator=(const WhoisLookupWindow&) = delete;
@@ -44,26 +44,26 @@ public:
     // never sent.
     static bool CanBeSent(std::string_view name);
 
-    void Form_Load();
-    void Form_Unload();
-    void Winsock1_Connect();
-    void Winsock1_DataArrival(std::int32_t bytesTotal);
-    void Winsock1_Close();
+    void Load();
+    void Unload();
+    void Connected();
+    void DataArrived(std::int32_t bytesTotal);
+    void Closed();
 
-    // The server has closed the connection and text1 shows the whole reply.
+    // The server has closed the connection and replyText shows the whole reply.
     bool finished() const { return finished_; }
     // Called once, when the reply is complete.
     void setOnFinished(std::function<void()> onFinished) { onFinished_ = std::move(onFinished); }
 
     // Controls.
-    Window Me{"WHOIS Information"};
-    TextBox text1;
+    Window window{"WHOIS Information"};
+    TextBox replyText;
 
     // Window state.
-    const std::string SelectedName;
-    std::string Reply;
+    const std::string selectedName;
+    std::string reply;
 
-    std::unique_ptr<TcpClient> Winsock1;
+    std::unique_ptr<TcpClient> connection;
 
 private:
     const std::string host_;

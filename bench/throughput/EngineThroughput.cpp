@@ -340,7 +340,7 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
                        Tally& tally, int limitSeconds) {
     app::HeadlessServices services(listFile.string());
     ProgramState state(programFolder);
-    program::SetProductIdentity(state.Constants);
+    program::SetProductIdentity(state.identity);
 
     EngineResult result;
     QEventLoop loop;
@@ -362,21 +362,21 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
         QTimer::singleShot(0, &loop, &QEventLoop::quit);
     };
     MainWindow form(services, state, hooks);
-    form.Form_Load();
-    state.UseProxy = true;
+    form.Load();
+    state.useProxy = true;
     // Every row must lead back to this process: the bench talks to nothing else.
-    for (const auto& row : state.ServerTable) {
-        if (row.ServerHost != "127.0.0.1") {
-            std::cerr << "qm_engine_bench: server table row " << row.ServerExt << " leads to "
-                      << row.ServerHost << ", not to the local server\n";
+    for (const auto& row : state.serverTable) {
+        if (row.host != "127.0.0.1") {
+            std::cerr << "qm_engine_bench: server table row " << row.extension << " leads to " << row.host
+                      << ", not to the local server\n";
             std::exit(2);
         }
     }
-    form.Combo1.setText("Custom List");
-    form.Combo1_Click();
-    if (form.txtWordMax.text() != std::to_string(count) || form.txtWordNum.text() != "1") {
-        std::cerr << "qm_engine_bench: the engine counts " << form.txtWordMax.text() << " names from "
-                  << form.txtWordNum.text() << ", expected " << count << " from 1\n";
+    form.searchType.setText("Custom List");
+    form.ChooseSearchType();
+    if (form.listSize.text() != std::to_string(count) || form.startNumber.text() != "1") {
+        std::cerr << "qm_engine_bench: the engine counts " << form.listSize.text() << " names from "
+                  << form.startNumber.text() << ", expected " << count << " from 1\n";
         std::exit(2);
     }
 
@@ -384,21 +384,21 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
         result.timedOut = true;
-        form.Command3_Click();
+        form.Stop();
     });
     watchdog.start(limitSeconds * 1000);
     QTimer::singleShot(0, &loop, [&] {
         stackTop = stackLowest = StackMark();
         start = Clock::now();
         cpuStart = CpuSeconds();
-        form.cmdDoSearch_Click();
+        form.Start();
     });
     loop.exec();
     watchdog.stop();
     result.seconds = secondsBetween(start, end);
     result.cpuSeconds = cpuEnd - cpuStart;
     result.deepestStackBytes = stackTop - stackLowest;
-    form.Form_Unload();
+    form.Unload();
     return result;
 }
 

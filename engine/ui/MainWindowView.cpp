@@ -44,61 +44,61 @@ MainWindowView::MainWindowView(MainWindow& form, QWidget* parent) : QMainWindow(
 
     auto* status = new QStatusBar(this);
     // A quarter, a quarter and half of the width.
-    qt::bind(form_.StatusBar1, status, {1, 1, 2});
+    qt::bind(form_.statusBar, status, {1, 1, 2});
     setStatusBar(status);
 
     // Never smaller than the designed minimum, nor than the controls need.
     const QSize needed = central->minimumSizeHint();
     setMinimumSize(std::max(kMinimumSide, needed.width()), std::max(kMinimumSide, needed.height()));
     resize(std::max(minimumWidth(), 1100), std::max(minimumHeight(), 700));
-    qt::bind(form_.Me, this);
+    qt::bind(form_.window, this);
 }
 
 QWidget* MainWindowView::buildSourceFrame() {
     auto* frame = new QGroupBox(this);
-    qt::bind(form_.Frame1, frame);
+    qt::bind(form_.sourceFrame, frame);
     auto* row = new QHBoxLayout(frame);
 
-    row->addWidget(qt::makeLabel(form_.Label6, frame));
+    row->addWidget(qt::makeLabel(form_.searchTypeLabel, frame));
     auto* combo1 = new QComboBox(frame);
     combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    qt::bind(form_.Combo1, combo1, [this] { form_.Combo1_Click(); });
+    qt::bind(form_.searchType, combo1, [this] { form_.ChooseSearchType(); });
     row->addWidget(combo1);
 
-    row->addWidget(qt::makeLabel(form_.wLabel1, frame));
+    row->addWidget(qt::makeLabel(form_.startNumberLabel, frame));
     auto* wordNum = new QLineEdit(frame);
-    qt::bind(form_.txtWordNum, wordNum, [this] { form_.txtWordNum_Change(); });
+    qt::bind(form_.startNumber, wordNum, [this] { form_.StartNumberChanged(); });
     wordNum->setMaximumWidth(100);
     row->addWidget(wordNum);
-    row->addWidget(qt::makeLabel(form_.wLabel2, frame));
+    row->addWidget(qt::makeLabel(form_.ofLabel, frame));
     auto* wordMax = new QLineEdit(frame);
     wordMax->setReadOnly(true);
     wordMax->setMaximumWidth(100);
-    qt::bind(form_.txtWordMax, wordMax, {});
+    qt::bind(form_.listSize, wordMax, {});
     row->addWidget(wordMax);
-    row->addWidget(qt::makeButton(form_.cmdDoSearch, frame, [this] { form_.cmdDoSearch_Click(); }));
+    row->addWidget(qt::makeButton(form_.startButton, frame, [this] { form_.Start(); }));
 
-    row->addWidget(qt::makeLabel(form_.SLabel1, frame));
+    row->addWidget(qt::makeLabel(form_.searchTextLabel, frame));
     auto* search = new QLineEdit(frame);
     search->setMinimumWidth(200);
-    qt::bind(form_.txtSearch, search, [this] { form_.txtSearch_Change(); });
+    qt::bind(form_.searchText, search, [this] { form_.SearchTextChanged(); });
     row->addWidget(search, 1);
-    row->addWidget(qt::makeLabel(form_.SLabel2, frame));
+    row->addWidget(qt::makeLabel(form_.getLabel, frame));
     auto* combo2 = new QComboBox(frame);
     combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    qt::bind(form_.Combo2, combo2, {});
+    qt::bind(form_.searchSize, combo2, {});
     row->addWidget(combo2);
-    row->addWidget(qt::makeButton(form_.cmdCreate, frame, [this] { form_.cmdCreate_Click(); }));
-    row->addWidget(qt::makeButton(form_.Command3, frame, [this] { form_.Command3_Click(); }));
+    row->addWidget(qt::makeButton(form_.searchButton, frame, [this] { form_.Search(); }));
+    row->addWidget(qt::makeButton(form_.stopButton, frame, [this] { form_.Stop(); }));
     row->addStretch(1);
-    row->addWidget(qt::makeButton(form_.cmdSetup, frame, [this] { form_.cmdSetup_Click(); }));
-    row->addWidget(qt::makeButton(form_.cmdWebsite, frame, [this] { form_.cmdWebsite_Click(); }));
+    row->addWidget(qt::makeButton(form_.setupButton, frame, [this] { form_.OpenSetup(); }));
+    row->addWidget(qt::makeButton(form_.websiteButton, frame, [this] { form_.VisitWebsite(); }));
     return frame;
 }
 
 QGroupBox* MainWindowView::buildListFrame() {
     auto* frame = new QGroupBox(this);
-    qt::bind(form_.Frame2, frame);
+    qt::bind(form_.listsFrame, frame);
     auto* row = new QHBoxLayout(frame);
     row->setSpacing(0);
     // Left to right: High, Mid, Low, Registered, Saved.
@@ -124,44 +124,44 @@ QWidget* MainWindowView::buildListColumn(int n) {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(kButtonGap);
     const auto i = static_cast<std::size_t>(n);
-    buttons->addWidget(qt::makeButton(form_.cmdCopy[i], column, [this, n] { form_.cmdCopy_Click(n); }));
-    auto* clear = qt::makeButton(form_.cmdClear[i], column, [this, n] { form_.cmdClear_Click(n); });
+    buttons->addWidget(qt::makeButton(form_.copyButtons[i], column, [this, n] { form_.CopyList(n); }));
+    auto* clear = qt::makeButton(form_.deleteButtons[i], column, [this, n] { form_.DeleteSelected(n); });
     clear->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
     buttons->addWidget(clear);
-    buttons->addWidget(qt::makeButton(form_.cmdClear2[i], column, [this, n] { form_.cmdClear2_Click(n); }));
+    buttons->addWidget(qt::makeButton(form_.clearButtons[i], column, [this, n] { form_.ClearList(n); }));
     layout->addLayout(buttons);
     return column;
 }
 
 qt::ListBoxCallbacks MainWindowView::listCallbacks(int n) {
     qt::ListBoxCallbacks callbacks;
-    callbacks.onClick = [this, n] { form_.List_Click(n); };
-    callbacks.onDoubleClick = [this, n] { form_.List_DblClick(n); };
+    callbacks.onClick = [this, n] { form_.ListClicked(n); };
+    callbacks.onDoubleClick = [this, n] { form_.ListDoubleClicked(n); };
     callbacks.onKeyDown = [this, n](int key, bool shift, bool ctrl) {
-        if (key == Qt::Key_Delete) form_.List_KeyDown(n, MainWindow::kKeyDelete, (shift ? 1 : 0) | (ctrl ? 2 : 0));
+        if (key == Qt::Key_Delete)
+            form_.ListKeyDown(n, MainWindow::kKeyDelete, (shift ? 1 : 0) | (ctrl ? 2 : 0));
     };
-    if (n <= 4) callbacks.dragText = [this, n] { return form_.List_OLEStartDrag(n); };
-    if (n == 5) callbacks.onDrop = [this](const std::string& text) { form_.List5_OLEDragDrop(text); };
+    if (n <= 4) callbacks.dragText = [this, n] { return form_.DragText(n); };
+    if (n == 5) callbacks.onDrop = [this](const std::string& text) { form_.DropOnSaved(text); };
     return callbacks;
 }
 
 void MainWindowView::buildMenus() {
     QMenu* file = menuBar()->addMenu("File");
-    file->addAction("Exit", this, [this] { form_.mnuFileItem_Click(); });
+    file->addAction("Exit", this, [this] { form_.FileMenuExit(); });
     QMenu* edit = menuBar()->addMenu("Edit");
     for (int i = 0; i < static_cast<int>(MainWindow::EditMenuCaptions().size()); ++i) {
         edit->addAction(MainWindow::EditMenuCaptions()[static_cast<std::size_t>(i)], this,
-                        [this, i] { form_.mnuEditItem_Click(i); });
+                        [this, i] { form_.EditMenu(i); });
     }
     QMenu* tools = menuBar()->addMenu("Tools");
-    for (int i = 0; i < form_.Combo1.listCount(); ++i) {
-        tools->addAction(QString::fromStdString(form_.Combo1.item(i)), this,
-                         [this, i] { form_.mnuToolsItem_Click(i); });
+    for (int i = 0; i < form_.searchType.listCount(); ++i) {
+        tools->addAction(QString::fromStdString(form_.searchType.item(i)), this,
+                         [this, i] { form_.ToolsMenu(i); });
     }
-    menuBar()->addMenu("Options")->addAction("Setup", this, [this] { form_.mnuOptionsItem_Click(); });
-    menuBar()->addMenu("Help")->addAction("View Help", this, [this] { form_.mnuHelpItem_Click(0); });
-    menuBar()->addMenu("About")->addAction("About this software", this,
-                                           [this] { form_.mnuAboutItem_Click(); });
+    menuBar()->addMenu("Options")->addAction("Setup", this, [this] { form_.OptionsMenu(); });
+    menuBar()->addMenu("Help")->addAction("View Help", this, [this] { form_.HelpMenu(0); });
+    menuBar()->addMenu("About")->addAction("About this software", this, [this] { form_.AboutMenu(); });
 }
 
 QListView* MainWindowView::resultListView(int n) const {
@@ -169,11 +169,11 @@ QListView* MainWindowView::resultListView(int n) const {
 }
 
 void MainWindowView::showAsTheWindowSays() {
-    qt::showAs(this, form_.Me.windowState());
+    qt::showAs(this, form_.window.windowState());
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    form_.Form_Unload();
+    form_.Unload();
     event->accept();
 }
 

@@ -12,7 +12,7 @@ void GeneratorOpener::show() {
     bool made = false;
     NameGeneratorView& view = view_.open(made, services_, folder_, constants_, hooks_);
     if (!made) return qt::bringToFront(&view);
-    view.form().Form_Load();
+    view.form().Load();
     view.show();
 }
 

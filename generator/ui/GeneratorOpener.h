@@ -10,8 +10,8 @@ namespace quillmark {
 // opened and dropped when closed.
 class GeneratorOpener {
 public:
-    GeneratorOpener(Services& services, const ProgramFolder& folder, const program::ProductIdentity& constants,
-                    generator::GeneratorHooks hooks);
+    GeneratorOpener(Services& services, const ProgramFolder& folder,
+                    const program::ProductIdentity& constants, generator::GeneratorHooks hooks);
     GeneratorOpener(const GeneratorOpener&) = delete;
     GeneratorOpener& operator=(const GeneratorOpener&) = delete;
     ~GeneratorOpener();

@@ -28,8 +28,8 @@ generator::GeneratorHooks withSkin(generator::GeneratorHooks hooks, QWidget* win
 }  // namespace
 
 NameGeneratorView::NameGeneratorView(Services& services, const ProgramFolder& folder,
-                         const program::ProductIdentity& constants, generator::GeneratorHooks hooks,
-                         QWidget* parent)
+                                     const program::ProductIdentity& constants,
+                                     generator::GeneratorHooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(services, folder, constants, withSkin(std::move(hooks), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBand());
@@ -39,9 +39,9 @@ NameGeneratorView::NameGeneratorView(Services& services, const ProgramFolder& fo
     layout->addLayout(frames, 1);
     auto* status = new QLineEdit(this);
     status->setReadOnly(true);
-    qt::bind(form_.txtStatus, status);
+    qt::bind(form_.statusText, status);
     layout->addWidget(status);
-    qt::bind(form_.Me, this);
+    qt::bind(form_.window, this);
     resize(640, 520);
 }
 
@@ -51,31 +51,31 @@ QWidget* NameGeneratorView::buildBand() {
     auto* grid = new QGridLayout(band);
     grid->setContentsMargins(0, 0, 0, 0);
     auto* baseRow = new QHBoxLayout;
-    baseRow->addWidget(qt::makeLabel(form_.Label1, band));
+    baseRow->addWidget(qt::makeLabel(form_.baseWordLabel, band));
     auto* base = new QLineEdit(band);
-    qt::bind(form_.text1, base, [this] { form_.text1_Change(); });
-    qt::bindReturnPressed(base, [this] { form_.text1_KeyPress(NameGenerator::kEnterKey); });
+    qt::bind(form_.baseWord, base, [this] { form_.BaseWordChanged(); });
+    qt::bindReturnPressed(base, [this] { form_.BaseWordKeyPress(NameGenerator::kEnterKey); });
     baseRow->addWidget(base, 1);
     grid->addLayout(baseRow, 0, 0, 1, 8);
     for (int i = 0; i < NameGenerator::kCustomBox; ++i) {
-        grid->addWidget(qt::makeCheckBox(form_.chkExt[static_cast<std::size_t>(i)], band,
-                                         [this, i] { form_.chkExt_Click(i); }),
+        grid->addWidget(qt::makeCheckBox(form_.extensionBoxes[static_cast<std::size_t>(i)], band,
+                                         [this, i] { form_.ExtensionTicked(i); }),
                         1, i);
     }
     auto* customRow = new QHBoxLayout;
-    customRow->addWidget(qt::makeCheckBox(form_.chkExt[NameGenerator::kCustomBox], band,
-                                          [this] { form_.chkExt_Click(NameGenerator::kCustomBox); }));
+    customRow->addWidget(qt::makeCheckBox(form_.extensionBoxes[NameGenerator::kCustomBox], band,
+                                          [this] { form_.ExtensionTicked(NameGenerator::kCustomBox); }));
     auto* custom = new QLineEdit(band);
     custom->setMaximumWidth(120);
-    qt::bind(form_.txtCustom, custom, [this] { form_.txtCustom_Change(); });
+    qt::bind(form_.customExtension, custom, [this] { form_.CustomExtensionChanged(); });
     customRow->addWidget(custom);
     customRow->addStretch(1);
-    customRow->addWidget(qt::makeButton(form_.Command1, band, [this] { form_.Command1_Click(); }));
+    customRow->addWidget(qt::makeButton(form_.startButton, band, [this] { form_.Generate(); }));
     grid->addLayout(customRow, 2, 0, 1, 8);
     auto* optionRow = new QHBoxLayout;
     for (int i = 0; i < NameGenerator::kOptionBoxes; ++i) {
-        optionRow->addWidget(qt::makeCheckBox(form_.chkAdd[static_cast<std::size_t>(i)], band,
-                                              [this, i] { form_.chkAdd_Click(i); }));
+        optionRow->addWidget(qt::makeCheckBox(form_.formBoxes[static_cast<std::size_t>(i)], band,
+                                              [this, i] { form_.FormTicked(i); }));
     }
     optionRow->addStretch(1);
     grid->addLayout(optionRow, 3, 0, 1, 8);
@@ -83,31 +83,31 @@ QWidget* NameGeneratorView::buildBand() {
 }
 
 QWidget* NameGeneratorView::buildAppendsFrame() {
-    QGroupBox* box = qt::makeFrame(form_.Frame1, this);
+    QGroupBox* box = qt::makeFrame(form_.appendsFrame, this);
     auto* column = new QVBoxLayout(box);
-    column->addWidget(qt::makeLabel(form_.Label2, box));
+    column->addWidget(qt::makeLabel(form_.appendWordLabel, box));
     auto* entry = new QHBoxLayout;
     auto* word = new QLineEdit(box);
-    qt::bind(form_.Text2, word);
-    qt::bindReturnPressed(word, [this] { form_.Text2_KeyPress(NameGenerator::kEnterKey); });
+    qt::bind(form_.appendWord, word);
+    qt::bindReturnPressed(word, [this] { form_.AppendWordKeyPress(NameGenerator::kEnterKey); });
     entry->addWidget(word, 1);
-    entry->addWidget(qt::makeButton(form_.cmdAdd, box, [this] { form_.cmdAdd_Click(); }));
-    entry->addWidget(qt::makeButton(form_.cmdSub, box, [this] { form_.cmdSub_Click(); }));
+    entry->addWidget(qt::makeButton(form_.addButton, box, [this] { form_.AddAppendWord(); }));
+    entry->addWidget(qt::makeButton(form_.removeButton, box, [this] { form_.RemoveAppendWord(); }));
     column->addLayout(entry);
     auto* words = new QListView(box);
-    qt::bind(form_.List2, words);
+    qt::bind(form_.appendWords, words);
     column->addWidget(words, 1);
     return box;
 }
 
 QWidget* NameGeneratorView::buildGeneratedFrame() {
-    QGroupBox* box = qt::makeFrame(form_.Frame2, this);
+    QGroupBox* box = qt::makeFrame(form_.generatedFrame, this);
     auto* column = new QVBoxLayout(box);
     auto* names = new QListView(box);
     names->setUniformItemSizes(true);
-    qt::bind(form_.List1, names);
+    qt::bind(form_.generated, names);
     column->addWidget(names, 1);
-    column->addWidget(qt::makeButton(form_.Command2, box, [this] { form_.Command2_Click(); }));
+    column->addWidget(qt::makeButton(form_.saveAsButton, box, [this] { form_.SaveAs(); }));
     return box;
 }
 

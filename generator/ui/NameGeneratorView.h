@@ -13,8 +13,9 @@ class NameGeneratorView : public QWidget {
     Q_OBJECT
 
 public:
-    NameGeneratorView(Services& services, const ProgramFolder& folder, const program::ProductIdentity& constants,
-                generator::GeneratorHooks hooks, QWidget* parent = nullptr);
+    NameGeneratorView(Services& services, const ProgramFolder& folder,
+                      const program::ProductIdentity& constants, generator::GeneratorHooks hooks,
+                      QWidget* parent = nullptr);
     ~NameGeneratorView() override;
 
     generator::NameGenerator& form() { return form_; }

@@ -16,7 +16,8 @@
 
 namespace quillmark {
 
-BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites, QWidget* parent)
+BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window),
       page_(new QWebEngineView(this)),
       framePage_(new QWebEngineView(this)),
@@ -35,10 +36,10 @@ BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const h
     // Loads frame sources only to read them; never shown.
     framePage_->setVisible(false);
     auto* status = new QStatusBar(this);
-    qt::bind(form_.StatusBar1, status, {2, 2, 1});
+    qt::bind(form_.statusBar, status, {2, 2, 1});
     layout->addWidget(status);
-    qt::bind(form_.Me, this);
-    if (main.state().Constants.SkinEnabled) qt::ApplySkin(this);
+    qt::bind(form_.window, this);
+    if (main.state().identity.SkinEnabled) qt::ApplySkin(this);
     resize(1100, 750);
 }
 
@@ -49,25 +50,26 @@ QWidget* BrowseWindowView::buildNavigation() {
 
     auto* addressRow = new QHBoxLayout;
     for (auto [state, handler] : std::initializer_list<std::pair<Button*, void (harvest::BrowseWindow::*)()>>{
-             {&form_.cmdBack, &harvest::BrowseWindow::cmdBack_Click},
-             {&form_.cmdFwd, &harvest::BrowseWindow::cmdFwd_Click},
-             {&form_.cmdHome, &harvest::BrowseWindow::cmdHome_Click},
-             {&form_.cmdRefresh, &harvest::BrowseWindow::cmdRefresh_Click},
-             {&form_.cmdStop, &harvest::BrowseWindow::cmdStop_Click}}) {
+             {&form_.backButton, &harvest::BrowseWindow::Back},
+             {&form_.forwardButton, &harvest::BrowseWindow::Forward},
+             {&form_.homeButton, &harvest::BrowseWindow::Home},
+             {&form_.refreshButton, &harvest::BrowseWindow::Refresh},
+             {&form_.stopButton, &harvest::BrowseWindow::StopLoading}}) {
         addressRow->addWidget(qt::makeButton(*state, area, [this, handler] { (form_.*handler)(); }));
     }
     auto* address = new QComboBox(area);
     address->setEditable(true);
-    qt::bind(form_.text1, address, [this] { form_.text1_Click(); });
-    qt::bindReturnPressed(address->lineEdit(), [this] { form_.text1_KeyPress(harvest::BrowseWindow::kEnterKey); });
+    qt::bind(form_.addressBox, address, [this] { form_.AddressChosen(); });
+    qt::bindReturnPressed(address->lineEdit(),
+                          [this] { form_.AddressKeyPress(harvest::BrowseWindow::kEnterKey); });
     addressRow->addWidget(address, 1);
-    addressRow->addWidget(qt::makeButton(form_.Command1, area, [this] { form_.Command1_Click(); }));
+    addressRow->addWidget(qt::makeButton(form_.goButton, area, [this] { form_.Go(); }));
     column->addLayout(addressRow);
 
     auto* siteRow = new QHBoxLayout;
-    for (int i = 0; i < static_cast<int>(form_.Command2.size()); ++i) {
-        siteRow->addWidget(qt::makeButton(form_.Command2[static_cast<std::size_t>(i)], area,
-                                          [this, i] { form_.Command2_Click(i); }));
+    for (int i = 0; i < static_cast<int>(form_.siteButtons.size()); ++i) {
+        siteRow->addWidget(qt::makeButton(form_.siteButtons[static_cast<std::size_t>(i)], area,
+                                          [this, i] { form_.OpenSite(i); }));
     }
     siteRow->addStretch(1);
     column->addLayout(siteRow);
@@ -88,31 +90,32 @@ QWidget* BrowseWindowView::buildListColumn(int index) {
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
     auto* caption = new QLabel(area);
-    qt::bind(index == 1 ? form_.Label1 : form_.Label2, caption);
+    qt::bind(index == 1 ? form_.unregisteredCaption : form_.registeredCaption, caption);
     column->addWidget(caption);
     auto* list = new QListView(area);
     qt::ListBoxCallbacks callbacks;
-    callbacks.onDoubleClick = [this, index] { form_.List_DblClick(index); };
+    callbacks.onDoubleClick = [this, index] { form_.ListDoubleClicked(index); };
     callbacks.onKeyDown = [this, index](int key, bool shift, bool) {
         if (key == Qt::Key_Delete) {
-            form_.List_KeyDown(index, harvest::BrowseWindow::kKeyDelete, shift ? harvest::BrowseWindow::kShiftMask : 0);
+            form_.ListKeyDown(index, harvest::BrowseWindow::kKeyDelete,
+                              shift ? harvest::BrowseWindow::kShiftMask : 0);
         }
     };
-    qt::bind(index == 1 ? form_.List1 : form_.List2, list, std::move(callbacks));
+    qt::bind(index == 1 ? form_.unregisteredList : form_.registeredList, list, std::move(callbacks));
     column->addWidget(list, 1);
     auto* buttons = new QHBoxLayout;
     const auto i = static_cast<std::size_t>(index);
     buttons->addWidget(
-        qt::makeButton(form_.cmdClear[i], area, [this, index] { form_.cmdClear_Click(index); }));
+        qt::makeButton(form_.clearButtons[i], area, [this, index] { form_.ClearList(index); }));
     buttons->addWidget(
-        qt::makeButton(form_.cmdClear2[i], area, [this, index] { form_.cmdClear2_Click(index); }));
-    buttons->addWidget(qt::makeButton(form_.cmdCopy[i], area, [this, index] { form_.cmdCopy_Click(index); }));
+        qt::makeButton(form_.deleteButtons[i], area, [this, index] { form_.DeleteSelected(index); }));
+    buttons->addWidget(qt::makeButton(form_.copyButtons[i], area, [this, index] { form_.CopyList(index); }));
     column->addLayout(buttons);
     return area;
 }
 
 void BrowseWindowView::closeEvent(QCloseEvent* event) {
-    form_.Form_Unload();
+    form_.Unload();
     event->accept();
     emit closed();
 }

@@ -18,7 +18,8 @@ class BrowseWindowView : public QWidget {
     Q_OBJECT
 
 public:
-    BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites, QWidget* parent = nullptr);
+    BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
+                     QWidget* parent = nullptr);
     ~BrowseWindowView() override;
 
     harvest::BrowseWindow& form() { return form_; }

@@ -12,7 +12,7 @@ void openOnce(qt::WindowSlot<View>& slot, Services& services, MainWindow& main,
     View& view = slot.open(made, services, main, sites);
     if (!made) return qt::bringToFront(&view);
     view.show();
-    view.form().Form_Load();
+    view.form().Load();
 }
 
 }  // namespace

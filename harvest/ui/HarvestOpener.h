@@ -1,8 +1,8 @@
 #pragma once
 
 #include "harvest/SearchSites.h"
-#include "harvest/ui/ListBuilderView.h"
 #include "harvest/ui/BrowseWindowView.h"
+#include "harvest/ui/ListBuilderView.h"
 #include "platform/qt/WindowSlot.h"
 
 namespace quillmark {

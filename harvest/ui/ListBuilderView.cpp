@@ -11,7 +11,8 @@
 
 namespace quillmark {
 
-ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const harvest::SearchSites& sites, QWidget* parent)
+ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window),
       page_(new QWebEngineView(this)),
       browser_(page_),
@@ -20,17 +21,17 @@ ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const har
     auto* layout = new QVBoxLayout(this);
     auto* progress = new QLineEdit(this);
     progress->setReadOnly(true);
-    qt::bind(form_.text1, progress);
+    qt::bind(form_.progressText, progress);
     layout->addWidget(progress);
     page_->setToolTip("Searching for unique .com, .net and .org domain names.");
     layout->addWidget(page_, 1);
-    qt::bind(form_.Me, this);
-    if (main.state().Constants.SkinEnabled) qt::ApplySkin(this);
+    qt::bind(form_.window, this);
+    if (main.state().identity.SkinEnabled) qt::ApplySkin(this);
     resize(800, 600);
 }
 
 void ListBuilderView::closeEvent(QCloseEvent* event) {
-    form_.Form_Unload();
+    form_.Unload();
     event->accept();
     emit closed();
 }

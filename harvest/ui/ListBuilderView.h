@@ -15,7 +15,8 @@ class ListBuilderView : public QWidget {
     Q_OBJECT
 
 public:
-    ListBuilderView(Services& services, MainWindow& main, const harvest::SearchSites& sites, QWidget* parent = nullptr);
+    ListBuilderView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
+                    QWidget* parent = nullptr);
 
     harvest::ListBuilder& form() { return form_; }
 

@@ -15,7 +15,7 @@ namespace quillmark {
 AboutBoxView::AboutBoxView(const program::ProductIdentity& constants, QWidget* parent)
     : QDialog(parent), form_(constants) {
     setAttribute(Qt::WA_DeleteOnClose);
-    form_.Form_Load();
+    form_.Load();
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* picture1 = new QLabel(this);
@@ -23,16 +23,16 @@ AboutBoxView::AboutBoxView(const program::ProductIdentity& constants, QWidget* p
     top->addWidget(picture1, 0, Qt::AlignTop);
 
     auto* details = new QGridLayout;
-    QLabel* title = qt::makeLabel(form_.Label1, this);
+    QLabel* title = qt::makeLabel(form_.productLabel, this);
     QFont large = title->font();
     large.setPointSizeF(large.pointSizeF() * 1.8);
     large.setBold(true);
     title->setFont(large);
     details->addWidget(title, 0, 0, 1, 2);
     int row = 1;
-    for (auto [caption, value] :
-         {std::pair{&form_.Label2, &form_.lblVersion}, std::pair{&form_.Label3, &form_.lblCompany},
-          std::pair{&form_.Label4, &form_.lblWebsite}}) {
+    for (auto [caption, value] : {std::pair{&form_.versionCaption, &form_.version},
+                                  std::pair{&form_.publisherCaption, &form_.publisher},
+                                  std::pair{&form_.websiteCaption, &form_.website}}) {
         details->addWidget(qt::makeLabel(*caption, this), row, 0);
         QLabel* shown = qt::makeLabel(*value, this);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -43,14 +43,14 @@ AboutBoxView::AboutBoxView(const program::ProductIdentity& constants, QWidget* p
     top->addLayout(details, 1);
     layout->addLayout(top);
 
-    QLabel* notice = qt::makeLabel(form_.Label5, this);
+    QLabel* notice = qt::makeLabel(form_.notice, this);
     notice->setWordWrap(true);
     layout->addWidget(notice);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::close);
     layout->addWidget(buttons);
     setMinimumWidth(440);
-    qt::bind(form_.Me, this);
+    qt::bind(form_.window, this);
     if (constants.SkinEnabled) qt::ApplySkin(this);
 }
 

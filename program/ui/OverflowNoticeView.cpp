@@ -11,14 +11,14 @@ namespace quillmark {
 
 OverflowNoticeView::OverflowNoticeView(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    qt::bind(form_.Me, this);
+    qt::bind(form_.window, this);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(this);
     text->setWordWrap(true);
-    qt::bind(form_.Label1, text);
+    qt::bind(form_.message, text);
     layout->addWidget(text);
     auto* ok = new QPushButton(this);
-    qt::bind(form_.Command1, ok, [this] { close(); });
+    qt::bind(form_.okButton, ok, [this] { close(); });
     layout->addWidget(ok, 0, Qt::AlignRight);
     setMinimumWidth(360);
     qt::ApplySkin(this);

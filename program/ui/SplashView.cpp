@@ -9,7 +9,7 @@
 namespace quillmark {
 
 SplashView::SplashView(Services& services, program::ProductIdentity& constants, bool& MainClosed,
-                             program::SplashHooks hooks, QWidget* parent)
+                       program::SplashHooks hooks, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       form_(services, constants, MainClosed, hooks) {
     auto* layout = new QVBoxLayout(this);
@@ -24,10 +24,10 @@ SplashView::SplashView(Services& services, program::ProductIdentity& constants, 
     large.setPointSizeF(large.pointSizeF() * 2.2);
     large.setBold(true);
     name->setFont(large);
-    qt::bind(form_.lblProduct, name);
+    qt::bind(form_.productLabel, name);
     layout->addWidget(name);
     setAutoFillBackground(true);
-    qt::bind(form_.Me, this);
+    qt::bind(form_.window, this);
 }
 
 }  // namespace quillmark

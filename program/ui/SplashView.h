@@ -12,7 +12,7 @@ class SplashView : public QWidget {
 
 public:
     SplashView(Services& services, program::ProductIdentity& constants, bool& MainClosed,
-                  program::SplashHooks hooks, QWidget* parent = nullptr);
+               program::SplashHooks hooks, QWidget* parent = nullptr);
 
     program::Splash& form() { return form_; }
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "fakes/FakeServices.h"
-#include "harvest/ui/ListBuilderView.h"
 #include "harvest/ui/BrowseWindowView.h"
+#include "harvest/ui/ListBuilderView.h"
 #include "support/LiveMainWindow.h"
 #include "support/LocalHttpServer.h"
 
@@ -62,14 +62,14 @@ protected:
 
     // Runs the list builder until its window has closed.
     bool buildList(const std::string& engine, const std::string& searchText) {
-        live.form->Combo1.setText(engine);
-        live.form->Combo1_Click();
-        live.form->txtSearch.setText(searchText);
+        live.form->searchType.setText(engine);
+        live.form->ChooseSearchType();
+        live.form->searchText.setText(searchText);
         auto view = std::make_unique<ListBuilderView>(services, *live.form, sites);
         bool closed = false;
         QObject::connect(view.get(), &ListBuilderView::closed, [&closed] { closed = true; });
         view->show();
-        view->form().Form_Load();
+        view->form().Load();
         return QTest::qWaitFor([&] { return closed; }, 3 * kPageMs);
     }
 
@@ -95,8 +95,8 @@ TEST_F(HarvestOpener, TheListBuilderPagesThroughBothEnginesAndStartsTheRun) {
     EXPECT_EQ(services.box.shown[0].text, "List of 10 unique domains was created successfully!");
     // The main window looks the new list up.
     EXPECT_TRUE(live.waitForStop());
-    EXPECT_EQ(live.form->List2.listCount(), 5);  // registered
-    EXPECT_EQ(live.state.HighCount + live.state.MidCount + live.state.LowCount, 5);
+    EXPECT_EQ(live.form->registeredList.listCount(), 5);  // registered
+    EXPECT_EQ(live.state.highCount + live.state.midCount + live.state.lowCount, 5);
 
     const std::string yahoo = "/yahoo/search/dir?h=s&xargs=0&p=red&b=";
     http.page(yahoo + "1", Links("ya", 3));
@@ -114,29 +114,32 @@ TEST_F(HarvestOpener, TheBrowseWindowChecksEachNameOnceAndGivesUpOnASilentServer
     BrowseWindowView view(services, *live.form, sites);
     view.show();
     harvest::BrowseWindow& form = view.form();
-    form.Form_Load();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return form.List1.listCount() == 2 && form.List2.listCount() == 1; }, kPageMs))
-        << form.StatusBar1.panelText(1) << " | " << form.StatusBar1.panelText(2) << " | "
+    form.Load();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form.unregisteredList.listCount() == 2 && form.registeredList.listCount() == 1; },
+        kPageMs))
+        << form.statusBar.panelText(1) << " | " << form.statusBar.panelText(2) << " | "
         << ::testing::PrintToString(live.folder.read("BrowserSearch.txt")) << " | "
-        << ::testing::PrintToString(live.server.queries()) << " | " << form.List1.listCount()
-        << form.List2.listCount() << " "
-        << (form.List1.listCount() ? form.List1.list(0) + "," + form.List1.list(form.List1.listCount() - 1)
-                                   : "");
-    EXPECT_EQ(form.List1.items(), (std::vector<std::string>{"freeone.com", "freetwo.com"}));
-    EXPECT_EQ(live.form->List2.items(), std::vector<std::string>{"takenone.net"});
+        << ::testing::PrintToString(live.server.queries()) << " | " << form.unregisteredList.listCount()
+        << form.registeredList.listCount() << " "
+        << (form.unregisteredList.listCount()
+                ? form.unregisteredList.list(0) + "," +
+                      form.unregisteredList.list(form.unregisteredList.listCount() - 1)
+                : "");
+    EXPECT_EQ(form.unregisteredList.items(), (std::vector<std::string>{"freeone.com", "freetwo.com"}));
+    EXPECT_EQ(live.form->registeredList.items(), std::vector<std::string>{"takenone.net"});
 
-    form.text1.setText(http.url("/again"));
-    form.Command1_Click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.StatusBar1.panelText(2) == "No Domains Found"; }, kPageMs));
-    form.text1.setText(http.url("/slow"));
-    form.Command1_Click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.List1.listCount() == 3; }, kPageMs));
+    form.addressBox.setText(http.url("/again"));
+    form.Go();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.statusBar.panelText(2) == "No Domains Found"; }, kPageMs));
+    form.addressBox.setText(http.url("/slow"));
+    form.Go();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.unregisteredList.listCount() == 3; }, kPageMs));
     for (const char* name :
          {"freeone.com", "takenone.net", "freetwo.com", "silentone.com", "freethree.com"}) {
         EXPECT_EQ(live.server.queries().at(name), 1) << name;
     }
-    EXPECT_EQ(form.List2.listCount(), 1);  // the silent name is recorded nowhere
+    EXPECT_EQ(form.registeredList.listCount(), 1);  // the silent name is recorded nowhere
     view.close();
     EXPECT_FALSE(std::filesystem::exists(live.folder / "BrowserSearch.txt"));
 }

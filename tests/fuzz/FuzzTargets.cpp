@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/NameListReader.h"
-#include "engine/WhoisReply.h"
 #include "engine/NameCleaning.h"
+#include "engine/NameListReader.h"
 #include "engine/PercentCoding.h"
+#include "engine/WhoisReply.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -194,13 +194,12 @@ void FuzzLoadServers(std::string_view input) {
     whois::LoadServers(folder, table);
     require(!table.empty(), "loading never empties the table");
     for (const auto& row : table) {
-        require(row.ServerPort >= 1, "a loaded port is from 1 to 65535");
-        require(!row.ServerExt.empty(), "a loaded row has an extension");
-        require(!hasLineEnd(row.ServerExt) && !hasLineEnd(row.ServerHost), "a loaded row is one line");
-        require(row.ServerExt.find('|') == std::string::npos, "an extension is one field");
-        require(
-            text::toLower(row.ServerExt) == row.ServerExt && text::toLower(row.ServerHost) == row.ServerHost,
-            "extension and host are lower case");
+        require(row.port >= 1, "a loaded port is from 1 to 65535");
+        require(!row.extension.empty(), "a loaded row has an extension");
+        require(!hasLineEnd(row.extension) && !hasLineEnd(row.host), "a loaded row is one line");
+        require(row.extension.find('|') == std::string::npos, "an extension is one field");
+        require(text::toLower(row.extension) == row.extension && text::toLower(row.host) == row.host,
+                "extension and host are lower case");
     }
     for (const std::string_view name : {"example.com", "example.", "", "x.net", ".", "proxy"}) {
         for (const bool useProxy : {false, true}) {

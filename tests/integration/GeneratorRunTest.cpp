@@ -50,22 +50,22 @@ TEST(GeneratorRun, TheMainWindowLooksUpExactlyTheGeneratedNames) {
                       "com|127.0.0.1|" + port + "|Enabled\r\nnet|127.0.0.1|" + port + "|Enabled\r\n\r\n");
     live.folder.write("Appends.txt", "\r\nfree\r\n");
     live.open();
-    live.form->Combo1.setText("Generate names");
-    live.form->Combo1_Click();
+    live.form->searchType.setText("Generate names");
+    live.form->ChooseSearchType();
 
     generator::GeneratorHooks hooks;
     hooks.setListBounds = [&live](std::int32_t count) {
-        live.form->txtWordMax.setText(std::to_string(count));
-        live.form->SetWordNum("1");
+        live.form->listSize.setText(std::to_string(count));
+        live.form->SetStartNumber("1");
     };
-    hooks.startSearch = [&live] { live.form->cmdDoSearch_Click(); };
-    generator::NameGenerator generator(live.services, live.state.ProgramFolder, live.state.Constants, hooks);
-    generator.Form_Load();
-    for (auto& box : generator.chkExt) box.setValue(0);
-    generator.chkExt[0].setValue(1);
-    generator.chkExt[1].setValue(1);
-    generator.text1.setText("shop");
-    generator.Command1_Click();
+    hooks.startSearch = [&live] { live.form->Start(); };
+    generator::NameGenerator generator(live.services, live.state.programFolder, live.state.identity, hooks);
+    generator.Load();
+    for (auto& box : generator.extensionBoxes) box.setValue(0);
+    generator.extensionBoxes[0].setValue(1);
+    generator.extensionBoxes[1].setValue(1);
+    generator.baseWord.setText("shop");
+    generator.Generate();
     ASSERT_TRUE(live.waitForStop());
 
     // Prefixed names start with "free" and are free; suffixed ones are taken.
@@ -76,7 +76,7 @@ TEST(GeneratorRun, TheMainWindowLooksUpExactlyTheGeneratedNames) {
     std::sort(free.begin(), free.end());
     EXPECT_EQ(free,
               (std::vector<std::string>{"free-shop.com", "free-shop.net", "freeshop.com", "freeshop.net"}));
-    std::vector<std::string> taken = live.form->List2.items();
+    std::vector<std::string> taken = live.form->registeredList.items();
     std::sort(taken.begin(), taken.end());
     EXPECT_EQ(taken,
               (std::vector<std::string>{"shop-free.com", "shop-free.net", "shopfree.com", "shopfree.net"}));

@@ -60,7 +60,7 @@ private:
         const qint64 now = clock_.elapsed();
         longestGapMs_ = std::max(longestGapMs_, now - lastMs_);
         lastMs_ = now;
-        for (const std::string& reply : form_.ConnReply)
+        for (const std::string& reply : form_.slotReply)
             largestReply_ = std::max(largestReply_, reply.size());
         peakKiB_ = std::max(peakKiB_, residentKiB());
     }

@@ -37,14 +37,14 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
     live.open();
     MainWindow& form = *live.form;
     MainWindowView& view = *live.view;
-    EXPECT_EQ(view.windowTitle().toStdString(), form.Me.caption());
+    EXPECT_EQ(view.windowTitle().toStdString(), form.window.caption());
 
     // The user picks the source in the combo box and presses Start.
     auto* combo = view.findChildren<QComboBox*>().at(0);
     ASSERT_EQ(combo->count(), 9);
     combo->setCurrentIndex(1);
     combo->activated(1);
-    EXPECT_EQ(form.Combo1.text(), "Generate names");
+    EXPECT_EQ(form.searchType.text(), "Generate names");
     QPushButton* start = nullptr;
     for (auto* button : view.findChildren<QPushButton*>()) {
         if (button->text() == "Start") start = button;
@@ -61,9 +61,9 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
     EXPECT_TRUE(live.waitForStop(60'000)) << "the run did not end by itself";
     EXPECT_GT(ticks, 0) << "the event loop never ran during the run";
     EXPECT_EQ(view.resultListView(4)->model()->rowCount(), 20);
-    EXPECT_EQ(view.resultListView(2)->model()->rowCount(), form.List2.listCount());
+    EXPECT_EQ(view.resultListView(2)->model()->rowCount(), form.registeredList.listCount());
     EXPECT_EQ(view.resultListView(2)->model()->index(0, 0).data().toString().toStdString(),
-              form.List2.list(0));
+              form.registeredList.list(0));
     EXPECT_TRUE(labelTexts(view).contains("Mid Profile (20)"));
     EXPECT_TRUE(labelTexts(view).contains("Registered (60)"));
     EXPECT_TRUE(labelTexts(*view.statusBar()).contains("Entry Status"));
@@ -72,24 +72,24 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
 
 TEST(MainWindow, DoubleClickOnAFreeNameOpensItsWhoisRecord) {
     LiveMainWindow live;
-    live.state.Constants.PurchaseOnDblClick = false;
+    live.state.identity.PurchaseOnDblClick = false;
     WhoisOpener whois(nullptr, WhoisServer{"127.0.0.1", live.server.port()});
     live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
     live.open();
     live.runGeneratedNames("taken1\r\nfreebie\r\ntaken2\r\n");
     ASSERT_TRUE(live.waitForStop());
-    ASSERT_EQ(live.form->List4.items(), std::vector<std::string>{"freebie.com"});
+    ASSERT_EQ(live.form->midList.items(), std::vector<std::string>{"freebie.com"});
 
     QListView* mid = live.view->resultListView(4);
     const QRect item = mid->visualRect(mid->model()->index(0, 0));
     QTest::mouseClick(mid->viewport(), Qt::LeftButton, {}, item.center());
     QTest::mouseDClick(mid->viewport(), Qt::LeftButton, {}, item.center());
 
-    EXPECT_EQ(live.state.SelectedName, "freebie.com");
+    EXPECT_EQ(live.state.selectedName, "freebie.com");
     ASSERT_TRUE(whois.isOpen());
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return whois.view() && !whois.view()->form().text1.text().empty(); }, 10'000));
-    EXPECT_NE(whois.view()->form().text1.text().find("No match for \"freebie.com\""), std::string::npos);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return whois.view() && !whois.view()->form().replyText.text().empty(); }, 10'000));
+    EXPECT_NE(whois.view()->form().replyText.text().find("No match for \"freebie.com\""), std::string::npos);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ protected:
         folder.write("registrars.txt", "com|127.0.0.1|" + std::to_string(server.port()) +
                                            "|Enabled\r\nnet|127.0.0.1|" + std::to_string(refusedPort()) +
                                            "|Enabled\r\n\r\n");
-        program::SetProductIdentity(state.Constants);
+        program::SetProductIdentity(state.identity);
         hooks.nameListed = [this](std::string_view name, Verdict verdict) {
             ++judged[std::string(name)];
             verdicts[std::string(name)] = verdict;
@@ -55,10 +55,10 @@ protected:
         folder.write("list.txt", list);
         services.dialogsFake.answers.push_back((folder / "list.txt").string());
         form = std::make_unique<MainWindow>(services, state, hooks);
-        form->Form_Load();
-        form->Combo1.setText("Custom List");
-        form->Combo1_Click();
-        form->cmdDoSearch_Click();
+        form->Load();
+        form->searchType.setText("Custom List");
+        form->ChooseSearchType();
+        form->Start();
     }
 
     // Lets the sockets work until the condition holds or a few seconds pass.
@@ -113,11 +113,11 @@ TEST_F(WhoisExchange, LongListIsJudgedOnceEachAndProfileFilesMatchTheLists) {
 
     EXPECT_EQ(judged.size(), 200u);
     for (const auto& [name, count] : judged) EXPECT_EQ(count, 1) << name;
-    EXPECT_EQ(form->List3.listCount() + form->List4.listCount() + form->List1.listCount(), 100);
-    EXPECT_EQ(ReadWholeFile(folder / "SuperHighProfile.txt"), JoinLines(form->List3.items()));
-    EXPECT_EQ(ReadWholeFile(folder / "HighProfile.txt"), JoinLines(form->List4.items()));
-    EXPECT_EQ(ReadWholeFile(folder / "LowProfile.txt"), JoinLines(form->List1.items()));
-    EXPECT_EQ(form->List2.listCount(), 100);
+    EXPECT_EQ(form->highList.listCount() + form->midList.listCount() + form->lowList.listCount(), 100);
+    EXPECT_EQ(ReadWholeFile(folder / "SuperHighProfile.txt"), JoinLines(form->highList.items()));
+    EXPECT_EQ(ReadWholeFile(folder / "HighProfile.txt"), JoinLines(form->midList.items()));
+    EXPECT_EQ(ReadWholeFile(folder / "LowProfile.txt"), JoinLines(form->lowList.items()));
+    EXPECT_EQ(form->registeredList.listCount(), 100);
 }
 
 }  // namespace

@@ -23,16 +23,16 @@ TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
     bool useProxy = false;
     std::string defaultExtension = ".com";
     for (int round = 0; round < 3; ++round) {
-        auto settings = std::make_unique<ExtensionSettingsView>(services, programFolder, table, useProxy,
-                                                          defaultExtension, "Quillmark", [](QWidget*) {});
-        settings->form().Form_Load();
+        auto settings = std::make_unique<ExtensionSettingsView>(
+            services, programFolder, table, useProxy, defaultExtension, "Quillmark", [](QWidget*) {});
+        settings->form().Load();
         settings->show();
-        auto generator =
-            std::make_unique<NameGeneratorView>(services, programFolder, constants, generator::GeneratorHooks{});
-        generator->form().List1.addItems({"a.com", "b.com"});
+        auto generator = std::make_unique<NameGeneratorView>(services, programFolder, constants,
+                                                             generator::GeneratorHooks{});
+        generator->form().generated.addItems({"a.com", "b.com"});
         generator->show();
         QApplication::processEvents();
-        EXPECT_EQ(settings->form().lstDomains.count(), 92);
+        EXPECT_EQ(settings->form().extensions.count(), 92);
         settings.reset();
         generator.reset();
         QApplication::processEvents();

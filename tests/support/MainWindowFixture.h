@@ -16,7 +16,7 @@ namespace quillmark::testing {
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
-        program::SetProductIdentity(state.Constants);
+        program::SetProductIdentity(state.identity);
         folder.write(
             "registrars.txt",
             "proxy|127.0.0.1|43|Enabled\r\ncom|whois.test|4343|Enabled\r\nnet|whois.net.test|43|Enabled\r\n"
@@ -30,7 +30,7 @@ protected:
 
     MainWindow& load() {
         form = std::make_unique<MainWindow>(services, state, hooks);
-        form->Form_Load();
+        form->Load();
         return *form;
     }
 
@@ -44,8 +44,8 @@ protected:
     }
 
     void choose(std::string_view item) {
-        form->Combo1.setText(std::string(item));
-        form->Combo1_Click();
+        form->searchType.setText(std::string(item));
+        form->ChooseSearchType();
     }
 
     FakeTcpClient& client(int slot) { return *services.clients.at(static_cast<std::size_t>(slot)); }

@@ -21,7 +21,7 @@ class MainWindowRig {
 public:
     explicit MainWindowRig(quint16 port, int timeScale = 1) : services(real, timeScale) {
         folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(port) + "|Enabled\r\n\r\n");
-        program::SetProductIdentity(state.Constants);
+        program::SetProductIdentity(state.identity);
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
     }
 
@@ -29,7 +29,7 @@ public:
     void open() {
         form = std::make_unique<MainWindow>(services, state, hooks);
         view = std::make_unique<MainWindowView>(*form);
-        form->Form_Load();
+        form->Load();
         view->show();
     }
 
@@ -37,15 +37,15 @@ public:
     bool waitForStop(int limitMs = 30'000) {
         QTimer::singleShot(limitMs, &loop_, &QEventLoop::quit);
         loop_.exec();
-        return form->StopRequested;
+        return form->stopRequested;
     }
 
     // Starts a run over the generated names, as the generator would.
     void runGeneratedNames(const std::string& lines) {
         folder.write("CreatedDomains.txt", lines);
-        form->Combo1.setText("Generate names");
-        form->Combo1_Click();
-        QTimer::singleShot(0, &loop_, [this] { form->cmdDoSearch_Click(); });
+        form->searchType.setText("Generate names");
+        form->ChooseSearchType();
+        QTimer::singleShot(0, &loop_, [this] { form->Start(); });
     }
 
     TempFolder folder;

@@ -11,8 +11,8 @@ namespace quillmark::testing {
 inline std::vector<std::string> rowsOf(const whois::ServerTable& table) {
     std::vector<std::string> rows;
     for (const auto& r : table) {
-        rows.push_back(r.ServerExt + "|" + r.ServerHost + "|" + std::to_string(r.ServerPort) + "|" +
-                       (r.ServerEnabled ? "E" : "D"));
+        rows.push_back(r.extension + "|" + r.host + "|" + std::to_string(r.port) + "|" +
+                       (r.enabled ? "E" : "D"));
     }
     return rows;
 }

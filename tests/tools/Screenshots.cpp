@@ -43,28 +43,29 @@ bool PictureMainWindow(testing::LiveMainWindow& live, const std::filesystem::pat
 
 bool PictureGenerator(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     live.folder.write("Appends.txt", "\r\nmy\r\nbest\r\nsmart\r\n");
-    NameGeneratorView view(live.services, live.state.ProgramFolder, live.state.Constants, {});
-    view.form().Form_Load();
-    view.form().text1.setText("shop");
-    view.form().chkExt[8].setValue(0);
-    view.form().Command1_Click();
+    NameGeneratorView view(live.services, live.state.programFolder, live.state.identity, {});
+    view.form().Load();
+    view.form().baseWord.setText("shop");
+    view.form().extensionBoxes[8].setValue(0);
+    view.form().Generate();
     return Save(view, folder / "generator.png");
 }
 
 bool PictureSettingsWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    whois::WriteDefaultServers(live.state.ProgramFolder, true);
-    ExtensionSettingsView view(live.services, live.state.ProgramFolder, live.state.ServerTable, live.state.UseProxy,
-                         live.state.DefaultExtension, live.state.Constants.ProductName,
-                         [](QWidget* window) { qt::ApplySkin(window); });
-    view.form().Form_Load();
+    whois::WriteDefaultServers(live.state.programFolder, true);
+    ExtensionSettingsView view(live.services, live.state.programFolder, live.state.serverTable,
+                               live.state.useProxy, live.state.defaultExtension,
+                               live.state.identity.ProductName,
+                               [](QWidget* window) { qt::ApplySkin(window); });
+    view.form().Load();
     view.resize(760, 640);
-    view.form().lstDomains.setSelectedIndex(2);
-    view.form().lstDomains_Click();
+    view.form().extensions.setSelectedIndex(2);
+    view.form().RowClicked();
     return Save(view, folder / "settings.png");
 }
 
 bool PictureAbout(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    AboutBoxView view(live.state.Constants);
+    AboutBoxView view(live.state.identity);
     view.setAttribute(Qt::WA_DeleteOnClose, false);
     return Save(view, folder / "about.png");
 }
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
         if (query.rfind("tak", 0) == 0) return {"Domain Name: " + query + "\r\n"};
         return {"No match for \"" + query + "\".\r\n"};
     });
-    const bool saved =
-        PictureMainWindow(live, folder) && PictureGenerator(live, folder) && PictureSettingsWindow(live, folder) && PictureAbout(live, folder);
+    const bool saved = PictureMainWindow(live, folder) && PictureGenerator(live, folder) &&
+                       PictureSettingsWindow(live, folder) && PictureAbout(live, folder);
     return saved ? 0 : 1;
 }

@@ -20,7 +20,7 @@ protected:
         load();
         window = std::make_unique<BrowseWindow>(services, *form, page, framePage, sites);
         whois = services.clients.back();
-        window->Form_Load();
+        window->Load();
     }
 
     void visit(const std::string& markup) {
@@ -35,7 +35,7 @@ protected:
         whois->raiseClosed();
     }
 
-    std::string panel(int n) const { return window->StatusBar1.panelText(n); }
+    std::string panel(int n) const { return window->statusBar.panelText(n); }
 
     SearchSites sites;
     FakeBrowser page;
@@ -45,7 +45,7 @@ protected:
 };
 
 TEST_F(BrowseWindowTest, OpensOnItsStartPageWithAFreshList) {
-    EXPECT_EQ(window->StatusBar1.panelCount(), 3);
+    EXPECT_EQ(window->statusBar.panelCount(), 3);
     EXPECT_EQ(page.navigations, std::vector<std::string>{"http://127.0.0.1:1/start"});
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));  // made at start-up, gone now
 }
@@ -62,10 +62,10 @@ TEST_F(BrowseWindowTest, ChecksEachNameOfAPageOnceAndHandsTheVerdictsToTheMainWi
     whois->raiseClosed();
     EXPECT_EQ(whois->host, "whois.net.test");
     reply("Domain Name: OTHER.NET");
-    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"example.com"});
-    EXPECT_EQ(window->List2.items(), std::vector<std::string>{"other.net"});
-    EXPECT_EQ(window->Label1.caption(), "Unregistered: (1)");
-    EXPECT_EQ(window->Label2.caption(), "Registered: (1)");
+    EXPECT_EQ(window->unregisteredList.items(), std::vector<std::string>{"example.com"});
+    EXPECT_EQ(window->registeredList.items(), std::vector<std::string>{"other.net"});
+    EXPECT_EQ(window->unregisteredCaption.caption(), "Unregistered: (1)");
+    EXPECT_EQ(window->registeredCaption.caption(), "Registered: (1)");
     EXPECT_EQ(listed.size(), 2u);  // the main window's lists have both
     EXPECT_EQ(panel(1), "Checked 2 unique domains.");
     EXPECT_EQ(panel(2), "Finished domains on current page");
@@ -80,13 +80,13 @@ TEST_F(BrowseWindowTest, AStalledServerIsGivenUpAfterFiveTicksAndTicksLeaveTheCh
     whois->raiseConnected();
     services.clockFake.advance(4 * BrowseWindow::kTickMs);
     EXPECT_EQ(whois->connectCount, 1);  // the second timer's ticks did not ask again
-    EXPECT_EQ(window->CheckCursor, 0);
+    EXPECT_EQ(window->checkCursor, 0);
     services.clockFake.advance(BrowseWindow::kTickMs);
-    EXPECT_EQ(window->CheckCursor, 1);
+    EXPECT_EQ(window->checkCursor, 1);
     EXPECT_EQ(panel(1), "Checking status of: next.com");
     reply("No match for next.com");
-    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"next.com"});
-    EXPECT_TRUE(window->List2.items().empty());  // slow.com is recorded nowhere
+    EXPECT_EQ(window->unregisteredList.items(), std::vector<std::string>{"next.com"});
+    EXPECT_TRUE(window->registeredList.items().empty());  // slow.com is recorded nowhere
 }
 
 TEST_F(BrowseWindowTest, NamesUnderDisabledExtensionsAreNeitherFoundNorChecked) {
@@ -98,13 +98,13 @@ TEST_F(BrowseWindowTest, NamesUnderDisabledExtensionsAreNeitherFoundNorChecked) 
 TEST_F(BrowseWindowTest, ClearingUnregisteredLetsAPageBeFoundAndCheckedAgain) {
     visit("<p>free.com</p>");
     reply("No match for free.com");
-    window->cmdClear_Click(1);
-    EXPECT_TRUE(window->List1.items().empty());
-    EXPECT_EQ(window->Label1.caption(), "Unregistered");
-    EXPECT_EQ(state.LowCount, 0);
+    window->ClearList(1);
+    EXPECT_TRUE(window->unregisteredList.items().empty());
+    EXPECT_EQ(window->unregisteredCaption.caption(), "Unregistered");
+    EXPECT_EQ(state.lowCount, 0);
     visit("<p>free.com</p>");
     reply("No match for free.com");
-    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"free.com"});
+    EXPECT_EQ(window->unregisteredList.items(), std::vector<std::string>{"free.com"});
     EXPECT_EQ(whois->connectCount, 2);
 }
 
@@ -113,18 +113,18 @@ TEST_F(BrowseWindowTest, DeleteKeysAndCopyActOnTheirOwnList) {
     reply("");  // an empty reply counts as taken
     reply("taken");
     reply("No match for c.com");
-    EXPECT_EQ(window->List2.items(), (std::vector<std::string>{"a.com", "b.com"}));
-    window->cmdCopy_Click(2);
+    EXPECT_EQ(window->registeredList.items(), (std::vector<std::string>{"a.com", "b.com"}));
+    window->CopyList(2);
     EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
-    window->List2.setListIndex(0);
-    window->List_KeyDown(2, BrowseWindow::kKeyDelete, 0);
-    EXPECT_EQ(window->List2.items(), std::vector<std::string>{"b.com"});
-    EXPECT_EQ(window->Label2.caption(), "Registered (1)");
-    window->List_KeyDown(2, BrowseWindow::kKeyDelete, BrowseWindow::kShiftMask);
-    EXPECT_TRUE(window->List2.items().empty());
-    EXPECT_EQ(window->Label2.caption(), "Registered");
-    EXPECT_EQ(state.RegisteredCount, 0);
-    EXPECT_EQ(window->List1.items(), std::vector<std::string>{"c.com"});
+    window->registeredList.setListIndex(0);
+    window->ListKeyDown(2, BrowseWindow::kKeyDelete, 0);
+    EXPECT_EQ(window->registeredList.items(), std::vector<std::string>{"b.com"});
+    EXPECT_EQ(window->registeredCaption.caption(), "Registered (1)");
+    window->ListKeyDown(2, BrowseWindow::kKeyDelete, BrowseWindow::kShiftMask);
+    EXPECT_TRUE(window->registeredList.items().empty());
+    EXPECT_EQ(window->registeredCaption.caption(), "Registered");
+    EXPECT_EQ(state.registeredCount, 0);
+    EXPECT_EQ(window->unregisteredList.items(), std::vector<std::string>{"c.com"});
 }
 
 TEST_F(BrowseWindowTest, FramesAreFollowedInTheSecondBrowserAndScannedToo) {
@@ -137,7 +137,7 @@ TEST_F(BrowseWindowTest, FramesAreFollowedInTheSecondBrowserAndScannedToo) {
 
 TEST_F(BrowseWindowTest, ClosingRemovesTheListAndStopsChecking) {
     visit("<p>one.com two.com</p>");
-    window->Form_Unload();
+    window->Unload();
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
     services.clockFake.advance(10 * BrowseWindow::kTickMs);
     visit("<p>three.com</p>");

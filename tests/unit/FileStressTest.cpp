@@ -33,20 +33,20 @@ TEST_F(FileStress, ServerTablesWithAnyLineEndsLoadTheSameRows) {
                                 "org|whois.c.test|44|Enabled"};
     whois::ServerTable expected;
     folder.write("registrars.txt", rows[0] + "\r\n" + rows[1] + "\r\n" + rows[2] + "\r\n");
-    whois::LoadServers(state.ProgramFolder, expected);
+    whois::LoadServers(state.programFolder, expected);
     ASSERT_EQ(expected.size(), 3u);
     for (const std::string& text :
          {rows[0] + "\r" + rows[1] + "\r" + rows[2] + "\r", rows[0] + "\n" + rows[1] + "\n" + rows[2],
           rows[0] + "\r\n\r\n" + rows[1] + "\n" + rows[2] + "\r"}) {
         folder.write("registrars.txt", text);
         whois::ServerTable table;
-        whois::LoadServers(state.ProgramFolder, table);
+        whois::LoadServers(state.programFolder, table);
         ASSERT_EQ(table.size(), expected.size()) << text;
         for (std::size_t i = 0; i < table.size(); ++i) {
-            EXPECT_EQ(table[i].ServerExt, expected[i].ServerExt);
-            EXPECT_EQ(table[i].ServerHost, expected[i].ServerHost);
-            EXPECT_EQ(table[i].ServerPort, expected[i].ServerPort);
-            EXPECT_EQ(table[i].ServerEnabled, expected[i].ServerEnabled);
+            EXPECT_EQ(table[i].extension, expected[i].extension);
+            EXPECT_EQ(table[i].host, expected[i].host);
+            EXPECT_EQ(table[i].port, expected[i].port);
+            EXPECT_EQ(table[i].enabled, expected[i].enabled);
         }
     }
 }
@@ -56,11 +56,11 @@ TEST_F(FileStress, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
     // Multi-byte letters, a lone continuation byte, an overlong form, a cut sequence.
     chooseCustomList({"freecafé", "free\xe6\x97\xa5\xe6\x9c\xac", "free\x80x", "free\xc0\xaf",
                       "taken\xe2\x82", "freeplain"});
-    form->cmdDoSearch_Click();
+    form->Start();
     answerAll();
-    ASSERT_TRUE(form->StopRequested);
+    ASSERT_TRUE(form->stopRequested);
     ASSERT_EQ(listed.size(), 6u);
-    const std::string stamp = state.SessionStamp;
+    const std::string stamp = state.sessionStamp;
     std::vector<std::string> saved;
     for (const auto profile : {results::Profile::Low, results::Profile::Mid, results::Profile::High}) {
         for (auto& line : ReadNameList(folder / results::ProfileFileName(profile, stamp)))
@@ -81,10 +81,10 @@ TEST_F(FileStress, AListDeletedDuringARunEndsTheRun) {
     std::vector<std::string> names;
     for (int i = 0; i < 60; ++i) names.push_back("name" + std::to_string(i));
     chooseCustomList(names);
-    form->cmdDoSearch_Click();
+    form->Start();
     std::filesystem::remove(folder / "list.txt");
     answerAll();  // the first batch ends; the next finds no list
-    EXPECT_TRUE(form->StopRequested);
+    EXPECT_TRUE(form->stopRequested);
     EXPECT_EQ(listed.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     EXPECT_EQ(stops, 1);
 }
@@ -93,21 +93,21 @@ TEST_F(FileStress, FilesThatCannotBeWrittenLoseNothingAndStopNothing) {
     folder.write("Remembered.txt", "kept.com\r\n");
     load();
     chooseCustomList({"freelongername", "freeshort"});
-    form->cmdDoSearch_Click();
+    form->Start();
     // A folder where a file should be: no write can replace it, not even root's.
-    const auto blocked = folder / results::ProfileFileName(results::Profile::Low, state.SessionStamp);
+    const auto blocked = folder / results::ProfileFileName(results::Profile::Low, state.sessionStamp);
     std::filesystem::create_directories(blocked);
     answerAll();
     EXPECT_TRUE(std::filesystem::is_directory(blocked));
     EXPECT_EQ(listed.size(), 2u);
-    EXPECT_EQ(form->List1.items(), (std::vector<std::string>{"freelongername.com", "freeshort.com"}));
+    EXPECT_EQ(form->lowList.items(), (std::vector<std::string>{"freelongername.com", "freeshort.com"}));
 
     // The rewrite's temporary file cannot be made: the saved list stays whole.
     std::filesystem::create_directories(folder / "Remembered.txt.saving");
-    form->List_Click(1);
-    form->List1.setListIndex(0);
-    form->List5_OLEDragDrop("0");
-    form->cmdClear_Click(5);
+    form->ListClicked(1);
+    form->lowList.setListIndex(0);
+    form->DropOnSaved("0");
+    form->DeleteSelected(5);
     EXPECT_EQ(folder.read("Remembered.txt"), "kept.com\r\n");
 }
 

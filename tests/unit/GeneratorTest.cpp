@@ -21,28 +21,28 @@ protected:
             steps.push_back("bounds " + std::to_string(count));
         };
         hooks.startSearch = [this] { steps.push_back("start"); };
-        services.pumpFake.pending = [this] { statuses.push_back(window->txtStatus.text()); };
+        services.pumpFake.pending = [this] { statuses.push_back(window->statusText.text()); };
     }
 
     NameGenerator& open() {
         window = std::make_unique<NameGenerator>(services, programFolder, constants, hooks);
-        window->Form_Load();
+        window->Load();
         return *window;
     }
 
     // Ticks exactly the given extension boxes and option boxes.
     void tick(std::initializer_list<int> extensions, std::initializer_list<int> options) {
-        for (auto& box : window->chkExt) box.setValue(0);
-        for (auto& box : window->chkAdd) box.setValue(0);
-        for (int i : extensions) window->chkExt[static_cast<std::size_t>(i)].setValue(1);
-        for (int i : options) window->chkAdd[static_cast<std::size_t>(i)].setValue(1);
+        for (auto& box : window->extensionBoxes) box.setValue(0);
+        for (auto& box : window->formBoxes) box.setValue(0);
+        for (int i : extensions) window->extensionBoxes[static_cast<std::size_t>(i)].setValue(1);
+        for (int i : options) window->formBoxes[static_cast<std::size_t>(i)].setValue(1);
     }
 
     Names generate(const std::string& base, const std::string& appends) {
         folder.write("Appends.txt", appends);
-        window->text1.setText(base);
-        window->Command1_Click();
-        return window->List1.items();
+        window->baseWord.setText(base);
+        window->Generate();
+        return window->generated.items();
     }
 
     testing::TempFolder folder;
@@ -55,7 +55,8 @@ protected:
     std::vector<std::string> statuses;
 };
 
-constexpr int kPre = NameGenerator::kPrefixes, kSuf = NameGenerator::kSuffixes, kHyp = NameGenerator::kHyphens;
+constexpr int kPre = NameGenerator::kPrefixes, kSuf = NameGenerator::kSuffixes,
+              kHyp = NameGenerator::kHyphens;
 
 TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
     open();
@@ -64,10 +65,10 @@ TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
               (Names{"myshop.com", "myshop.net", "my-shop.com", "my-shop.net", "shopmy.com", "shopmy.net",
                      "shop-my.com", "shop-my.net", "bestshop.com", "bestshop.net", "best-shop.com",
                      "best-shop.net", "shopbest.com", "shopbest.net", "shop-best.com", "shop-best.net"}));
-    EXPECT_EQ(window->txtStatus.text(), "Created 16 domains...  Search Started");
+    EXPECT_EQ(window->statusText.text(), "Created 16 domains...  Search Started");
     EXPECT_EQ(steps, (std::vector<std::string>{"bounds 16", "start"}));
     EXPECT_EQ(folder.read("CreatedDomains.txt").substr(0, 31), "myshop.com\r\n\r\nmyshop.net\r\n\r\nmy-");
-    EXPECT_TRUE(window->Command1.enabled());
+    EXPECT_TRUE(window->startButton.enabled());
 }
 
 TEST_F(Generator, KeepsLettersDropsSpacesAndLowersOnlyTheExtension) {
@@ -78,13 +79,13 @@ TEST_F(Generator, KeepsLettersDropsSpacesAndLowersOnlyTheExtension) {
     };
     for (const auto& [base, word, custom, expected] : cases) {
         tick({0}, {kPre});
-        window->txtCustom.setText(custom);
+        window->customExtension.setText(custom);
         EXPECT_EQ(generate(base, word + "\r\n"), expected) << base;
     }
     tick({NameGenerator::kCustomBox}, {kPre});
     for (const auto& [custom, expected] : std::vector<std::pair<std::string, std::string>>{
              {".CO.UK", "myshop.co.uk"}, {"xyz", "myshopxyz"}, {"", "myshop"}, {". A", "myshop. a"}}) {
-        window->txtCustom.setText(custom);
+        window->customExtension.setText(custom);
         EXPECT_EQ(generate("shop", "my\r\n"), Names{expected}) << custom;
     }
 }
@@ -122,54 +123,54 @@ TEST_F(Generator, ASecondRunReplacesTheFirstSoListFileAndBoundsAgree) {
 
 TEST_F(Generator, OptionsOpenAsTheyWereLeft) {
     open();
-    for (const auto& box : window->chkExt) EXPECT_EQ(box.value(), 1);
-    for (const auto& box : window->chkAdd) EXPECT_EQ(box.value(), 1);
-    EXPECT_EQ(window->text1.text(), "");
-    EXPECT_EQ(window->txtCustom.text(), ".co.uk");
-    window->chkExt[3].setValue(0);
-    window->chkExt_Click(3);
-    window->chkAdd[2].setValue(0);
-    window->chkAdd_Click(2);
-    window->text1.setText("shop");
-    window->text1_Change();
-    window->txtCustom.setText(".de");
-    window->txtCustom_Change();
+    for (const auto& box : window->extensionBoxes) EXPECT_EQ(box.value(), 1);
+    for (const auto& box : window->formBoxes) EXPECT_EQ(box.value(), 1);
+    EXPECT_EQ(window->baseWord.text(), "");
+    EXPECT_EQ(window->customExtension.text(), ".co.uk");
+    window->extensionBoxes[3].setValue(0);
+    window->ExtensionTicked(3);
+    window->formBoxes[2].setValue(0);
+    window->FormTicked(2);
+    window->baseWord.setText("shop");
+    window->BaseWordChanged();
+    window->customExtension.setText(".de");
+    window->CustomExtensionChanged();
     services.settingsFake.SaveSetting("Quillmark", "Settings", "chkExt5", "7");  // not a state: ticked
     EXPECT_EQ(services.settingsFake.stored("Quillmark", "chkExt3"), "0");
     open();
-    EXPECT_EQ(window->chkExt[3].value(), 0);
-    EXPECT_EQ(window->chkExt[5].value(), 1);
-    EXPECT_EQ(window->chkAdd[2].value(), 0);
-    EXPECT_EQ(window->text1.text(), "shop");
-    EXPECT_EQ(window->txtCustom.text(), ".de");
+    EXPECT_EQ(window->extensionBoxes[3].value(), 0);
+    EXPECT_EQ(window->extensionBoxes[5].value(), 1);
+    EXPECT_EQ(window->formBoxes[2].value(), 0);
+    EXPECT_EQ(window->baseWord.text(), "shop");
+    EXPECT_EQ(window->customExtension.text(), ".de");
 }
 
 TEST_F(Generator, AppendWordsAreAddedInOrderAndRemovedEverywhereInTheFile) {
     open();
-    window->Text2.setText("bob");
-    window->cmdAdd_Click();
-    window->Text2.setText("ann");
-    window->Text2_KeyPress(NameGenerator::kEnterKey);
-    EXPECT_EQ(window->Text2.text(), "");
+    window->appendWord.setText("bob");
+    window->AddAppendWord();
+    window->appendWord.setText("ann");
+    window->AppendWordKeyPress(NameGenerator::kEnterKey);
+    EXPECT_EQ(window->appendWord.text(), "");
     EXPECT_EQ(folder.read("Appends.txt"), "\r\nbob\r\nann\r\n");
     open();
-    EXPECT_EQ(window->List2.items(), (Names{"bob", "ann"}));
+    EXPECT_EQ(window->appendWords.items(), (Names{"bob", "ann"}));
 
-    window->cmdSub_Click();
+    window->RemoveAppendWord();
     ASSERT_EQ(services.messagesFake.shown.size(), 1u);
     EXPECT_EQ(services.messagesFake.shown[0].text, "You must first select an item to remove from the list.");
     EXPECT_EQ(services.messagesFake.shown[0].buttons, MessageButtons::Ok);
 
     folder.write("Appends.txt", "a\r\nb\r\na\r\n");
     open();
-    window->List2.setListIndex(0);
-    window->cmdSub_Click();
+    window->appendWords.setListIndex(0);
+    window->RemoveAppendWord();
     EXPECT_EQ(folder.read("Appends.txt"), "b\r\n\r\n");
-    EXPECT_EQ(window->List2.items(), (Names{"b", "a"}));  // one entry goes until the window reopens
+    EXPECT_EQ(window->appendWords.items(), (Names{"b", "a"}));  // one entry goes until the window reopens
     folder.write("Appends.txt", "\r\nx\r\ny\r\n\r\n");
     open();
-    window->List2.setListIndex(1);
-    window->cmdSub_Click();
+    window->appendWords.setListIndex(1);
+    window->RemoveAppendWord();
     EXPECT_EQ(folder.read("Appends.txt"), "\r\nx\r\n\r\n");  // one empty line at the end
 }
 
@@ -179,10 +180,10 @@ TEST_F(Generator, SaveAsCopiesTheLastListAndACancelCopiesNothing) {
     generate("shop", "my\r\n");
     const std::string target = (folder / "mine.txt").string();
     services.dialogsFake.answers = {std::nullopt, target};
-    window->Command2_Click();
+    window->SaveAs();
     EXPECT_FALSE(std::filesystem::exists(folder / "shop.txt"));
     EXPECT_FALSE(std::filesystem::exists(target));
-    window->Command2_Click();
+    window->SaveAs();
     EXPECT_EQ(folder.read("mine.txt"), "myshop.com\r\n\r\n");
     const FileDialogRequest& request = services.dialogsFake.requests.at(0);
     EXPECT_EQ(request.fileName, "shop.txt");

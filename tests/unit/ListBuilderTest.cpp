@@ -33,11 +33,11 @@ protected:
 
     ListBuilder& open(std::string_view engine, std::string searchText, int comboIndex = 0) {
         choose(engine);
-        form->txtSearch.setText(std::move(searchText));
-        form->Combo2.setListIndex(comboIndex);
-        builder =
-            std::make_unique<ListBuilder>(services, *form, browser, sites, ListBuilderHooks{[this] { ++closes; }});
-        builder->Form_Load();
+        form->searchText.setText(std::move(searchText));
+        form->searchSize.setListIndex(comboIndex);
+        builder = std::make_unique<ListBuilder>(services, *form, browser, sites,
+                                                ListBuilderHooks{[this] { ++closes; }});
+        builder->Load();
         return *builder;
     }
 
@@ -67,7 +67,7 @@ TEST_F(ListBuilderTest, GooglePagesStepByAHundredUntilAPageBringsNothingNew) {
         "&filter=0&start=";
     EXPECT_EQ(browser.navigations,
               (std::vector<std::string>{path + "0" + query, path + "100" + query, path + "200" + query}));
-    EXPECT_EQ(builder->Found.FoundCount, 60);
+    EXPECT_EQ(builder->found.FoundCount, 60);
     EXPECT_EQ(closes, 1);
 }
 
@@ -79,8 +79,8 @@ TEST_F(ListBuilderTest, YahooPagesStepByTwentyAndStopAtTheTarget) {
     complete(ResultPage("d", 90));  // after the end: ignored
     const std::string path = "http://127.0.0.1:1/yahoo/search/dir?h=s&xargs=0&p=red&b=";
     EXPECT_EQ(browser.navigations, (std::vector<std::string>{path + "1", path + "21", path + "41"}));
-    EXPECT_EQ(builder->Found.FoundCount, 270);
-    EXPECT_EQ(form->txtWordMax.text(), "270");
+    EXPECT_EQ(builder->found.FoundCount, 270);
+    EXPECT_EQ(form->listSize.text(), "270");
 }
 
 TEST_F(ListBuilderTest, TheFinishedRunWritesTheListKeepsACopyAndStartsTheLookups) {
@@ -89,15 +89,15 @@ TEST_F(ListBuilderTest, TheFinishedRunWritesTheListKeepsACopyAndStartsTheLookups
     complete("nothing here");
     EXPECT_EQ(file("BrowserSearch.txt"), "example.com\r\n\r\n");
     EXPECT_EQ(file("searches/Google blue widgets.txt"), "example.com\r\n\r\n");
-    EXPECT_EQ(form->txtWordMax.text(), "1");
-    EXPECT_EQ(builder->text1.text(), "Finished! Extracted 1 domain names.");
+    EXPECT_EQ(form->listSize.text(), "1");
+    EXPECT_EQ(builder->progressText.text(), "Finished! Extracted 1 domain names.");
     ASSERT_EQ(services.messagesFake.shown.size(), 1u);
     EXPECT_EQ(services.messagesFake.shown[0].text, "List of 1 unique domains was created successfully!");
     EXPECT_EQ(browser.calls.back(), "Stop");
     // The main window's run has begun on the new list.
     ASSERT_FALSE(services.clients.empty());
     EXPECT_EQ(client(0).host, "whois.test");
-    EXPECT_EQ(form->txtWordNum.text(), "1");
+    EXPECT_EQ(form->startNumber.text(), "1");
 }
 
 TEST_F(ListBuilderTest, APageWithoutNamesEndsTheRunWithAnEmptyList) {
@@ -105,7 +105,7 @@ TEST_F(ListBuilderTest, APageWithoutNamesEndsTheRunWithAnEmptyList) {
     complete("<p>No results</p>");
     EXPECT_EQ(file("BrowserSearch.txt"), "\r\n");
     EXPECT_EQ(file("searches/Yahoo zzz.txt"), "\r\n");
-    EXPECT_EQ(form->txtWordMax.text(), "0");
+    EXPECT_EQ(form->listSize.text(), "0");
     EXPECT_EQ(services.messagesFake.shown.at(0).text, "List of 0 unique domains was created successfully!");
     EXPECT_EQ(closes, 1);
 }
@@ -129,10 +129,10 @@ TEST_F(ListBuilderTest, APageThatCompletesDuringAnExtractionWaitsForIt) {
         browser.raiseDocumentComplete(ResultPage("late", 2));
     };
     browser.raiseDocumentComplete(ResultPage("early", 3));
-    EXPECT_EQ(builder->Found.FoundNames,
+    EXPECT_EQ(builder->found.FoundNames,
               "early0.com\r\nearly1.com\r\nearly2.com\r\n");  // the late page has not begun
     services.clockFake.advance(ListBuilder::kPageGapMs);
-    EXPECT_EQ(builder->Found.FoundNames,
+    EXPECT_EQ(builder->found.FoundNames,
               "early0.com\r\nearly1.com\r\nearly2.com\r\nlate0.com\r\nlate1.com\r\n");
 }
 
@@ -140,7 +140,7 @@ TEST_F(ListBuilderTest, ClosingByHandEndsTheRunWithoutWritingTheList) {
     open("Google Search", "x");
     folder.write("BrowserSearch.txt", "kept.com\r\n");
     browser.raiseDocumentComplete(ResultPage("a", 3));
-    builder->Form_Unload();
+    builder->Unload();
     services.clockFake.advance(ListBuilder::kPageGapMs);
     browser.raiseDocumentComplete(ResultPage("b", 3));
     services.clockFake.advance(ListBuilder::kPageGapMs);

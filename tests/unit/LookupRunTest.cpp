@@ -33,7 +33,7 @@ protected:
 TEST_F(Form1Run, StartLooksUpOneNamePerSlotAndStoresTheCursor) {
     load();
     chooseCustomList(names(30));
-    form->cmdDoSearch_Click();
+    form->Start();
 
     for (int i = 0; i < MainWindow::kPoolSize; ++i) {
         EXPECT_EQ(client(i).host, "whois.test");
@@ -41,21 +41,21 @@ TEST_F(Form1Run, StartLooksUpOneNamePerSlotAndStoresTheCursor) {
         client(i).raiseConnected();
         EXPECT_EQ(client(i).sent, "name" + std::to_string(i + 1) + ".com\r\n");
     }
-    EXPECT_EQ(form->WordNumber, 26);
+    EXPECT_EQ(form->cursor, 26);
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "26");
     EXPECT_EQ(setting("Kestrelon", "CustWordNum"), "26");
-    EXPECT_FALSE(form->Combo1.enabled());
-    EXPECT_FALSE(form->cmdDoSearch.enabled());
-    EXPECT_TRUE(form->Command3.enabled());
-    EXPECT_EQ(form->StatusBar1.panelText(1), "26 of 30");
-    EXPECT_EQ(form->StatusBar1.panelText(3), "connecting(24): - Search String: name25.com");
+    EXPECT_FALSE(form->searchType.enabled());
+    EXPECT_FALSE(form->startButton.enabled());
+    EXPECT_TRUE(form->stopButton.enabled());
+    EXPECT_EQ(form->statusBar.panelText(1), "26 of 30");
+    EXPECT_EQ(form->statusBar.panelText(3), "connecting(24): - Search String: name25.com");
 }
 
 TEST_F(Form1Run, ShortListEndsAsSoonAsItsLookupsHaveFinished) {
     load();
     chooseCustomList({"a", "b", "c"});
-    form->cmdDoSearch_Click();
-    EXPECT_TRUE(form->EndOfList);
+    form->Start();
+    EXPECT_TRUE(form->endOfList);
     EXPECT_EQ(client(3).connectCount, 0);
 
     answer(0, "No match for A.COM");
@@ -63,20 +63,20 @@ TEST_F(Form1Run, ShortListEndsAsSoonAsItsLookupsHaveFinished) {
     EXPECT_EQ(stops, 0);
     answer(2, "");
     EXPECT_EQ(stops, 1);
-    EXPECT_TRUE(form->StopRequested);
+    EXPECT_TRUE(form->stopRequested);
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "4");
-    EXPECT_EQ(form->StatusBar1.panelText(1), "Entry Status");
-    EXPECT_EQ(form->StatusBar1.panelText(2), "Open Connections");
-    EXPECT_EQ(form->StatusBar1.panelText(3), "Connection Status");
-    EXPECT_TRUE(form->cmdDoSearch.enabled());
-    EXPECT_TRUE(form->Combo1.enabled());
+    EXPECT_EQ(form->statusBar.panelText(1), "Entry Status");
+    EXPECT_EQ(form->statusBar.panelText(2), "Open Connections");
+    EXPECT_EQ(form->statusBar.panelText(3), "Connection Status");
+    EXPECT_TRUE(form->startButton.enabled());
+    EXPECT_TRUE(form->searchType.enabled());
     EXPECT_EQ(listed.size(), 3u);
 }
 
 TEST_F(Form1Run, SilentServersEndTheBatchAfterThirtySeconds) {
     load();
     chooseCustomList({"a", "b", "c"});
-    form->cmdDoSearch_Click();
+    form->Start();
     services.clockFake.advance(29'000);
     EXPECT_EQ(stops, 0);
     services.clockFake.advance(1'000);
@@ -88,7 +88,7 @@ TEST_F(Form1Run, SilentServersEndTheBatchAfterThirtySeconds) {
 TEST_F(Form1Run, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce) {
     load();
     chooseCustomList(names(27));
-    form->cmdDoSearch_Click();
+    form->Start();
     answer(0, "No match");
     client(1).raiseConnected();
     client(1).raiseData("partial");
@@ -102,7 +102,7 @@ TEST_F(Form1Run, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce) 
 
     // A late close of a dropped slot, and Stop, count each name once.
     answer(5, "No match");
-    form->Command3_Click();
+    form->Stop();
     services.clockFake.advance(60'000);
     expected.insert(expected.end(), {"name26.com", "name27.com"});
     EXPECT_EQ(unjudged, expected);
@@ -113,10 +113,10 @@ TEST_F(Form1Run, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce) 
 TEST_F(Form1Run, EveryNameOfALongListIsJudgedOnceInBatchesOfTwentyFive) {
     load();
     chooseCustomList(names(100));
-    form->cmdDoSearch_Click();
+    form->Start();
     std::vector<std::int32_t> batchStarts;
     for (int batch = 0; batch < 4; ++batch) {
-        batchStarts.push_back(form->WordNumber - MainWindow::kPoolSize);
+        batchStarts.push_back(form->cursor - MainWindow::kPoolSize);
         // Answer in reverse order: the last to answer drains the batch.
         for (int i = MainWindow::kPoolSize - 1; i >= 0; --i) answer(i, "not found");
     }
@@ -137,17 +137,17 @@ TEST_F(Form1Run, StopClosesEverythingAndLateRepliesCountForNothing) {
     folder.write("wordlists/FullWordList.txt", list);
     load();
     choose("Full Word List");
-    form->cmdDoSearch_Click();
+    form->Start();
     answer(0, "No match");
-    form->Command3_Click();
+    form->Stop();
 
     for (auto* connection : services.clients) EXPECT_FALSE(connection->open);
-    EXPECT_EQ(form->txtWordNum.text(), "26");
-    const auto counted = state.HighCount;
+    EXPECT_EQ(form->startNumber.text(), "26");
+    const auto counted = state.highCount;
     answer(5, "No match");
     services.clockFake.advance(60'000);
-    EXPECT_EQ(state.HighCount, counted);
-    EXPECT_EQ(form->List3.listCount(), 1);
+    EXPECT_EQ(state.highCount, counted);
+    EXPECT_EQ(form->highList.listCount(), 1);
     EXPECT_EQ(stops, 1);
 }
 
@@ -155,8 +155,8 @@ TEST_F(Form1Run, SearchListsAlwaysStartAtTheirFirstName) {
     folder.write("BrowserSearch.txt", "first.com\r\nsecond.com\r\n");
     load();
     choose("Google Search");
-    form->txtWordNum.setText("2");
-    form->cmdDoSearch_Click();
+    form->startNumber.setText("2");
+    form->Start();
     client(0).raiseConnected();
     EXPECT_EQ(client(0).sent, "first.com\r\n");
     EXPECT_EQ(setting("Kestrelon", "GoogleWordNum"), "3");
@@ -165,22 +165,22 @@ TEST_F(Form1Run, SearchListsAlwaysStartAtTheirFirstName) {
 TEST_F(Form1Run, StartNumbersThatAreNoNumbersCountAsOne) {
     load();
     chooseCustomList({"a", "b"});
-    form->txtWordNum.setText("abc");
-    form->txtWordMax.setText("");
-    form->cmdDoSearch_Click();
-    EXPECT_EQ(form->WordMax, 1);
+    form->startNumber.setText("abc");
+    form->listSize.setText("");
+    form->Start();
+    EXPECT_EQ(form->lastPosition, 1);
     client(0).raiseConnected();
     EXPECT_EQ(client(0).sent, "a.com\r\n");
-    EXPECT_EQ(form->StatusBar1.panelText(2), "Open: Closing connections...");
+    EXPECT_EQ(form->statusBar.panelText(2), "Open: Closing connections...");
 }
 
 TEST_F(Form1Run, CursorPastTheMaximumStillRunsToTheEndOfTheList) {
     load();
     chooseCustomList(names(5));
-    form->txtWordMax.setText("2");
-    form->cmdDoSearch_Click();
-    EXPECT_EQ(form->BatchLookups, 5);
-    EXPECT_EQ(form->StatusBar1.panelText(1), "2 of 2");
+    form->listSize.setText("2");
+    form->Start();
+    EXPECT_EQ(form->batchLookups, 5);
+    EXPECT_EQ(form->statusBar.panelText(1), "2 of 2");
 }
 
 }  // namespace

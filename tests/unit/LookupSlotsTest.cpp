@@ -20,7 +20,7 @@ protected:
     void run(const std::vector<std::string>& list) {
         load();
         chooseCustomList(list);
-        form->cmdDoSearch_Click();
+        form->Start();
     }
 
     std::vector<std::string> unjudged;
@@ -49,12 +49,12 @@ TEST_F(Form1Exchange, FreeNamesGoToTheProfileOfTheirFirstLabel) {
                              "\xc3\xa9t\xc3\xa9s.com"}) {
         lookUp(name, "No match");
     }
-    EXPECT_EQ(form->List3.items(), (std::vector<std::string>{"abcd.com", "\xc3\xa9t\xc3\xa9s.com"}));
-    EXPECT_EQ(form->List4.items(), (std::vector<std::string>{"abcde.net", "abcdefg.org", "example.co.uk"}));
-    EXPECT_EQ(form->List1.items(), (std::vector<std::string>{"abcdefgh.com"}));
-    EXPECT_EQ(form->Label3.caption(), "High Profile (2)");
-    EXPECT_EQ(form->Label4.caption(), "Mid Profile (3)");
-    EXPECT_EQ(form->Label1.caption(), "Low Profile (1)");
+    EXPECT_EQ(form->highList.items(), (std::vector<std::string>{"abcd.com", "\xc3\xa9t\xc3\xa9s.com"}));
+    EXPECT_EQ(form->midList.items(), (std::vector<std::string>{"abcde.net", "abcdefg.org", "example.co.uk"}));
+    EXPECT_EQ(form->lowList.items(), (std::vector<std::string>{"abcdefgh.com"}));
+    EXPECT_EQ(form->highCaption.caption(), "High Profile (2)");
+    EXPECT_EQ(form->midCaption.caption(), "Mid Profile (3)");
+    EXPECT_EQ(form->lowCaption.caption(), "Low Profile (1)");
     EXPECT_EQ(folder.read("SuperHighProfile.txt"), "abcd.com\r\n\xc3\xa9t\xc3\xa9s.com\r\n");
     EXPECT_EQ(folder.read("HighProfile.txt"), "abcde.net\r\nabcdefg.org\r\nexample.co.uk\r\n");
     EXPECT_EQ(folder.read("LowProfile.txt"), "abcdefgh.com\r\n");
@@ -77,7 +77,7 @@ TEST_F(Form1Exchange, TheQueryIsTheCleanedNameWithItsExtension) {
         EXPECT_EQ(client(3).sent, c.sent) << c.name;
         EXPECT_EQ(client(3).localPort, 0);
     }
-    state.DefaultExtension = ".net";
+    state.defaultExtension = ".net";
     form->StartLookup("plain", 4);
     client(4).raiseConnected();
     EXPECT_EQ(client(4).sent, "plain.net\r\n");
@@ -85,7 +85,7 @@ TEST_F(Form1Exchange, TheQueryIsTheCleanedNameWithItsExtension) {
 
 TEST_F(Form1Exchange, ProxySwitchSendsEveryLookupToTheProxyRow) {
     load();
-    state.UseProxy = true;
+    state.useProxy = true;
     form->StartLookup("example.org", 1);
     EXPECT_EQ(client(1).host, "127.0.0.1");
     EXPECT_EQ(client(1).port, 43);
@@ -136,7 +136,7 @@ TEST_F(Form1Exchange, SilentConnectionIsRetriedOnItsOwnPortKeepingWhatArrived) {
     client(2).raiseClosed();
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].second, Verdict::High);
-    EXPECT_EQ(form->ConnReply[2], "partial No match");
+    EXPECT_EQ(form->slotReply[2], "partial No match");
 }
 
 TEST_F(Form1Exchange, ReplyIsKeptUpToOneMebibyte) {
@@ -146,7 +146,7 @@ TEST_F(Form1Exchange, ReplyIsKeptUpToOneMebibyte) {
     const std::string chunk(256 * 1024, 'x');
     for (int i = 0; i < 6; ++i) client(0).raiseData(chunk);
     client(0).raiseData("No match");
-    EXPECT_EQ(form->ConnReply[0].size(), MainWindow::kReplyLimit);
+    EXPECT_EQ(form->slotReply[0].size(), MainWindow::kReplyLimit);
     client(0).raiseClosed();
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].second, Verdict::Taken);
@@ -155,8 +155,8 @@ TEST_F(Form1Exchange, ReplyIsKeptUpToOneMebibyte) {
 TEST_F(Form1Exchange, RegisteredListHoldsAtMostOneHundredAndOne) {
     load();
     for (int i = 1; i <= 102; ++i) form->AddRegisteredName("taken" + std::to_string(i) + ".com");
-    EXPECT_EQ(form->List2.items(), std::vector<std::string>{"taken102.com"});
-    EXPECT_EQ(form->Label2.caption(), "Registered (102)");
+    EXPECT_EQ(form->registeredList.items(), std::vector<std::string>{"taken102.com"});
+    EXPECT_EQ(form->registeredCaption.caption(), "Registered (102)");
 }
 
 TEST_F(Form1Exchange, BareExtensionsAreJudgedButListedNowhere) {
@@ -167,9 +167,9 @@ TEST_F(Form1Exchange, BareExtensionsAreJudgedButListedNowhere) {
     }
     form->AddFreeName(".org");
     EXPECT_EQ(unjudged, (std::vector<std::string>{".com", ".com", ".net", ".net"}));
-    EXPECT_EQ(form->List2.listCount(), 0);
-    EXPECT_EQ(state.HighCount, 1);
-    EXPECT_EQ(form->List3.items(), std::vector<std::string>{".org"});
+    EXPECT_EQ(form->registeredList.listCount(), 0);
+    EXPECT_EQ(state.highCount, 1);
+    EXPECT_EQ(form->highList.items(), std::vector<std::string>{".org"});
 }
 
 TEST_F(Form1Exchange, RepeatedEventsOfOneLookupCountOnce) {
@@ -178,7 +178,7 @@ TEST_F(Form1Exchange, RepeatedEventsOfOneLookupCountOnce) {
     client(0).raiseClosed();
     client(0).raiseData("No match");
     EXPECT_EQ(listed.size(), 1u);
-    EXPECT_EQ(form->ClosedCount, 1);
+    EXPECT_EQ(form->finishedLookups, 1);
     EXPECT_TRUE(unjudged.empty());
 }
 
@@ -196,11 +196,11 @@ TEST_F(Form1Exchange, FullProfileListOverflowsIntoDatedFiles) {
     load();
     std::vector<std::string> mid;
     for (int i = 0; i < 19'999; ++i) mid.push_back("mid" + std::to_string(10000 + i) + ".com");
-    form->List4.setItems(mid);
-    form->List3.addItem("abc.com");
-    form->List2.addItem("gone.com");
-    form->List5.addItem("kept.com");
-    state.MidCount = 5;
+    form->midList.setItems(mid);
+    form->highList.addItem("abc.com");
+    form->registeredList.addItem("gone.com");
+    form->savedList.addItem("kept.com");
+    state.midCount = 5;
 
     lookUp("abcde.com", "No match");
 
@@ -211,10 +211,10 @@ TEST_F(Form1Exchange, FullProfileListOverflowsIntoDatedFiles) {
     EXPECT_EQ(folder.read("overflow/SuperHighProfile.txt"), "abc.com\r\n");
     EXPECT_EQ(folder.read("overflow/LowProfile.txt"), "");
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(form->ResultList(n).listCount(), 0) << n;
-    EXPECT_EQ(form->List5.items(), std::vector<std::string>{"kept.com"});
-    EXPECT_EQ(state.MidCount, 0);
-    EXPECT_EQ(form->Label4.caption(), "Mid Profile (6)");
-    EXPECT_EQ(state.SessionStamp, "20261206093015");
+    EXPECT_EQ(form->savedList.items(), std::vector<std::string>{"kept.com"});
+    EXPECT_EQ(state.midCount, 0);
+    EXPECT_EQ(form->midCaption.caption(), "Mid Profile (6)");
+    EXPECT_EQ(state.sessionStamp, "20261206093015");
     EXPECT_EQ(folder.read("backups/HighProfile20261206093015.txt"), " \r\n \r\n");
     EXPECT_EQ(folder.read("backups/MidProfile20261206093015.txt"), " \r\n");
 

@@ -28,17 +28,17 @@ TEST_F(Form1Sources, WordListResumesFromItsStoredPosition) {
     services.settingsFake.SaveSetting("Kestrelon", "Settings", "FullWordNum", "250");
     load();
     choose("Full Word List");
-    EXPECT_EQ(form->txtWordMax.text(), "1000");
-    EXPECT_EQ(form->txtWordNum.text(), "250");
-    EXPECT_TRUE(form->cmdDoSearch.enabled());
-    EXPECT_TRUE(form->txtWordNum.visible());
-    EXPECT_FALSE(form->txtSearch.visible());
-    EXPECT_FALSE(form->cmdCreate.enabled());
+    EXPECT_EQ(form->listSize.text(), "1000");
+    EXPECT_EQ(form->startNumber.text(), "250");
+    EXPECT_TRUE(form->startButton.enabled());
+    EXPECT_TRUE(form->startNumber.visible());
+    EXPECT_FALSE(form->searchText.visible());
+    EXPECT_FALSE(form->searchButton.enabled());
 
     for (const char* stored : {"1000", "5000"}) {
         services.settingsFake.SaveSetting("Kestrelon", "Settings", "FullWordNum", stored);
         choose("Full Word List");
-        EXPECT_EQ(form->txtWordNum.text(), "1") << stored;
+        EXPECT_EQ(form->startNumber.text(), "1") << stored;
     }
 }
 
@@ -46,7 +46,7 @@ TEST_F(Form1Sources, MissingWordListCountsNothing) {
     load();
     std::filesystem::remove(folder / "wordlists" / "AllTwoLetter.txt");
     choose("All Two Letter");
-    EXPECT_EQ(form->txtWordMax.text(), "0");
+    EXPECT_EQ(form->listSize.text(), "0");
     EXPECT_EQ(form->ReadNameAt(1), "endoffileffile");
 }
 
@@ -55,9 +55,9 @@ TEST_F(Form1Sources, CancelledCustomListIsAnEmptyList) {
     choose("Custom List");
     ASSERT_EQ(services.dialogsFake.requests.size(), 1u);
     EXPECT_EQ(services.dialogsFake.requests[0].startFolder, (folder / "wordlists").string());
-    EXPECT_EQ(form->ListFile, "");
-    EXPECT_EQ(form->txtWordMax.text(), "0");
-    EXPECT_EQ(form->txtWordNum.text(), "1");
+    EXPECT_EQ(form->listFile, "");
+    EXPECT_EQ(form->listSize.text(), "0");
+    EXPECT_EQ(form->startNumber.text(), "1");
 }
 
 TEST_F(Form1Sources, StartNumberAtOrPastTheEndTurnsBackToOne) {
@@ -69,26 +69,26 @@ TEST_F(Form1Sources, StartNumberAtOrPastTheEndTurnsBackToOne) {
     };
     for (const Case& c :
          {Case{"3", "3"}, Case{"4", "4"}, Case{"5", "1"}, Case{"9", "1"}, Case{"x", "x"}, Case{"0", "0"}}) {
-        form->txtWordNum.setText(c.typed);
-        form->txtWordNum_Change();
-        EXPECT_EQ(form->txtWordNum.text(), c.shown) << c.typed;
+        form->startNumber.setText(c.typed);
+        form->StartNumberChanged();
+        EXPECT_EQ(form->startNumber.text(), c.shown) << c.typed;
     }
 }
 
 TEST_F(Form1Sources, SearchSourcesNeedASearchText) {
     load();
     choose("Yahoo Search");
-    EXPECT_EQ(form->ListFile, (folder / "BrowserSearch.txt").string());
-    EXPECT_TRUE(form->txtSearch.visible());
-    EXPECT_FALSE(form->txtWordNum.visible());
-    EXPECT_TRUE(form->txtSearch.enabled());
-    EXPECT_FALSE(form->cmdCreate.enabled());
-    form->txtSearch.setText("g");
-    form->txtSearch_Change();
-    EXPECT_TRUE(form->cmdCreate.enabled());
-    form->txtSearch.setText("");
-    form->txtSearch_Change();
-    EXPECT_FALSE(form->cmdCreate.enabled());
+    EXPECT_EQ(form->listFile, (folder / "BrowserSearch.txt").string());
+    EXPECT_TRUE(form->searchText.visible());
+    EXPECT_FALSE(form->startNumber.visible());
+    EXPECT_TRUE(form->searchText.enabled());
+    EXPECT_FALSE(form->searchButton.enabled());
+    form->searchText.setText("g");
+    form->SearchTextChanged();
+    EXPECT_TRUE(form->searchButton.enabled());
+    form->searchText.setText("");
+    form->SearchTextChanged();
+    EXPECT_FALSE(form->searchButton.enabled());
 }
 
 TEST_F(Form1Sources, GeneratedNamesAndBrowsingOpenTheirWindows) {
@@ -98,18 +98,18 @@ TEST_F(Form1Sources, GeneratedNamesAndBrowsingOpenTheirWindows) {
     hooks.showBrowseWindow = [&] { ++browsers; };
     load();
     chooseCustomList({"a"});
-    const std::string custom = form->ListFile;
+    const std::string custom = form->listFile;
 
     choose("Browse for names");
     EXPECT_EQ(browsers, 1);
-    EXPECT_EQ(form->ListFile, custom);
-    EXPECT_FALSE(form->txtWordNum.visible());
-    EXPECT_FALSE(form->txtSearch.visible());
+    EXPECT_EQ(form->listFile, custom);
+    EXPECT_FALSE(form->startNumber.visible());
+    EXPECT_FALSE(form->searchText.visible());
 
     choose("Generate names");
     EXPECT_EQ(generators, 1);
-    EXPECT_EQ(form->ListFile, (folder / "CreatedDomains.txt").string());
-    EXPECT_TRUE(form->cmdDoSearch.enabled());
+    EXPECT_EQ(form->listFile, (folder / "CreatedDomains.txt").string());
+    EXPECT_TRUE(form->startButton.enabled());
 }
 
 }  // namespace

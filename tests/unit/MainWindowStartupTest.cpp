@@ -15,7 +15,7 @@ using testing::TempFolder;
 
 class Form1Startup : public ::testing::Test {
 protected:
-    Form1Startup() { program::SetProductIdentity(state.Constants); }
+    Form1Startup() { program::SetProductIdentity(state.identity); }
 
     void store(std::string_view application, std::string_view key, std::string_view value) {
         services.settingsFake.SaveSetting(application, "Settings", key, value);
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(Form1Startup, FirstStartMakesFoldersFilesAndServerTable) {
     MainWindow form(services, state);
-    form.Form_Load();
+    form.Load();
 
     for (const char* name : {"backups", "overflow", "wordlists", "searches"}) {
         EXPECT_TRUE(std::filesystem::is_directory(folder / name)) << name;
@@ -50,40 +50,40 @@ TEST_F(Form1Startup, FirstStartMakesFoldersFilesAndServerTable) {
     const std::string table = folder.read("registrars.txt");
     EXPECT_EQ(table.substr(0, 28), "proxy|127.0.0.1|43|Enabled\r\n");
     EXPECT_EQ(table.substr(table.size() - 4), "\r\n\r\n");
-    EXPECT_EQ(state.ServerTable.size(), 92u);
-    EXPECT_EQ(form.WordNumber, 0);
-    EXPECT_FALSE(state.UseProxy);
-    EXPECT_EQ(state.DefaultExtension, ".com");
+    EXPECT_EQ(state.serverTable.size(), 92u);
+    EXPECT_EQ(form.cursor, 0);
+    EXPECT_FALSE(state.useProxy);
+    EXPECT_EQ(state.defaultExtension, ".com");
 }
 
 TEST_F(Form1Startup, CaptionsComeFromTheStartupConstants) {
     MainWindow form(services, state);
-    EXPECT_EQ(form.Me.caption(), "Kestrelon - Domain Name Manager");
-    form.Form_Load();
-    EXPECT_EQ(form.Me.caption(), state.Constants.ProductName + " by " + state.Constants.PublisherName);
-    EXPECT_EQ(form.Me.caption().rfind("Quillmark by ", 0), 0u);
-    EXPECT_EQ(form.cmdWebsite.caption(), "Visit " + state.Constants.WebAddress);
-    EXPECT_EQ(form.Frame2.caption(), "Domain Name Manager - Double Click any domain to purchase");
-    EXPECT_EQ(form.Me.windowState(), Window::State::Maximized);
+    EXPECT_EQ(form.window.caption(), "Kestrelon - Domain Name Manager");
+    form.Load();
+    EXPECT_EQ(form.window.caption(), state.identity.ProductName + " by " + state.identity.PublisherName);
+    EXPECT_EQ(form.window.caption().rfind("Quillmark by ", 0), 0u);
+    EXPECT_EQ(form.websiteButton.caption(), "Visit " + state.identity.WebAddress);
+    EXPECT_EQ(form.listsFrame.caption(), "Domain Name Manager - Double Click any domain to purchase");
+    EXPECT_EQ(form.window.windowState(), Window::State::Maximized);
 }
 
 TEST_F(Form1Startup, NoRunCanStartBeforeASourceIsChosen) {
     MainWindow form(services, state);
-    form.Form_Load();
-    EXPECT_FALSE(form.cmdDoSearch.enabled());
-    EXPECT_FALSE(form.Command3.enabled());
-    EXPECT_FALSE(form.cmdCreate.enabled());
-    EXPECT_EQ(form.Combo1.listCount(), 9);
-    EXPECT_EQ(form.Combo1.item(0), "Browse for names");
-    EXPECT_EQ(form.Combo1.item(8), "Custom List");
-    EXPECT_EQ(form.Combo2.text(), "~100 Domains");
-    EXPECT_EQ(form.StatusBar1.panelCount(), 3);
+    form.Load();
+    EXPECT_FALSE(form.startButton.enabled());
+    EXPECT_FALSE(form.stopButton.enabled());
+    EXPECT_FALSE(form.searchButton.enabled());
+    EXPECT_EQ(form.searchType.listCount(), 9);
+    EXPECT_EQ(form.searchType.item(0), "Browse for names");
+    EXPECT_EQ(form.searchType.item(8), "Custom List");
+    EXPECT_EQ(form.searchSize.text(), "~100 Domains");
+    EXPECT_EQ(form.statusBar.panelCount(), 3);
 }
 
 TEST_F(Form1Startup, SecondStartChangesNothing) {
     {
         MainWindow form(services, state);
-        form.Form_Load();
+        form.Load();
     }
     folder.write("Remembered.txt", "kept.com\r\nalso.net\r\n");
     folder.write("registrars.txt", "com|127.0.0.1|4343|Enabled\r\n\r\n");
@@ -91,12 +91,12 @@ TEST_F(Form1Startup, SecondStartChangesNothing) {
 
     ProgramState again{folder.path()};
     MainWindow form(services, again);
-    form.Form_Load();
+    form.Load();
 
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(form.List5.items(), (std::vector<std::string>{"kept.com", "also.net"}));
-    ASSERT_EQ(again.ServerTable.size(), 1u);
-    EXPECT_EQ(again.ServerTable[0].ServerPort, 4343);
+    EXPECT_EQ(form.savedList.items(), (std::vector<std::string>{"kept.com", "also.net"}));
+    ASSERT_EQ(again.serverTable.size(), 1u);
+    EXPECT_EQ(again.serverTable[0].port, 4343);
 }
 
 TEST_F(Form1Startup, StoredNumbersThatAreNotNumbersTakeTheirDefaults) {
@@ -112,9 +112,9 @@ TEST_F(Form1Startup, StoredNumbersThatAreNotNumbersTakeTheirDefaults) {
         store("Quillmark", "chkProxy", c.chkProxy);
         ProgramState fresh{folder.path()};
         MainWindow form(services, fresh);
-        form.Form_Load();
-        EXPECT_EQ(form.WordNumber, c.expectedWordNumber) << c.wordNumber;
-        EXPECT_EQ(fresh.UseProxy, c.expectedProxy) << c.chkProxy;
+        form.Load();
+        EXPECT_EQ(form.cursor, c.expectedWordNumber) << c.wordNumber;
+        EXPECT_EQ(fresh.useProxy, c.expectedProxy) << c.chkProxy;
     }
 }
 
@@ -123,10 +123,10 @@ TEST_F(Form1Startup, KeysAreReadUnderTheirOwnApplication) {
     store("Kestrelon", "chkProxy", "1");
     store("Kestrelon", "DefaultExt", ".org");
     MainWindow form(services, state);
-    form.Form_Load();
-    EXPECT_EQ(form.WordNumber, 0);
-    EXPECT_FALSE(state.UseProxy);
-    EXPECT_EQ(state.DefaultExtension, ".com");
+    form.Load();
+    EXPECT_EQ(form.cursor, 0);
+    EXPECT_FALSE(state.useProxy);
+    EXPECT_EQ(state.defaultExtension, ".com");
 }
 
 TEST_F(Form1Startup, DefaultExtensionIsTakenUnchanged) {
@@ -134,8 +134,8 @@ TEST_F(Form1Startup, DefaultExtensionIsTakenUnchanged) {
         store("Quillmark", "DefaultExt", stored);
         ProgramState fresh{folder.path()};
         MainWindow form(services, fresh);
-        form.Form_Load();
-        EXPECT_EQ(fresh.DefaultExtension, stored);
+        form.Load();
+        EXPECT_EQ(fresh.defaultExtension, stored);
     }
 }
 
@@ -144,7 +144,7 @@ TEST_F(Form1Startup, SkinComesBeforeTheFirstRunHelp) {
     hooks.applySkin = [&] { calls.push_back("skin"); };
     hooks.showFirstRunHelp = [&] { calls.push_back("help"); };
     MainWindow form(services, state, hooks);
-    form.Form_Load();
+    form.Load();
     EXPECT_EQ(calls, (std::vector<std::string>{"skin", "help"}));
 }
 
@@ -157,7 +157,7 @@ TEST_F(Form1Startup, FirstRunHelpOnlyForExactlyOne) {
         hooks.showFirstRunHelp = [&] { helped = true; };
         ProgramState fresh{folder.path()};
         MainWindow form(services, fresh, hooks);
-        form.Form_Load();
+        form.Load();
         EXPECT_EQ(helped, shown) << '"' << stored << '"';
     }
 }
@@ -165,10 +165,10 @@ TEST_F(Form1Startup, FirstRunHelpOnlyForExactlyOne) {
 TEST_F(Form1Startup, MissingProgramFolderDoesNotStopStartUp) {
     ProgramState nowhere{folder / "does-not-exist" / "deeper"};
     MainWindow form(services, nowhere);
-    form.Form_Load();
+    form.Load();
     EXPECT_FALSE(std::filesystem::exists(folder / "does-not-exist"));
-    EXPECT_TRUE(nowhere.ServerTable.empty());
-    EXPECT_EQ(nowhere.DefaultExtension, ".com");
+    EXPECT_TRUE(nowhere.serverTable.empty());
+    EXPECT_EQ(nowhere.defaultExtension, ".com");
 }
 
 class Form1Shutdown : public Form1Startup {};
@@ -180,21 +180,21 @@ TEST_F(Form1Shutdown, ClosesEveryConnectionAndEndsTheProgram) {
     hooks.releaseSkin = [&] { calls.push_back("skin"); };
     hooks.endProgram = [&] { calls.push_back("end"); };
     MainWindow form(services, state, hooks);
-    form.Form_Load();
+    form.Load();
     for (int i = 0; i < MainWindow::kPoolSize; ++i) {
-        form.Winsock1[static_cast<std::size_t>(i)]->connect("127.0.0.1", 43);
-        form.timTimeout[static_cast<std::size_t>(i)]->setEnabled(true);
+        form.connections[static_cast<std::size_t>(i)]->connect("127.0.0.1", 43);
+        form.slotTimers[static_cast<std::size_t>(i)]->setEnabled(true);
     }
 
-    form.Form_Unload();
+    form.Unload();
 
-    EXPECT_TRUE(form.StopRequested);
-    EXPECT_EQ(form.ClosedCount, MainWindow::kPoolSize);
+    EXPECT_TRUE(form.stopRequested);
+    EXPECT_EQ(form.finishedLookups, MainWindow::kPoolSize);
     ASSERT_EQ(services.clients.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     for (const auto* client : services.clients) EXPECT_FALSE(client->open);
-    for (const auto& timer : form.timTimeout) EXPECT_FALSE(timer->enabled());
+    for (const auto& timer : form.slotTimers) EXPECT_FALSE(timer->enabled());
     EXPECT_EQ(calls, (std::vector<std::string>{"unload", "skin", "end"}));
-    EXPECT_FALSE(state.MainClosed);
+    EXPECT_FALSE(state.mainClosed);
 }
 
 TEST_F(Form1Shutdown, LeavesTheProgramRunningWhileTheWebsiteWindowIsOpen) {
@@ -202,9 +202,9 @@ TEST_F(Form1Shutdown, LeavesTheProgramRunningWhileTheWebsiteWindowIsOpen) {
     hooks.websiteVisible = [] { return true; };
     hooks.endProgram = [&] { calls.push_back("end"); };
     MainWindow form(services, state, hooks);
-    form.Form_Load();
-    form.Form_Unload();
-    EXPECT_TRUE(state.MainClosed);
+    form.Load();
+    form.Unload();
+    EXPECT_TRUE(state.mainClosed);
     EXPECT_TRUE(calls.empty());
 }
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "program/HelpFile.h"
 #include "program/AboutBox.h"
+#include "program/HelpFile.h"
 #include "program/Splash.h"
 #include "support/MainWindowFixture.h"
 
@@ -19,12 +19,12 @@ TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
     bool mainClosed = true;
     std::vector<std::string> steps;
     Splash splash(services, constants, mainClosed,
-                     {[&] { steps.push_back("skin"); }, [&] { steps.push_back("main"); },
-                      [&] { steps.push_back("hide"); }});
-    splash.Form_Load();
+                  {[&] { steps.push_back("skin"); }, [&] { steps.push_back("main"); },
+                   [&] { steps.push_back("hide"); }});
+    splash.Load();
     EXPECT_FALSE(mainClosed);
     EXPECT_EQ(constants.ProductName, "Quillmark");
-    EXPECT_EQ(splash.lblProduct.caption(), "Quillmark");
+    EXPECT_EQ(splash.productLabel.caption(), "Quillmark");
     EXPECT_EQ(steps, std::vector<std::string>{"skin"});
     services.clockFake.advance(74 * Splash::kTickMs);
     EXPECT_EQ(steps, std::vector<std::string>{"skin"});
@@ -40,18 +40,18 @@ TEST(About, ShowsProductVersionPublisherAndAddress) {
     constants.VersionMajor = 3;
     constants.VersionMinor = 0;
     AboutBox about(constants);
-    about.Form_Load();
-    EXPECT_EQ(about.Me.caption(), "About Quillmark");
-    EXPECT_EQ(about.Label1.caption(), "Quillmark");
-    EXPECT_EQ(about.lblVersion.caption(), "3.0");
-    EXPECT_EQ(about.lblCompany.caption(), constants.PublisherName);
-    EXPECT_EQ(about.lblWebsite.caption(), constants.WebAddress);
+    about.Load();
+    EXPECT_EQ(about.window.caption(), "About Quillmark");
+    EXPECT_EQ(about.productLabel.caption(), "Quillmark");
+    EXPECT_EQ(about.version.caption(), "3.0");
+    EXPECT_EQ(about.publisher.caption(), constants.PublisherName);
+    EXPECT_EQ(about.website.caption(), constants.WebAddress);
 }
 
 class Help : public testing::MainWindowFixture {
 protected:
     Help() {
-        hooks.showFirstRunHelp = [this] { OpenHelp(services, state.ProgramFolder); };
+        hooks.showFirstRunHelp = [this] { OpenHelp(services, state.programFolder); };
         hooks.showHelp = hooks.showFirstRunHelp;
     }
 };
@@ -62,17 +62,17 @@ TEST_F(Help, OpensAtTheFirstStartOnlyAndFromTheMenuAlways) {
     const std::string help = (folder / "Help.html").string();
     EXPECT_EQ(services.shellFake.opened, std::vector<std::string>{help});
     EXPECT_EQ(setting("Quillmark", "showHelp"), "0");
-    form->Form_Unload();
+    form->Unload();
     load();  // the next start
     EXPECT_EQ(services.shellFake.opened.size(), 1u);
-    form->mnuHelpItem_Click(0);
+    form->HelpMenu(0);
     EXPECT_EQ(services.shellFake.opened, (std::vector<std::string>{help, help}));
 }
 
 TEST_F(Help, AMissingFileOpensNothingAndIsOfferedAgain) {
     load();
     std::filesystem::remove(folder / "Help.html");
-    EXPECT_FALSE(OpenHelp(services, state.ProgramFolder));
+    EXPECT_FALSE(OpenHelp(services, state.programFolder));
     EXPECT_TRUE(services.shellFake.opened.empty());
     EXPECT_NE(setting("Quillmark", "showHelp"), "0");
 }

@@ -18,10 +18,10 @@ namespace quillmark {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::TempFolder;
 using whois::GetServerIndex;
 using whois::ServerRow;
 using whois::ServerTable;
-using testing::TempFolder;
 using Strings = std::vector<std::string>;
 
 constexpr std::string_view kFileName = "registrars.txt";
@@ -37,7 +37,7 @@ const Strings kDefaultExtensions{
 
 Strings extensionsOf(const ServerTable& table) {
     Strings extensions;
-    for (const auto& row : table) extensions.push_back(row.ServerExt);
+    for (const auto& row : table) extensions.push_back(row.extension);
     return extensions;
 }
 
@@ -99,8 +99,8 @@ TEST_F(ServerTableFile, DefaultTableIsWrittenAsCrLfRowsWhenTheFileIsMissing) {
     EXPECT_EQ(extensionsOf(table), kDefaultExtensions);
     std::set<std::string> enabled;
     for (const auto& row : table) {
-        EXPECT_EQ(row.ServerPort, 43) << row.ServerExt;
-        if (row.ServerEnabled) enabled.insert(row.ServerExt);
+        EXPECT_EQ(row.port, 43) << row.extension;
+        if (row.enabled) enabled.insert(row.extension);
     }
     EXPECT_EQ(enabled, (std::set<std::string>{"proxy", "com", "net", "info", "biz", "name"}));
 
@@ -119,16 +119,16 @@ TEST_F(ServerTableFile, DefaultTableIsWrittenAsCrLfRowsWhenTheFileIsMissing) {
     const auto group = [](std::size_t i) -> std::size_t {
         return i >= 1 && i <= 3 ? 1 : i >= 11 && i <= 13 ? 11 : i >= 47 && i <= 89 ? 47 : 0;
     };
-    const std::set<std::string> sharedHosts{table[1].ServerHost, table[11].ServerHost, table[47].ServerHost};
+    const std::set<std::string> sharedHosts{table[1].host, table[11].host, table[47].host};
     EXPECT_EQ(sharedHosts.size(), 3u);
     for (std::size_t i = 1; i < table.size(); ++i) {
-        EXPECT_FALSE(table[i].ServerHost.empty());
+        EXPECT_FALSE(table[i].host.empty());
         if (group(i) != 0)
-            EXPECT_EQ(table[i].ServerHost, table[group(i)].ServerHost) << table[i].ServerExt;
+            EXPECT_EQ(table[i].host, table[group(i)].host) << table[i].extension;
         else
-            EXPECT_EQ(sharedHosts.count(table[i].ServerHost), 0u) << table[i].ServerExt;
+            EXPECT_EQ(sharedHosts.count(table[i].host), 0u) << table[i].extension;
     }
-    EXPECT_NE(table[11].ServerHost, table[17].ServerHost);  // the two cn rows
+    EXPECT_NE(table[11].host, table[17].host);  // the two cn rows
 }
 
 TEST_F(ServerTableFile, DefaultsOverwriteAnExistingFileOnlyWhenAsked) {
@@ -160,12 +160,12 @@ TEST_F(ServerTableFile, DefaultTableChoosesByLastLabel) {
                           {"example.", false, 1}, {"", false, 1}, {"example.de", true, 0},
                           {"Example.COM", true, 0}});
     // clang-format on
-    EXPECT_EQ(rowsOf({table[55]}), Strings{"de|" + table[47].ServerHost + "|43|D"});
+    EXPECT_EQ(rowsOf({table[55]}), Strings{"de|" + table[47].host + "|43|D"});
 }
 
 TEST(ServerChoice, FirstMatchWinsFallbackIsTheLastComRowOrRowZero) {
     ServerTable table = tableOf({"net", "com", "cn", "org", "com", "cn"});
-    table[2].ServerEnabled = false;
+    table[2].enabled = false;
     expectChoices(table, {{"a.com", false, 1}, {"a.cn", false, 2}, {"a.net", false, 0}});
     expectChoices(table, {{"a.xyz", false, 4}, {"a.proxy", false, 4}, {"a.xyz", true, 4}});
     expectChoices(tableOf({"proxy", "net", "org"}),
@@ -238,13 +238,13 @@ TEST(ServerPort, WholeNumbersFromOneTo65535) {
 
 TEST_F(ServerTableFile, UpdateWithSameValuesKeepsTheRowsAndDoesNotGrowTheFile) {
     const ServerTable before = loadDefaults();
-    whois::UpdateServer(program, "net", before[2].ServerHost, "43", true);
+    whois::UpdateServer(program, "net", before[2].host, "43", true);
     const std::string bytes = fileBytes();
     EXPECT_TRUE(bytes.starts_with("\r\nproxy|"));
     EXPECT_TRUE(bytes.ends_with("|Disabled\r\n\r\n"));
     EXPECT_EQ(rowsOf(load()), rowsOf(before));
     EXPECT_FALSE(fs::exists(folder / "registrars.txt.saving"));
-    whois::UpdateServer(program, "net", before[2].ServerHost, "43", true);
+    whois::UpdateServer(program, "net", before[2].host, "43", true);
     EXPECT_EQ(fileBytes(), bytes);
 }
 

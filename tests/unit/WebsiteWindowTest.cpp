@@ -38,9 +38,9 @@ protected:
 
     // Each step with what the window showed at that moment.
     void note(const std::string& step) {
-        steps.push_back(step + " | panels " + std::to_string(form.StatusBar1.panelCount()) + " | " +
-                        form.Me.caption() + " | mode " + WebsiteMode +
-                        (form.Me.windowState() == Window::State::Maximized ? " | max" : ""));
+        steps.push_back(step + " | panels " + std::to_string(form.statusBar.panelCount()) + " | " +
+                        form.window.caption() + " | mode " + WebsiteMode +
+                        (form.window.windowState() == Window::State::Maximized ? " | max" : ""));
     }
 
     ProductIdentity constants;
@@ -55,8 +55,8 @@ protected:
 };
 
 TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
-    EXPECT_EQ(form.StatusBar1.panelCount(), 1);
-    form.Form_Load();
+    EXPECT_EQ(form.statusBar.panelCount(), 1);
+    form.Load();
     EXPECT_EQ(
         steps,
         (Steps{
@@ -68,55 +68,55 @@ TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
 
     // The next opening starts on the web address.
     WebsiteWindow again{browser, constants, WebsiteMode, MainClosed, {}};
-    again.Form_Load();
+    again.Load();
     EXPECT_EQ(browser.navigations.back(), "http://www.quillmark.example");
     EXPECT_EQ(WebsiteMode, "Website");
 }
 
 TEST_F(WebsiteOpener, GoAndEnterNavigateToTheTypedAddress) {
-    form.text1.setText("127.0.0.1:8080/two");
-    form.Command3_Click();
-    form.text1.setText("https://www.quillmark.example/");
-    form.text1_KeyPress('a');
-    form.text1_KeyPress(WebsiteWindow::kEnterKey);
-    form.text1.setText("   ");
-    form.Command3_Click();
+    form.addressBox.setText("127.0.0.1:8080/two");
+    form.Go();
+    form.addressBox.setText("https://www.quillmark.example/");
+    form.AddressKeyPress('a');
+    form.AddressKeyPress(WebsiteWindow::kEnterKey);
+    form.addressBox.setText("   ");
+    form.Go();
     EXPECT_EQ(browser.navigations, (Steps{"http://127.0.0.1:8080/two", "https://www.quillmark.example/"}));
 }
 
 TEST_F(WebsiteOpener, ButtonsDriveTheBrowser) {
-    form.Command4_Click();
-    form.Command5_Click();
-    form.Command6_Click();
-    form.Command7_Click();
+    form.Back();
+    form.Forward();
+    form.StopLoading();
+    form.Refresh();
     EXPECT_EQ(browser.calls, (Steps{"GoBack", "GoForward", "Stop", "Refresh"}));
 }
 
 TEST_F(WebsiteOpener, BrowserEventsShowInTheWindow) {
-    form.Form_Load();
+    form.Load();
     browser.raiseStatusTextChange("http://127.0.0.1/hover");
-    EXPECT_EQ(form.StatusBar1.panelText(1), "http://127.0.0.1/hover");
-    EXPECT_EQ(form.StatusBar1.panelText(2), "");
+    EXPECT_EQ(form.statusBar.panelText(1), "http://127.0.0.1/hover");
+    EXPECT_EQ(form.statusBar.panelText(2), "");
 
     browser.locationURL = "http://127.0.0.1:8080/";
     browser.locationName = "First page";
     browser.raiseDownloadBegin();
     browser.raiseDocumentComplete("<p>body</p>");
     browser.raiseTitleChange("First page");
-    EXPECT_EQ(form.text1.text(), "");
-    EXPECT_EQ(form.Me.caption(), "www.quillmark.example");
+    EXPECT_EQ(form.addressBox.text(), "");
+    EXPECT_EQ(form.window.caption(), "www.quillmark.example");
     browser.raiseDownloadComplete();
-    EXPECT_EQ(form.text1.text(), "http://127.0.0.1:8080/");
-    EXPECT_EQ(form.Me.caption(), "First page");
+    EXPECT_EQ(form.addressBox.text(), "http://127.0.0.1:8080/");
+    EXPECT_EQ(form.window.caption(), "First page");
 }
 
 TEST_F(WebsiteOpener, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
-    form.Form_Unload();
+    form.Unload();
     EXPECT_TRUE(steps.empty());
     MainClosed = true;
-    form.Form_Unload();
+    form.Unload();
     constants.SkinEnabled = false;
-    form.Form_Unload();
+    form.Unload();
     ASSERT_EQ(steps.size(), 3u);
     EXPECT_EQ(steps[0].rfind("releaseSkin |", 0), 0u);
     EXPECT_EQ(steps[1].rfind("end |", 0), 0u);

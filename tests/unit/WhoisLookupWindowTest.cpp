@@ -15,7 +15,7 @@ protected:
     FakeTcpClient& load(std::string name) {
         form = std::make_unique<WhoisLookupWindow>(services, std::move(name), "whois.registry.test", 4343);
         form->setOnFinished([this] { ++finishedCalls; });
-        form->Form_Load();
+        form->Load();
         return *services.clients.back();
     }
 
@@ -37,16 +37,16 @@ TEST_F(WhoisLookupWindowTest, EveryNameGoesBareToTheOneServer) {
 TEST_F(WhoisLookupWindowTest, ReplyInPiecesIsShownOnceWholeWhenTheServerCloses) {
     FakeTcpClient& client = load("example.com");
     int shown = 0;
-    form->text1.setObserver([&shown] { ++shown; });
+    form->replyText.setObserver([&shown] { ++shown; });
     client.raiseConnected();
     const std::string pieces[] = {"Domain Na", "me: EXAMPLE.COM\r\n", "", std::string("\xff\0x\r\n", 5)};
     for (const std::string& piece : pieces) {
         client.raiseData(piece);
-        EXPECT_EQ(form->text1.text(), "");
+        EXPECT_EQ(form->replyText.text(), "");
         EXPECT_FALSE(form->finished());
     }
     client.raiseClosed();
-    EXPECT_EQ(form->text1.text(), pieces[0] + pieces[1] + pieces[3]);
+    EXPECT_EQ(form->replyText.text(), pieces[0] + pieces[1] + pieces[3]);
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(finishedCalls, 1);
     EXPECT_FALSE(client.open);
@@ -55,11 +55,11 @@ TEST_F(WhoisLookupWindowTest, ReplyInPiecesIsShownOnceWholeWhenTheServerCloses) 
 TEST_F(WhoisLookupWindowTest, UnloadedWindowIgnoresLateEvents) {
     FakeTcpClient& client = load("gone.com");
     client.raiseConnected();
-    form->Form_Unload();
+    form->Unload();
     EXPECT_FALSE(client.open);
     client.raiseData("late");
     client.raiseClosed();
-    EXPECT_EQ(form->text1.text(), "");
+    EXPECT_EQ(form->replyText.text(), "");
     EXPECT_EQ(finishedCalls, 0);
 }
 
@@ -81,7 +81,7 @@ TEST_F(WhoisLookupWindowTest, ReplyIsKeptUpToOneMebibyte) {
     for (int i = 0; i < 4; ++i) client.raiseData(std::string(300 * 1024, 'x'));
     client.raiseData("tail");
     client.raiseClosed();
-    EXPECT_EQ(form->text1.text(), std::string(WhoisLookupWindow::kReplyLimit, 'x'));
+    EXPECT_EQ(form->replyText.text(), std::string(WhoisLookupWindow::kReplyLimit, 'x'));
 }
 
 TEST(WhoisServerText, HostAndOptionalPort) {

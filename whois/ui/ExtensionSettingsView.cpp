@@ -16,22 +16,22 @@
 namespace quillmark {
 
 ExtensionSettingsView::ExtensionSettingsView(Services& services, const ProgramFolder& folder,
-                                 whois::ServerTable& table, bool& UseProxy, std::string& DefaultExtension,
-                                 const std::string& productName, std::function<void(QWidget*)> applySkin,
-                                 QWidget* parent)
+                                             whois::ServerTable& table, bool& UseProxy,
+                                             std::string& DefaultExtension, const std::string& productName,
+                                             std::function<void(QWidget*)> applySkin, QWidget* parent)
     : QWidget(parent, Qt::Window),
       form_(services, folder, table, UseProxy, DefaultExtension, productName,
             SettingsHooks{[this, applySkin = std::move(applySkin)] {
                               if (applySkin) applySkin(this);
                           },
                           [this] {
-                              if (txtExt_) txtExt_->setFocus();
+                              if (extensionEdit_) extensionEdit_->setFocus();
                           }}) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeServerList(), 1);
     layout->addWidget(makeServerEditor());
     layout->addWidget(makeOptions());
-    qt::bind(form_.Me, this);
+    qt::bind(form_.window, this);
     resize(560, 600);
 }
 
@@ -39,14 +39,13 @@ QWidget* ExtensionSettingsView::makeServerList() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(qt::makeLabel(form_.Label4, box));
+    layout->addWidget(qt::makeLabel(form_.tableLabel, box));
     auto* list = new QTreeView(box);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->header()->setSectionsClickable(true);
-    qt::bind(
-        form_.lstDomains, list,
-        {[this] { form_.lstDomains_Click(); }, [this](int column) { form_.lstDomains_ColumnClick(column); }});
+    qt::bind(form_.extensions, list,
+             {[this] { form_.RowClicked(); }, [this](int column) { form_.ColumnClicked(column); }});
     // For all columns at once: the columns appear only when the window loads.
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(true);
@@ -66,16 +65,16 @@ QWidget* ExtensionSettingsView::makeServerEditor() {
         fields->addRow(qt::makeLabel(label, box), edit);
         return edit;
     };
-    txtExt_ = addField(form_.Label1, form_.txtExt);
-    addField(form_.Label2, form_.txtServer);
-    addField(form_.Label3, form_.txtPort);
+    extensionEdit_ = addField(form_.extensionLabel, form_.extension);
+    addField(form_.serverLabel, form_.server);
+    addField(form_.portLabel, form_.port);
     layout->addLayout(fields, 1);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(qt::makeButton(form_.cmdSave, box, [this] { form_.cmdSave_Click(); }));
-    buttons->addWidget(qt::makeButton(form_.Command1, box, [this] { form_.Command1_Click(); }));
-    buttons->addWidget(qt::makeButton(form_.Command2, box, [this] { form_.Command2_Click(); }));
-    buttons->addWidget(qt::makeButton(form_.cmdToggle, box, [this] { form_.cmdToggle_Click(); }));
+    buttons->addWidget(qt::makeButton(form_.saveButton, box, [this] { form_.SaveRow(); }));
+    buttons->addWidget(qt::makeButton(form_.newButton, box, [this] { form_.NewExtension(); }));
+    buttons->addWidget(qt::makeButton(form_.deleteButton, box, [this] { form_.DeleteSelected(); }));
+    buttons->addWidget(qt::makeButton(form_.toggleButton, box, [this] { form_.ToggleEnabled(); }));
     buttons->addStretch(1);
     layout->addLayout(buttons);
     return box;
@@ -85,27 +84,28 @@ QWidget* ExtensionSettingsView::makeOptions() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* proxy = qt::makeCheckBox(form_.chkProxy, box, [this] { form_.chkProxy_Click(); });
+    auto* proxy = qt::makeCheckBox(form_.useProxy, box, [this] { form_.ProxyClicked(); });
     layout->addWidget(proxy);
 
-    auto* hint = qt::makeLabel(form_.Label6, box);
+    auto* hint = qt::makeLabel(form_.defaultExtensionHint, box);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(qt::makeLabel(form_.Label5, box));
-    txtDefault_ = new QLineEdit(box);
-    qt::bind(form_.txtDefault, txtDefault_, [this] { form_.txtDefault_Change(); });
-    txtDefault_->installEventFilter(this);
-    row->addWidget(txtDefault_, 1);
+    row->addWidget(qt::makeLabel(form_.defaultExtensionLabel, box));
+    defaultExtensionEdit_ = new QLineEdit(box);
+    qt::bind(form_.defaultExtension, defaultExtensionEdit_, [this] { form_.DefaultExtensionChanged(); });
+    defaultExtensionEdit_->installEventFilter(this);
+    row->addWidget(defaultExtensionEdit_, 1);
     row->addStretch(1);
-    row->addWidget(qt::makeButton(form_.Command3, box, [this] { form_.Command3_Click(); }));
+    row->addWidget(qt::makeButton(form_.restoreButton, box, [this] { form_.RestoreDefaults(); }));
     layout->addLayout(row);
     return box;
 }
 
 bool ExtensionSettingsView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtDefault_ && event->type() == QEvent::FocusOut) form_.txtDefault_LostFocus();
+    if (watched == defaultExtensionEdit_ && event->type() == QEvent::FocusOut)
+        form_.DefaultExtensionLostFocus();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -19,8 +19,8 @@ class ExtensionSettingsView : public QWidget {
 
 public:
     ExtensionSettingsView(Services& services, const ProgramFolder& folder, whois::ServerTable& table,
-                    bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
-                    std::function<void(QWidget*)> applySkin, QWidget* parent = nullptr);
+                          bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
+                          std::function<void(QWidget*)> applySkin, QWidget* parent = nullptr);
     ~ExtensionSettingsView() override;
 
     ExtensionSettings& form() { return form_; }
@@ -38,8 +38,8 @@ private:
     QWidget* makeServerEditor();
     QWidget* makeOptions();
 
-    QLineEdit* txtExt_ = nullptr;
-    QLineEdit* txtDefault_ = nullptr;
+    QLineEdit* extensionEdit_ = nullptr;
+    QLineEdit* defaultExtensionEdit_ = nullptr;
     ExtensionSettings form_;
 };
 

@@ -20,20 +20,20 @@ WhoisLookupWindowView::WhoisLookupWindowView(std::unique_ptr<WhoisLookupWindow> 
     resize(640, 480);
 
     showReply();
-    form_->text1.setObserver([this] { showReply(); });
-    qt::bind(form_->Me, this);
+    form_->replyText.setObserver([this] { showReply(); });
+    qt::bind(form_->window, this);
 }
 
 WhoisLookupWindowView::~WhoisLookupWindowView() = default;
 
 void WhoisLookupWindowView::showReply() {
-    const std::string& reply = form_->text1.text();
+    const std::string& reply = form_->replyText.text();
     // Plain text: markup in a reply is shown, not interpreted.
     text1_->setPlainText(QString::fromUtf8(reply.data(), static_cast<qsizetype>(reply.size())));
 }
 
 void WhoisLookupWindowView::closeEvent(QCloseEvent* event) {
-    form_->Form_Unload();
+    form_->Unload();
     event->accept();
 }
 

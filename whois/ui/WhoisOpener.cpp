@@ -14,7 +14,7 @@ void WhoisOpener::open(Services& services, std::string name) {
     WhoisLookupWindow& logic = *form;
     view_ = new WhoisLookupWindowView(std::move(form), parent_);
     view_->setAttribute(Qt::WA_DeleteOnClose);
-    logic.Form_Load();
+    logic.Load();
     view_->show();
 }
 

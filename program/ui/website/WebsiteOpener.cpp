@@ -14,12 +14,12 @@ void WebsiteOpener::show(std::optional<std::string> navigateTo) {
     bool made = false;
     WebsiteWindowView& view = view_.open(made, constants_, websiteMode_, mainClosed_, hooks_);
     if (made) {
-        view.form().Form_Load();
+        view.form().Load();
         view.showAsTheWindowSays();
     } else {
         qt::bringToFront(&view);
     }
-    if (navigateTo) view.form().WebBrowser1.Navigate(*navigateTo);
+    if (navigateTo) view.form().page.Navigate(*navigateTo);
 }
 
 bool WebsiteOpener::isVisible() const {

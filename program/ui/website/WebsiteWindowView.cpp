@@ -31,7 +31,7 @@ program::WebsiteHooks withViewHooks(program::WebsiteHooks hooks, WebsiteWindowVi
 }  // namespace
 
 WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, std::string& WebsiteMode,
-                               bool& MainClosed, program::WebsiteHooks hooks, QWidget* parent)
+                                     bool& MainClosed, program::WebsiteHooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window),
       page_(new QWebEngineView(this)),
       browser_(page_, program::AddressWithScheme(constants.WebAddress)),
@@ -39,10 +39,10 @@ WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBrowserFrame(), 1);
     auto* status = new QStatusBar(this);
-    qt::bind(form_.StatusBar1, status);
+    qt::bind(form_.statusBar, status);
     layout->addWidget(status);
     resize(1000, 700);
-    qt::bind(form_.Me, this);
+    qt::bind(form_.window, this);
 }
 
 QGroupBox* WebsiteWindowView::buildBrowserFrame() {
@@ -52,20 +52,20 @@ QGroupBox* WebsiteWindowView::buildBrowserFrame() {
 
     auto* addressRow = new QHBoxLayout;
     auto* caption = new QLabel(frame);
-    qt::bind(form_.Label5, caption);
+    qt::bind(form_.addressLabel, caption);
     addressRow->addWidget(caption);
     auto* address = new QLineEdit(frame);
-    qt::bind(form_.text1, address);
-    qt::bindReturnPressed(address, [this] { form_.text1_KeyPress(program::WebsiteWindow::kEnterKey); });
+    qt::bind(form_.addressBox, address);
+    qt::bindReturnPressed(address, [this] { form_.AddressKeyPress(program::WebsiteWindow::kEnterKey); });
     addressRow->addWidget(address, 1);
-    addressRow->addWidget(qt::makeButton(form_.Command3, frame, [this] { form_.Command3_Click(); }));
+    addressRow->addWidget(qt::makeButton(form_.goButton, frame, [this] { form_.Go(); }));
     column->addLayout(addressRow);
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(qt::makeButton(form_.Command4, frame, [this] { form_.Command4_Click(); }));
-    buttonRow->addWidget(qt::makeButton(form_.Command5, frame, [this] { form_.Command5_Click(); }));
-    buttonRow->addWidget(qt::makeButton(form_.Command6, frame, [this] { form_.Command6_Click(); }));
-    buttonRow->addWidget(qt::makeButton(form_.Command7, frame, [this] { form_.Command7_Click(); }));
+    buttonRow->addWidget(qt::makeButton(form_.backButton, frame, [this] { form_.Back(); }));
+    buttonRow->addWidget(qt::makeButton(form_.forwardButton, frame, [this] { form_.Forward(); }));
+    buttonRow->addWidget(qt::makeButton(form_.stopButton, frame, [this] { form_.StopLoading(); }));
+    buttonRow->addWidget(qt::makeButton(form_.refreshButton, frame, [this] { form_.Refresh(); }));
     buttonRow->addStretch(1);
     column->addLayout(buttonRow);
 
@@ -75,7 +75,7 @@ QGroupBox* WebsiteWindowView::buildBrowserFrame() {
 
 // The window state counts when the window is first shown; later the user decides.
 void WebsiteWindowView::showAsTheWindowSays() {
-    qt::showAs(this, form_.Me.windowState());
+    qt::showAs(this, form_.window.windowState());
 }
 
 void WebsiteWindowView::setOnTop(bool on) {
@@ -83,7 +83,7 @@ void WebsiteWindowView::setOnTop(bool on) {
 }
 
 void WebsiteWindowView::closeEvent(QCloseEvent* event) {
-    form_.Form_Unload();
+    form_.Unload();
     event->accept();
     emit closed();
 }

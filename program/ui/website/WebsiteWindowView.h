@@ -20,7 +20,7 @@ class WebsiteWindowView : public QWidget {
 
 public:
     WebsiteWindowView(const program::ProductIdentity& constants, std::string& WebsiteMode, bool& MainClosed,
-                   program::WebsiteHooks hooks, QWidget* parent = nullptr);
+                      program::WebsiteHooks hooks, QWidget* parent = nullptr);
 
     program::WebsiteWindow& form() { return form_; }
     // Shows the window as the window state asks (maximised after load).
