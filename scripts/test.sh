@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test, then runs them all again built with
-# AddressSanitizer and UndefinedBehaviorSanitizer (in build-asan).
+# Builds and runs every test. With QUILLMARK_SANITIZERS=1 it then runs them
+# all again built with AddressSanitizer and UndefinedBehaviorSanitizer (in
+# build-asan): worth doing now and then, too slow for every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
@@ -14,7 +15,7 @@ jobs=$(($(nproc) * 2))
 bash scripts/build.sh
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs" --timeout 300
 
-if [[ "${QUILLMARK_SKIP_SANITIZERS:-0}" != 1 ]]; then
+if [[ "${QUILLMARK_SANITIZERS:-0}" == 1 ]]; then
     sanitized=${SANITIZER_BUILD_DIR:-build-asan}
     # Unoptimised and with line tables only: the quickest to build, still
     # precise in its reports. Qt keeps globals alive at exit, so leaks are
