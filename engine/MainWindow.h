@@ -61,7 +61,6 @@ public:
     static constexpr int kListSlots = 6;  // copyButtons(1) .. copyButtons(5); element 0 unused
     static constexpr int kBatchSeconds = 30;
     static constexpr int kRetrySeconds = 10;
-    static constexpr std::uint16_t kRetryPort = 43;
     static constexpr int kRegisteredLimit = 101;
     // A reply is kept up to this size; the rest is read and dropped.
     static constexpr std::size_t kReplyLimit = 1024 * 1024;
