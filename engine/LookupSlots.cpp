@@ -1,7 +1,6 @@
 // The whois exchange of one connection slot and the sorting of judged names.
 #include "engine/MainWindow.h"
 #include "engine/NameCleaning.h"
-#include "engine/PercentCoding.h"
 #include "engine/WhoisReply.h"
 #include "platform/Text.h"
 #include "results/Overflow.h"
@@ -25,7 +24,7 @@ void MainWindow::StartLookup(std::string name, int index) {
     // A lookup still in flight on the slot ends here, without a verdict.
     DropLookup(slot);
     if (const auto colon = name.find(':'); colon != std::string::npos) name.erase(0, colon + 1);
-    name = names::CorrectName(names::UrlDecode(name));
+    name = names::NameToLookUp(name);
     if (name.find('.') == std::string::npos) name += state_.defaultExtension;
     // A control character would smuggle further lines into the query; such a
     // name is never sent, and an empty server table has nowhere to send it.

@@ -1,6 +1,5 @@
 // The browse window's checks: one name at a time over its own connection.
 #include "engine/NameCleaning.h"
-#include "engine/PercentCoding.h"
 #include "harvest/BrowseWindow.h"
 #include "platform/Text.h"
 
@@ -55,7 +54,7 @@ void BrowseWindow::StartCheck(const std::string& name) {
 
 // Starts the check of a name; false when the name is not one to send.
 bool BrowseWindow::BeginCheck(const std::string& name) {
-    checkName = names::CorrectName(names::UrlDecode(name));
+    checkName = names::NameToLookUp(name);
     const ProgramState& state = main_.state();
     // A control character would add lines to the query.
     if (!HasEnabledExtension(checkName, state.serverTable) || text::hasControlCharacter(checkName))
