@@ -1,9 +1,9 @@
 // The whois exchange of one connection slot and the sorting of judged names.
 #include "engine/MainWindow.h"
 #include "engine/NameCleaning.h"
-#include "engine/WhoisReply.h"
 #include "platform/Text.h"
 #include "results/Overflow.h"
+#include "whois/WhoisReply.h"
 
 namespace quillmark {
 
@@ -75,7 +75,7 @@ void MainWindow::SlotClosed(int index) {
 
 void MainWindow::Judge(int index) {
     const auto slot = static_cast<std::size_t>(index);
-    if (IsFreeReply(slotReply[slot])) {
+    if (whois::HoldsFreePhrase(slotReply[slot])) {
         AddFreeName(slotName[slot]);
     } else {
         AddRegisteredName(slotName[slot]);
@@ -106,36 +106,35 @@ void MainWindow::SlotTimerTick(int index) {
 }
 
 void MainWindow::AddFreeName(std::string_view name) {
-    if (name == ".com" || name == ".net") return ReportUnjudged(name);
-    const auto verdict = ProfileOf(name);
+    if (whois::IsBareExtension(name)) return ReportUnjudged(name);
+    const auto verdict = results::ProfileOf(name);
     struct Target {
         ListBox& list;
         Label& caption;
         std::int32_t& count;
-        std::string_view title;
     };
-    Target target = verdict == MainWindowHooks::Verdict::High
-                        ? Target{highList, highCaption, state_.highCount, "High Profile"}
-                    : verdict == MainWindowHooks::Verdict::Mid
-                        ? Target{midList, midCaption, state_.midCount, "Mid Profile"}
-                        : Target{lowList, lowCaption, state_.lowCount, "Low Profile"};
+    Target target = verdict == results::Verdict::High  ? Target{highList, highCaption, state_.highCount}
+                    : verdict == results::Verdict::Mid ? Target{midList, midCaption, state_.midCount}
+                                                       : Target{lowList, lowCaption, state_.lowCount};
     ++target.count;
-    target.caption.setCaption(std::string(target.title) + " (" + std::to_string(target.count) + ")");
+    target.caption.setCaption(std::string(results::ListTitle(verdict)) + " (" + std::to_string(target.count) +
+                              ")");
     target.list.addItem(std::string(name));
     SaveProfileFiles();
     ReportListed(name, verdict);
 }
 
 void MainWindow::AddRegisteredName(std::string_view name) {
-    if (name == ".com" || name == ".net") return ReportUnjudged(name);
+    if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     if (registeredList.listCount() >= kRegisteredLimit) registeredList.clear();
     ++state_.registeredCount;
-    registeredCaption.setCaption("Registered (" + std::to_string(state_.registeredCount) + ")");
+    registeredCaption.setCaption(std::string(results::ListTitle(results::Verdict::Taken)) + " (" +
+                                 std::to_string(state_.registeredCount) + ")");
     registeredList.addItem(std::string(name));
-    ReportListed(name, MainWindowHooks::Verdict::Taken);
+    ReportListed(name, results::Verdict::Taken);
 }
 
-void MainWindow::ReportListed(std::string_view name, MainWindowHooks::Verdict verdict) {
+void MainWindow::ReportListed(std::string_view name, results::Verdict verdict) {
     if (hooks_.nameListed) hooks_.nameListed(name, verdict);
 }
 

@@ -17,6 +17,7 @@
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
 #include "platform/StatusBar.h"
+#include "results/Profile.h"
 #include "results/ProfileFiles.h"
 
 namespace quillmark {
@@ -24,7 +25,7 @@ namespace quillmark {
 // What the main window asks of the windows around it. Each hook may be left
 // empty; the window then does without that step.
 struct MainWindowHooks {
-    enum class Verdict { High, Mid, Low, Taken };
+    using Verdict = results::Verdict;
 
     std::function<void()> applySkin;
     std::function<void()> showFirstRunHelp;
@@ -216,7 +217,7 @@ private:
     void ReportUnjudged(std::string_view name);
     void Judge(int index);
     void CheckOverflow();
-    void ReportListed(std::string_view name, MainWindowHooks::Verdict verdict);
+    void ReportListed(std::string_view name, results::Verdict verdict);
     static std::int32_t WholeNumberOrOne(std::string_view text);
     std::int32_t* ResultCounter(int n);
     void ShowCount(int n);

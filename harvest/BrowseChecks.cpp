@@ -2,6 +2,7 @@
 #include "engine/NameCleaning.h"
 #include "harvest/BrowseWindow.h"
 #include "platform/Text.h"
+#include "whois/WhoisReply.h"
 
 namespace quillmark::harvest {
 
@@ -9,7 +10,7 @@ namespace {
 
 // Leftovers of quoted links and of the list's end that are no names to keep.
 bool NotRecorded(std::string_view name, bool free) {
-    if (name == ".net" || name == ".com") return true;
+    if (whois::IsBareExtension(name)) return true;
     if (name.find("\".net") != std::string_view::npos || name.find("\".com") != std::string_view::npos)
         return true;
     return free && text::containsIgnoreCase(name, "endoffile");
@@ -92,7 +93,7 @@ void BrowseWindow::CheckClosed() {
 }
 
 void BrowseWindow::Judge() {
-    const bool free = text::containsIgnoreCase(checkReply, "No match for");
+    const bool free = whois::HoldsNoMatchFor(checkReply);
     if (NotRecorded(checkName, free)) return;
     ProgramState& state = main_.state();
     if (free) {
