@@ -19,6 +19,7 @@
 #include "platform/StatusBar.h"
 #include "results/Profile.h"
 #include "results/ProfileFiles.h"
+#include "whois/WhoisExchange.h"
 
 namespace quillmark {
 
@@ -63,8 +64,6 @@ public:
     static constexpr int kBatchSeconds = 30;
     static constexpr int kRetrySeconds = 10;
     static constexpr int kRegisteredLimit = 101;
-    // A reply is kept up to this size; the rest is read and dropped.
-    static constexpr std::size_t kReplyLimit = 1024 * 1024;
 
     MainWindow(Services& services, ProgramState& state, MainWindowHooks hooks = {});
     ~MainWindow();
@@ -182,18 +181,18 @@ public:
     // Between a batch's start and its end; finished lookups count only then.
     bool batchOpen = false;
 
-    // Per connection slot.
-    std::array<std::string, kPoolSize> slotName;
-    std::array<std::string, kPoolSize> slotHost;
-    std::array<std::uint16_t, kPoolSize> slotPort{};
-    std::array<std::string, kPoolSize> slotReply;
-    std::array<std::int16_t, kPoolSize> slotTicks{};
-    // A lookup is in flight on the slot: its events count, once.
-    std::array<bool, kPoolSize> slotBusy{};
+    // One connection slot of the pool: its whois exchange and its timer.
+    struct LookupSlot {
+        whois::WhoisExchange exchange;
+        std::unique_ptr<Timer> timer;
+        // Seconds since the lookup last connected or started.
+        std::int16_t ticks = 0;
+        // A lookup is in flight on the slot: its events count, once.
+        bool busy = false;
+    };
 
-    // The connection pool: one client and one timer per slot, and the batch timer.
-    std::array<std::unique_ptr<TcpClient>, kPoolSize> connections;
-    std::array<std::unique_ptr<Timer>, kPoolSize> slotTimers;
+    // The connection pool and the batch timer.
+    std::array<LookupSlot, kPoolSize> lookupSlots;
     std::unique_ptr<Timer> batchTimer;
 
     ProgramState& state() { return state_; }
@@ -213,7 +212,7 @@ private:
     bool BatchDrained() const;
     void EndBatch();
     void FinishLookupAtOnce(std::string_view name);
-    void DropLookup(std::size_t slot);
+    void DropLookup(LookupSlot& slot);
     void ReportUnjudged(std::string_view name);
     void Judge(int index);
     void CheckOverflow();
