@@ -123,12 +123,7 @@ void MainWindow::ReportUnjudged(std::string_view name) {
 
 void MainWindow::EndBatch() {
     batchOpen = false;
-    for (LookupSlot& slot : lookupSlots) {
-        slot.timer->setEnabled(false);
-        slot.exchange.Close();
-        DropLookup(slot);
-    }
-    batchTimer->setEnabled(false);
+    CloseConnections();
     batchTicks = 0;
     if (endOfList) {
         Stop();
@@ -153,13 +148,7 @@ void MainWindow::Stop() {
     finishedLookups = kPoolSize;
     stopRequested = true;
     batchOpen = false;
-    batchTimer->setEnabled(false);
-    for (LookupSlot& slot : lookupSlots) {
-        slot.exchange.Close();
-        slot.timer->setEnabled(false);
-        slot.ticks = 0;
-        DropLookup(slot);
-    }
+    CloseConnections();
     batchTicks = 0;
     searchType.setEnabled(true);
     const std::string& item = searchType.text();

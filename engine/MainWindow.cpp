@@ -146,10 +146,13 @@ void MainWindow::Unload() {
     call(hooks_.endProgram);
 }
 
+// Every slot's connection closed, its timer stopped and its lookup dropped;
+// the batch timer stopped too. Unload, Stop and the end of a batch alike.
 void MainWindow::CloseConnections() {
     for (LookupSlot& slot : lookupSlots) {
         slot.exchange.Close();
         slot.timer->setEnabled(false);
+        slot.ticks = 0;
         DropLookup(slot);
     }
     batchTimer->setEnabled(false);
