@@ -52,8 +52,8 @@ void MainWindow::StartBatch() {
     batchTimer->setEnabled(true);
     for (int i = 0; i < kPoolSize; ++i) {
         if (stopRequested) return;
-        const auto slot = static_cast<std::size_t>(i);
-        connections[slot]->close();
+        LookupSlot& slot = lookupSlots[static_cast<std::size_t>(i)];
+        slot.exchange.Close();
         DropLookup(slot);
         statusBar.setPanelText(2, "Open: " + std::to_string(i));
         const std::string name = names::CorrectName(ReadNameAt(cursor));
@@ -111,10 +111,10 @@ void MainWindow::FinishLookupAtOnce(std::string_view name) {
 
 // Ends the slot's lookup without a verdict; a slot with none in flight has
 // nothing to report.
-void MainWindow::DropLookup(std::size_t slot) {
-    if (!slotBusy[slot]) return;
-    slotBusy[slot] = false;
-    ReportUnjudged(slotName[slot]);
+void MainWindow::DropLookup(LookupSlot& slot) {
+    if (!slot.busy) return;
+    slot.busy = false;
+    ReportUnjudged(slot.exchange.name());
 }
 
 void MainWindow::ReportUnjudged(std::string_view name) {
@@ -123,13 +123,7 @@ void MainWindow::ReportUnjudged(std::string_view name) {
 
 void MainWindow::EndBatch() {
     batchOpen = false;
-    for (int i = 0; i < kPoolSize; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        slotTimers[slot]->setEnabled(false);
-        connections[slot]->close();
-        DropLookup(slot);
-    }
-    batchTimer->setEnabled(false);
+    CloseConnections();
     batchTicks = 0;
     if (endOfList) {
         Stop();
@@ -154,14 +148,7 @@ void MainWindow::Stop() {
     finishedLookups = kPoolSize;
     stopRequested = true;
     batchOpen = false;
-    batchTimer->setEnabled(false);
-    for (int i = 0; i < kPoolSize; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        connections[slot]->close();
-        slotTimers[slot]->setEnabled(false);
-        slotTicks[slot] = 0;
-        DropLookup(slot);
-    }
+    CloseConnections();
     batchTicks = 0;
     searchType.setEnabled(true);
     const std::string& item = searchType.text();

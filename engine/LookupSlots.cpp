@@ -1,85 +1,75 @@
 // The whois exchange of one connection slot and the sorting of judged names.
 #include "engine/MainWindow.h"
 #include "engine/NameCleaning.h"
-#include "engine/PercentCoding.h"
-#include "engine/WhoisReply.h"
-#include "platform/Text.h"
 #include "results/Overflow.h"
+#include "whois/WhoisReply.h"
 
 namespace quillmark {
 
 void MainWindow::WireConnections() {
     for (int i = 0; i < kPoolSize; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        connections[slot]->setEvents({[this, i] { SlotConnected(i); },
-                                      [this, i](std::int32_t bytes) { SlotDataArrived(i, bytes); },
-                                      [this, i] { SlotClosed(i); }});
-        slotTimers[slot]->setOnTick([this, i] { SlotTimerTick(i); });
+        LookupSlot& slot = lookupSlots[static_cast<std::size_t>(i)];
+        slot.exchange.connection().setEvents({[this, i] { SlotConnected(i); },
+                                              [this, i](std::int32_t bytes) { SlotDataArrived(i, bytes); },
+                                              [this, i] { SlotClosed(i); }});
+        slot.timer->setOnTick([this, i] { SlotTimerTick(i); });
     }
     batchTimer->setOnTick([this] { BatchTick(); });
 }
 
 void MainWindow::StartLookup(std::string name, int index) {
     if (stopRequested) return;
-    const auto slot = static_cast<std::size_t>(index);
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     // A lookup still in flight on the slot ends here, without a verdict.
     DropLookup(slot);
     if (const auto colon = name.find(':'); colon != std::string::npos) name.erase(0, colon + 1);
-    name = names::CorrectName(names::UrlDecode(name));
+    name = names::NameToLookUp(name);
     if (name.find('.') == std::string::npos) name += state_.defaultExtension;
-    // A control character would smuggle further lines into the query; such a
-    // name is never sent, and an empty server table has nowhere to send it.
+    // An empty server table has nowhere to send the name, and the exchange
+    // refuses a name that would smuggle further lines into the query.
     const auto row = whois::GetServerIndex(state_.serverTable, name, state_.useProxy);
-    if (text::hasControlCharacter(name) || !row) return FinishLookupAtOnce(name);
+    if (!row) return FinishLookupAtOnce(name);
     const auto& server = state_.serverTable[static_cast<std::size_t>(*row)];
-    slotHost[slot] = server.host;
-    slotPort[slot] = server.port;
-    slotName[slot] = std::move(name);
-    slotReply[slot].clear();
-    slotTicks[slot] = 0;
-    slotBusy[slot] = true;
-    slotTimers[slot]->setInterval(1000);
-    slotTimers[slot]->setEnabled(true);
-    connections[slot]->close();
-    connections[slot]->setLocalPort(0);
-    connections[slot]->connect(slotHost[slot], slotPort[slot]);
+    if (!slot.exchange.Begin(name, server.host, server.port)) return FinishLookupAtOnce(name);
+    slot.ticks = 0;
+    slot.busy = true;
+    slot.timer->setInterval(1000);
+    slot.timer->setEnabled(true);
 }
 
 void MainWindow::SlotConnected(int index) {
-    const auto slot = static_cast<std::size_t>(index);
-    if (stopRequested || !slotBusy[slot]) return connections[slot]->close();
-    statusBar.setPanelText(3,
-                           "connecting(" + std::to_string(index) + "): - Search String: " + slotName[slot]);
-    slotTicks[slot] = 0;
-    slotTimers[slot]->setEnabled(true);
-    connections[slot]->send(slotName[slot] + "\r\n");
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    if (stopRequested || !slot.busy) return slot.exchange.Close();
+    statusBar.setPanelText(
+        3, "connecting(" + std::to_string(index) + "): - Search String: " + slot.exchange.name());
+    slot.ticks = 0;
+    slot.timer->setEnabled(true);
+    slot.exchange.SendQuery();
 }
 
 void MainWindow::SlotDataArrived(int index, std::int32_t /*bytesTotal*/) {
-    const auto slot = static_cast<std::size_t>(index);
-    if (stopRequested || !slotBusy[slot]) return connections[slot]->close();
-    const std::string bytes = connections[slot]->read();
-    std::string& reply = slotReply[slot];
-    if (reply.size() < kReplyLimit) reply.append(bytes, 0, kReplyLimit - reply.size());
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    if (stopRequested || !slot.busy) return slot.exchange.Close();
+    slot.exchange.ReadReply();
 }
 
 void MainWindow::SlotClosed(int index) {
-    const auto slot = static_cast<std::size_t>(index);
-    if (stopRequested || !slotBusy[slot]) return connections[slot]->close();
-    slotBusy[slot] = false;
-    slotTimers[slot]->setEnabled(false);
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    if (stopRequested || !slot.busy) return slot.exchange.Close();
+    slot.busy = false;
+    slot.timer->setEnabled(false);
     Judge(index);
     CheckOverflow();
-    connections[slot]->close();
+    slot.exchange.Close();
     LookupFinished();
 }
 
 void MainWindow::Judge(int index) {
-    const auto slot = static_cast<std::size_t>(index);
-    if (IsFreeReply(slotReply[slot])) {
-        AddFreeName(slotName[slot]);
+    const whois::WhoisExchange& exchange = lookupSlots[static_cast<std::size_t>(index)].exchange;
+    if (whois::HoldsFreePhrase(exchange.reply())) {
+        AddFreeName(exchange.name());
     } else {
-        AddRegisteredName(slotName[slot]);
+        AddRegisteredName(exchange.name());
     }
 }
 
@@ -91,52 +81,49 @@ void MainWindow::CheckOverflow() {
 }
 
 void MainWindow::SlotTimerTick(int index) {
-    const auto slot = static_cast<std::size_t>(index);
-    ++slotTicks[slot];
-    if (stopRequested) return slotTimers[slot]->setEnabled(false);
-    if (slotTicks[slot] < kRetrySeconds || !slotBusy[slot]) return;
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    ++slot.ticks;
+    if (stopRequested) return slot.timer->setEnabled(false);
+    if (slot.ticks < kRetrySeconds || !slot.busy) return;
     // Retry on the port of the first attempt; what arrived so far stays in
     // front of the new reply.
-    connections[slot]->close();
-    slotTicks[slot] = 0;
-    slotTimers[slot]->setEnabled(false);
-    slotTimers[slot]->setInterval(1000);
-    slotTimers[slot]->setEnabled(true);
-    connections[slot]->setLocalPort(0);
-    connections[slot]->connect(slotHost[slot], slotPort[slot]);
+    slot.ticks = 0;
+    slot.timer->setEnabled(false);
+    slot.timer->setInterval(1000);
+    slot.timer->setEnabled(true);
+    slot.exchange.Reconnect();
 }
 
 void MainWindow::AddFreeName(std::string_view name) {
-    if (name == ".com" || name == ".net") return ReportUnjudged(name);
-    const auto verdict = ProfileOf(name);
+    if (whois::IsBareExtension(name)) return ReportUnjudged(name);
+    const auto verdict = results::ProfileOf(name);
     struct Target {
         ListBox& list;
         Label& caption;
         std::int32_t& count;
-        std::string_view title;
     };
-    Target target = verdict == MainWindowHooks::Verdict::High
-                        ? Target{highList, highCaption, state_.highCount, "High Profile"}
-                    : verdict == MainWindowHooks::Verdict::Mid
-                        ? Target{midList, midCaption, state_.midCount, "Mid Profile"}
-                        : Target{lowList, lowCaption, state_.lowCount, "Low Profile"};
+    Target target = verdict == results::Verdict::High  ? Target{highList, highCaption, state_.highCount}
+                    : verdict == results::Verdict::Mid ? Target{midList, midCaption, state_.midCount}
+                                                       : Target{lowList, lowCaption, state_.lowCount};
     ++target.count;
-    target.caption.setCaption(std::string(target.title) + " (" + std::to_string(target.count) + ")");
+    target.caption.setCaption(std::string(results::ListTitle(verdict)) + " (" + std::to_string(target.count) +
+                              ")");
     target.list.addItem(std::string(name));
     SaveProfileFiles();
     ReportListed(name, verdict);
 }
 
 void MainWindow::AddRegisteredName(std::string_view name) {
-    if (name == ".com" || name == ".net") return ReportUnjudged(name);
+    if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     if (registeredList.listCount() >= kRegisteredLimit) registeredList.clear();
     ++state_.registeredCount;
-    registeredCaption.setCaption("Registered (" + std::to_string(state_.registeredCount) + ")");
+    registeredCaption.setCaption(std::string(results::ListTitle(results::Verdict::Taken)) + " (" +
+                                 std::to_string(state_.registeredCount) + ")");
     registeredList.addItem(std::string(name));
-    ReportListed(name, MainWindowHooks::Verdict::Taken);
+    ReportListed(name, results::Verdict::Taken);
 }
 
-void MainWindow::ReportListed(std::string_view name, MainWindowHooks::Verdict verdict) {
+void MainWindow::ReportListed(std::string_view name, results::Verdict verdict) {
     if (hooks_.nameListed) hooks_.nameListed(name, verdict);
 }
 

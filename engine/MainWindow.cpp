@@ -19,9 +19,9 @@ void call(const std::function<void()>& hook) {
 
 MainWindow::MainWindow(Services& services, ProgramState& state, MainWindowHooks hooks)
     : services_(services), state_(state), hooks_(std::move(hooks)), settings_(services.settings()) {
-    for (int i = 0; i < kPoolSize; ++i) {
-        connections[static_cast<std::size_t>(i)] = services_.makeTcpClient();
-        slotTimers[static_cast<std::size_t>(i)] = services_.makeTimer();
+    for (LookupSlot& slot : lookupSlots) {
+        slot.exchange = whois::WhoisExchange(services_.makeTcpClient());
+        slot.timer = services_.makeTimer();
     }
     batchTimer = services_.makeTimer();
     batchTimer->setInterval(1000);
@@ -146,11 +146,13 @@ void MainWindow::Unload() {
     call(hooks_.endProgram);
 }
 
+// Every slot's connection closed, its timer stopped and its lookup dropped;
+// the batch timer stopped too. Unload, Stop and the end of a batch alike.
 void MainWindow::CloseConnections() {
-    for (int i = 0; i < kPoolSize; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        connections[slot]->close();
-        slotTimers[slot]->setEnabled(false);
+    for (LookupSlot& slot : lookupSlots) {
+        slot.exchange.Close();
+        slot.timer->setEnabled(false);
+        slot.ticks = 0;
         DropLookup(slot);
     }
     batchTimer->setEnabled(false);

@@ -17,14 +17,16 @@
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
 #include "platform/StatusBar.h"
+#include "results/Profile.h"
 #include "results/ProfileFiles.h"
+#include "whois/WhoisExchange.h"
 
 namespace quillmark {
 
 // What the main window asks of the windows around it. Each hook may be left
 // empty; the window then does without that step.
 struct MainWindowHooks {
-    enum class Verdict { High, Mid, Low, Taken };
+    using Verdict = results::Verdict;
 
     std::function<void()> applySkin;
     std::function<void()> showFirstRunHelp;
@@ -61,10 +63,7 @@ public:
     static constexpr int kListSlots = 6;  // copyButtons(1) .. copyButtons(5); element 0 unused
     static constexpr int kBatchSeconds = 30;
     static constexpr int kRetrySeconds = 10;
-    static constexpr std::uint16_t kRetryPort = 43;
     static constexpr int kRegisteredLimit = 101;
-    // A reply is kept up to this size; the rest is read and dropped.
-    static constexpr std::size_t kReplyLimit = 1024 * 1024;
 
     MainWindow(Services& services, ProgramState& state, MainWindowHooks hooks = {});
     ~MainWindow();
@@ -182,18 +181,18 @@ public:
     // Between a batch's start and its end; finished lookups count only then.
     bool batchOpen = false;
 
-    // Per connection slot.
-    std::array<std::string, kPoolSize> slotName;
-    std::array<std::string, kPoolSize> slotHost;
-    std::array<std::uint16_t, kPoolSize> slotPort{};
-    std::array<std::string, kPoolSize> slotReply;
-    std::array<std::int16_t, kPoolSize> slotTicks{};
-    // A lookup is in flight on the slot: its events count, once.
-    std::array<bool, kPoolSize> slotBusy{};
+    // One connection slot of the pool: its whois exchange and its timer.
+    struct LookupSlot {
+        whois::WhoisExchange exchange;
+        std::unique_ptr<Timer> timer;
+        // Seconds since the lookup last connected or started.
+        std::int16_t ticks = 0;
+        // A lookup is in flight on the slot: its events count, once.
+        bool busy = false;
+    };
 
-    // The connection pool: one client and one timer per slot, and the batch timer.
-    std::array<std::unique_ptr<TcpClient>, kPoolSize> connections;
-    std::array<std::unique_ptr<Timer>, kPoolSize> slotTimers;
+    // The connection pool and the batch timer.
+    std::array<LookupSlot, kPoolSize> lookupSlots;
     std::unique_ptr<Timer> batchTimer;
 
     ProgramState& state() { return state_; }
@@ -213,11 +212,11 @@ private:
     bool BatchDrained() const;
     void EndBatch();
     void FinishLookupAtOnce(std::string_view name);
-    void DropLookup(std::size_t slot);
+    void DropLookup(LookupSlot& slot);
     void ReportUnjudged(std::string_view name);
     void Judge(int index);
     void CheckOverflow();
-    void ReportListed(std::string_view name, MainWindowHooks::Verdict verdict);
+    void ReportListed(std::string_view name, results::Verdict verdict);
     static std::int32_t WholeNumberOrOne(std::string_view text);
     std::int32_t* ResultCounter(int n);
     void ShowCount(int n);

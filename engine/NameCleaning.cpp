@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/PercentCoding.h"
 #include "platform/Text.h"
 
 namespace quillmark::names {
@@ -49,6 +50,10 @@ std::string CorrectName(std::string_view candidate) {
     const std::string_view body = bodyOf(candidate);
     const std::string_view suffix = candidate.substr(body.size());
     return text::replaceAll(cleanBody(body) + std::string(suffix), "?", "");
+}
+
+std::string NameToLookUp(std::string_view found) {
+    return CorrectName(UrlDecode(found));
 }
 
 }  // namespace quillmark::names

@@ -1,8 +1,8 @@
 // The browse window's checks: one name at a time over its own connection.
 #include "engine/NameCleaning.h"
-#include "engine/PercentCoding.h"
 #include "harvest/BrowseWindow.h"
 #include "platform/Text.h"
+#include "whois/WhoisReply.h"
 
 namespace quillmark::harvest {
 
@@ -10,7 +10,7 @@ namespace {
 
 // Leftovers of quoted links and of the list's end that are no names to keep.
 bool NotRecorded(std::string_view name, bool free) {
-    if (name == ".net" || name == ".com") return true;
+    if (whois::IsBareExtension(name)) return true;
     if (name.find("\".net") != std::string_view::npos || name.find("\".com") != std::string_view::npos)
         return true;
     return free && text::containsIgnoreCase(name, "endoffile");
@@ -40,7 +40,7 @@ void BrowseWindow::CheckStep() {
         if (BeginCheck(name)) break;
         // Skipped: the next name at once, without waiting for a tick.
         ++checkCursor;
-        connection->close();
+        exchange.Close();
         if (checkCursor > found.BrowseFoundCount) break;
     }
     if (!closed_) stepTimer->setEnabled(true);
@@ -49,51 +49,46 @@ void BrowseWindow::CheckStep() {
 void BrowseWindow::StartCheck(const std::string& name) {
     if (BeginCheck(name)) return;
     ++checkCursor;
-    connection->close();
+    exchange.Close();
     CheckStep();
 }
 
 // Starts the check of a name; false when the name is not one to send.
 bool BrowseWindow::BeginCheck(const std::string& name) {
-    checkName = names::CorrectName(names::UrlDecode(name));
+    const std::string cleaned = names::NameToLookUp(name);
     const ProgramState& state = main_.state();
-    // A control character would add lines to the query.
-    if (!HasEnabledExtension(checkName, state.serverTable) || text::hasControlCharacter(checkName))
-        return false;
-    const auto row = whois::GetServerIndex(state.serverTable, checkName, state.useProxy);
+    if (!HasEnabledExtension(cleaned, state.serverTable)) return false;
+    const auto row = whois::GetServerIndex(state.serverTable, cleaned, state.useProxy);
     if (!row) return false;
     const auto& server = state.serverTable[static_cast<std::size_t>(*row)];
-    checkHost = server.host;
-    checkReply.clear();
+    // The exchange refuses a name that would add lines to the query.
+    if (!exchange.Begin(cleaned, server.host, server.port)) return false;
     checkTicks = 0;
     checking = true;
     checkTimer->setEnabled(true);
-    statusBar.setPanelText(1, "Checking status of: " + checkName);
-    connection->close();
-    connection->setLocalPort(0);
-    connection->connect(checkHost, server.port);
+    statusBar.setPanelText(1, "Checking status of: " + cleaned);
     return true;
 }
 
 void BrowseWindow::CheckConnected() {
-    if (checking) connection->send(checkName + "\r\n");
+    if (checking) exchange.SendQuery();
 }
 
 void BrowseWindow::CheckDataArrived() {
-    const std::string bytes = connection->read();
-    if (!checking) return;
-    if (checkReply.size() < kReplyLimit) checkReply.append(bytes, 0, kReplyLimit - checkReply.size());
+    if (!checking) return exchange.DropArrived();
+    exchange.ReadReply();
 }
 
 void BrowseWindow::CheckClosed() {
-    if (!checking) return connection->close();
+    if (!checking) return exchange.Close();
     checkTimer->setEnabled(false);
     Judge();
     EndCheck();
 }
 
 void BrowseWindow::Judge() {
-    const bool free = text::containsIgnoreCase(checkReply, "No match for");
+    const std::string& checkName = exchange.name();
+    const bool free = whois::HoldsNoMatchFor(exchange.reply());
     if (NotRecorded(checkName, free)) return;
     ProgramState& state = main_.state();
     if (free) {
@@ -112,7 +107,7 @@ void BrowseWindow::Judge() {
 void BrowseWindow::EndCheck() {
     checking = false;
     ++checkCursor;
-    connection->close();
+    exchange.Close();
     CheckStep();
 }
 

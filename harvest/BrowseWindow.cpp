@@ -24,7 +24,7 @@ BrowseWindow::BrowseWindow(Services& services, MainWindow& main, Browser& browse
                            const SearchSites& sites)
     : page(browser1),
       framePage(browser2),
-      connection(services.makeTcpClient()),
+      exchange(services.makeTcpClient()),
       checkTimer(services.makeTimer()),
       stepTimer(services.makeTimer()),
       services_(services),
@@ -37,8 +37,8 @@ BrowseWindow::BrowseWindow(Services& services, MainWindow& main, Browser& browse
 BrowseWindow::~BrowseWindow() {
     page.setEvents({});
     framePage.setEvents({});
-    connection->setEvents({});
-    connection->close();
+    exchange.connection().setEvents({});
+    exchange.Close();
 }
 
 void BrowseWindow::SetUpControls() {
@@ -75,8 +75,9 @@ void BrowseWindow::WireEvents() {
     Browser::Events second;
     second.documentComplete = [this](const std::string& markup) { FrameDocumentComplete(markup); };
     framePage.setEvents(std::move(second));
-    connection->setEvents({[this] { CheckConnected(); }, [this](std::int32_t) { CheckDataArrived(); },
-                           [this] { CheckClosed(); }});
+    exchange.connection().setEvents({[this] { CheckConnected(); },
+                                     [this](std::int32_t) { CheckDataArrived(); },
+                                     [this] { CheckClosed(); }});
     checkTimer->setOnTick([this] { CheckTimerTick(); });
     stepTimer->setOnTick([this] { StepTimerTick(); });
 }
@@ -104,7 +105,7 @@ void BrowseWindow::Unload() {
     stepTimer->setEnabled(false);
     checkTimer->setEnabled(false);
     checking = false;
-    connection->close();
+    exchange.Close();
     RemoveQuietly(SearchList());
 }
 

@@ -16,6 +16,7 @@
 #include "platform/ListBox.h"
 #include "platform/Services.h"
 #include "platform/StatusBar.h"
+#include "whois/WhoisExchange.h"
 
 namespace quillmark::harvest {
 
@@ -30,7 +31,6 @@ public:
     static constexpr int kShiftMask = 1;
     static constexpr int kTickMs = 1000;
     static constexpr int kGiveUpTicks = 5;
-    static constexpr std::size_t kReplyLimit = 1024 * 1024;
 
     BrowseWindow(Services& services, MainWindow& main, Browser& page, Browser& framePage,
                  const SearchSites& sites);
@@ -90,16 +90,13 @@ public:
     StatusBar statusBar{1};
     Browser& page;
     Browser& framePage;
-    std::unique_ptr<TcpClient> connection;
+    whois::WhoisExchange exchange;
     std::unique_ptr<Timer> checkTimer;
     std::unique_ptr<Timer> stepTimer;
 
     // Window state.
     BrowseNames found;
     std::int32_t checkCursor = 0;
-    std::string checkName;
-    std::string checkHost;
-    std::string checkReply;
     std::int16_t checkTicks = 0;
     // A check is waiting for its reply; ticks and later pages leave it alone.
     bool checking = false;

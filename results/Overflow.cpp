@@ -21,9 +21,9 @@ bool ReachedOverflowLimit(const ListBox& low, const ListBox& mid, const ListBox&
 void OverflowLists(const ProgramFolder& folder, std::string_view sessionStamp, const ListBox& low,
                    const ListBox& mid, const ListBox& high) {
     const auto overflow = folder.folder("\\overflow");
-    WriteFileReplacing(overflow / ProfileFileName(Profile::Low, sessionStamp), ListFileBytes(low));
-    WriteFileReplacing(overflow / ProfileFileName(Profile::Mid, sessionStamp), ListFileBytes(mid));
-    WriteFileReplacing(overflow / ProfileFileName(Profile::High, sessionStamp), ListFileBytes(high));
+    WriteFileReplacing(overflow / ProfileFileName(Verdict::Low, sessionStamp), ListFileBytes(low));
+    WriteFileReplacing(overflow / ProfileFileName(Verdict::Mid, sessionStamp), ListFileBytes(mid));
+    WriteFileReplacing(overflow / ProfileFileName(Verdict::High, sessionStamp), ListFileBytes(high));
 }
 
 std::string SessionStampFor(const LocalTime& now) {

@@ -35,17 +35,19 @@ std::optional<FileState> stateOf(const fs::path& path) {
 
 }  // namespace
 
-std::string ProfileFileName(Profile profile, std::string_view sessionStamp) {
+std::string ProfileFileName(Verdict profile, std::string_view sessionStamp) {
     std::string name;
     switch (profile) {
-        case Profile::Low:
+        case Verdict::Low:
             name = "LowProfile";
             break;
-        case Profile::Mid:
+        case Verdict::Mid:
             name = "HighProfile";
             break;
-        case Profile::High:
+        case Verdict::High:
             name = "SuperHighProfile";
+            break;
+        case Verdict::Taken:
             break;
     }
     name += sessionStamp;
@@ -59,12 +61,12 @@ std::string ListFileBytes(const ListBox& list) {
 
 void ProfileFiles::SaveProfileFiles(const ProgramFolder& folder, std::string_view sessionStamp,
                                     const ListBox& low, const ListBox& mid, const ListBox& high) {
-    const auto pathOf = [&](Profile profile) {
+    const auto pathOf = [&](Verdict profile) {
         return folder.root() / ProfileFileName(profile, sessionStamp);
     };
-    save(written_[0], pathOf(Profile::Low), low);
-    save(written_[1], pathOf(Profile::Mid), mid);
-    save(written_[2], pathOf(Profile::High), high);
+    save(written_[0], pathOf(Verdict::Low), low);
+    save(written_[1], pathOf(Verdict::Mid), mid);
+    save(written_[2], pathOf(Verdict::High), high);
 }
 
 void ProfileFiles::save(Written& known, const fs::path& path, const ListBox& list) {

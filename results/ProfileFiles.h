@@ -8,15 +8,14 @@
 
 #include "platform/Files.h"
 #include "platform/ListBox.h"
+#include "results/Profile.h"
 
 namespace quillmark::results {
 
-// The three classes of free names, each with a list of the main window.
-enum class Profile { Low, Mid, High };
-
-// The file a class's list is saved in: "LowProfile", "HighProfile" (the Mid
+// The file a profile's list is saved in: "LowProfile", "HighProfile" (the Mid
 // list) or "SuperHighProfile" (the High list), then the stamp and ".txt".
-std::string ProfileFileName(Profile profile, std::string_view sessionStamp);
+// Taken names have no such file.
+std::string ProfileFileName(Verdict profile, std::string_view sessionStamp);
 
 // The entries of a list, each followed by CR LF.
 std::string ListFileBytes(const ListBox& list);

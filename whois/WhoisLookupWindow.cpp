@@ -50,52 +50,47 @@ WhoisServer FixedWhoisServer() {
 WhoisLookupWindow::WhoisLookupWindow(Services& services, std::string selectedName, std::string host,
                                      std::uint16_t port)
     : selectedName(std::move(selectedName)),
-      connection(services.makeTcpClient()),
+      exchange(services.makeTcpClient()),
       host_(std::move(host)),
       port_(port) {
-    connection->setEvents(
+    exchange.connection().setEvents(
         {[this] { Connected(); }, [this](std::int32_t bytes) { DataArrived(bytes); }, [this] { Closed(); }});
 }
 
 WhoisLookupWindow::~WhoisLookupWindow() {
-    connection->close();
+    exchange.Close();
 }
 
 bool WhoisLookupWindow::CanBeSent(std::string_view name) {
-    return !text::hasControlCharacter(name);
+    return whois::CanBeSent(name);
 }
 
 void WhoisLookupWindow::Load() {
-    reply.clear();
     finished_ = false;
-    connection->close();
-    connection->setLocalPort(0);
-    active_ = CanBeSent(selectedName);
-    if (active_) connection->connect(host_, port_);
+    active_ = exchange.Begin(selectedName, host_, port_);
+    if (!active_) exchange.Close();
 }
 
 void WhoisLookupWindow::Unload() {
     active_ = false;
-    connection->close();
+    exchange.Close();
 }
 
 void WhoisLookupWindow::Connected() {
-    if (!active_) return connection->close();
-    connection->send(selectedName + "\r\n");
+    if (!active_) return exchange.Close();
+    exchange.SendQuery();
 }
 
 void WhoisLookupWindow::DataArrived(std::int32_t /*bytesTotal*/) {
-    if (!active_) return connection->close();
-    // Read all of it even past the limit, so the server is never held up.
-    const std::string bytes = connection->read();
-    if (reply.size() < kReplyLimit) reply.append(bytes, 0, kReplyLimit - reply.size());
+    if (!active_) return exchange.Close();
+    exchange.ReadReply();
 }
 
 void WhoisLookupWindow::Closed() {
-    if (!active_) return connection->close();
+    if (!active_) return exchange.Close();
     active_ = false;
-    connection->close();
-    replyText.setText(reply);
+    exchange.Close();
+    replyText.setText(exchange.reply());
     finished_ = true;
     if (onFinished_) onFinished_();
 }

@@ -9,6 +9,7 @@
 
 #include "platform/Control.h"
 #include "platform/Services.h"
+#include "whois/WhoisExchange.h"
 
 namespace quillmark {
 
@@ -32,16 +33,13 @@ WhoisServer FixedWhoisServer();
 // server that never answers leaves the window empty.
 class WhoisLookupWindow {
 public:
-    // A reply is kept up to this size; the rest is read and dropped.
-    static constexpr std::size_t kReplyLimit = 1024 * 1024;
-
     WhoisLookupWindow(Services& services, std::string selectedName, std::string host, std::uint16_t port);
     ~WhoisLookupWindow();
     WhoisLookupWindow(const WhoisLookupWindow&) = delete;
     WhoisLookupWindow& operator=(const WhoisLookupWindow&) = delete;
 
-    // A name with a control character would carry further query lines; it is
-    // never sent.
+    // The exchange's rule (whois::CanBeSent): a name with a control character
+    // is never sent.
     static bool CanBeSent(std::string_view name);
 
     void Load();
@@ -61,9 +59,8 @@ public:
 
     // Window state.
     const std::string selectedName;
-    std::string reply;
 
-    std::unique_ptr<TcpClient> connection;
+    whois::WhoisExchange exchange;
 
 private:
     const std::string host_;

@@ -14,11 +14,12 @@
 #include "engine/NameCleaning.h"
 #include "engine/NameListReader.h"
 #include "engine/PercentCoding.h"
-#include "engine/WhoisReply.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
+#include "results/Profile.h"
 #include "whois/ServerTable.h"
+#include "whois/WhoisReply.h"
 
 namespace quillmark::fuzz {
 
@@ -299,21 +300,23 @@ void FuzzNameList(std::string_view input) {
 }
 
 void FuzzWhoisReply(std::string_view input) {
-    const bool free = IsFreeReply(input);
-    require(IsFreeReply(text::toLower(input)) == free && IsFreeReply(text::toUpper(input)) == free,
+    const bool free = whois::HoldsFreePhrase(input);
+    require(whois::HoldsFreePhrase(text::toLower(input)) == free &&
+                whois::HoldsFreePhrase(text::toUpper(input)) == free,
             "letter case plays no part in a reply");
     if (free)
-        require(IsFreeReply("Reply: " + std::string(input) + "\r\n"), "a reply holding a phrase is free");
+        require(whois::HoldsFreePhrase("Reply: " + std::string(input) + "\r\n"),
+                "a reply holding a phrase is free");
 
-    const auto verdict = ProfileOf(input);
-    require(verdict != MainWindowHooks::Verdict::Taken, "a profile is High, Mid or Low");
+    const auto verdict = results::ProfileOf(input);
+    require(verdict != results::Verdict::Taken, "a profile is High, Mid or Low");
     const std::string_view label = input.substr(0, input.find('.'));
-    require(ProfileOf(std::string(label) + ".com") == verdict, "only the first label counts");
+    require(results::ProfileOf(std::string(label) + ".com") == verdict, "only the first label counts");
     const bool ascii = std::all_of(label.begin(), label.end(), [](char c) { return (c & 0x80) == 0; });
     if (ascii) {
-        const auto expected = label.size() < 5    ? MainWindowHooks::Verdict::High
-                              : label.size() <= 7 ? MainWindowHooks::Verdict::Mid
-                                                  : MainWindowHooks::Verdict::Low;
+        const auto expected = label.size() < 5    ? results::Verdict::High
+                              : label.size() <= 7 ? results::Verdict::Mid
+                                                  : results::Verdict::Low;
         require(verdict == expected, "the profile follows the first label's length");
     }
 }

@@ -17,7 +17,7 @@ void FuzzPageNames(std::string_view input);
 void FuzzLoadServers(std::string_view input);
 // The name-list reader over the input as a list file, rewritten between calls.
 void FuzzNameList(std::string_view input);
-// IsFreeReply and ProfileOf over the input as a whois reply and as a name.
+// HoldsFreePhrase and ProfileOf over the input as a whois reply and as a name.
 void FuzzWhoisReply(std::string_view input);
 
 }  // namespace quillmark::fuzz

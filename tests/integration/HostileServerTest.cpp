@@ -60,8 +60,8 @@ private:
         const qint64 now = clock_.elapsed();
         longestGapMs_ = std::max(longestGapMs_, now - lastMs_);
         lastMs_ = now;
-        for (const std::string& reply : form_.slotReply)
-            largestReply_ = std::max(largestReply_, reply.size());
+        for (const MainWindow::LookupSlot& slot : form_.lookupSlots)
+            largestReply_ = std::max(largestReply_, slot.exchange.reply().size());
         peakKiB_ = std::max(peakKiB_, residentKiB());
     }
 
@@ -102,7 +102,7 @@ protected:
 
         EXPECT_LT(watch.longestGapMs(), 2000) << "the event loop was blocked";
         EXPECT_GE(watch.ticks(), watch.elapsedMs() / kWatchMs / 4);
-        EXPECT_LE(largestReply, MainWindow::kReplyLimit);
+        EXPECT_LE(largestReply, whois::kReplyLimit);
         EXPECT_LT(growthKiB, 50 * 1024);
         expectFilesHoldOnlyJudgedNames();
     }
@@ -166,8 +166,8 @@ TEST_F(HostileServer, HundredMegabytesNeverClosedKeepOneMebibytePerSlot) {
     run(server, names);
     expectEach(names, "unjudged");
     // The flood really came: slots filled to the limit and more was sent.
-    EXPECT_EQ(largestReply, MainWindow::kReplyLimit);
-    EXPECT_GT(server.bytesSent(), static_cast<qint64>(names.size() * MainWindow::kReplyLimit));
+    EXPECT_EQ(largestReply, whois::kReplyLimit);
+    EXPECT_GT(server.bytesSent(), static_cast<qint64>(names.size() * whois::kReplyLimit));
 }
 
 TEST_F(HostileServer, BinaryGarbageWithNulsIsJudgedByWhatItSays) {

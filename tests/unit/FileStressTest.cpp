@@ -62,7 +62,7 @@ TEST_F(FileStress, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
     ASSERT_EQ(listed.size(), 6u);
     const std::string stamp = state.sessionStamp;
     std::vector<std::string> saved;
-    for (const auto profile : {results::Profile::Low, results::Profile::Mid, results::Profile::High}) {
+    for (const auto profile : {results::Verdict::Low, results::Verdict::Mid, results::Verdict::High}) {
         for (auto& line : ReadNameList(folder / results::ProfileFileName(profile, stamp)))
             saved.push_back(line);
     }
@@ -95,7 +95,7 @@ TEST_F(FileStress, FilesThatCannotBeWrittenLoseNothingAndStopNothing) {
     chooseCustomList({"freelongername", "freeshort"});
     form->Start();
     // A folder where a file should be: no write can replace it, not even root's.
-    const auto blocked = folder / results::ProfileFileName(results::Profile::Low, state.sessionStamp);
+    const auto blocked = folder / results::ProfileFileName(results::Verdict::Low, state.sessionStamp);
     std::filesystem::create_directories(blocked);
     answerAll();
     EXPECT_TRUE(std::filesystem::is_directory(blocked));

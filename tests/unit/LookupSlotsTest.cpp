@@ -136,7 +136,7 @@ TEST_F(Form1Exchange, SilentConnectionIsRetriedOnItsOwnPortKeepingWhatArrived) {
     client(2).raiseClosed();
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].second, Verdict::High);
-    EXPECT_EQ(form->slotReply[2], "partial No match");
+    EXPECT_EQ(form->lookupSlots[2].exchange.reply(), "partial No match");
 }
 
 TEST_F(Form1Exchange, ReplyIsKeptUpToOneMebibyte) {
@@ -146,7 +146,7 @@ TEST_F(Form1Exchange, ReplyIsKeptUpToOneMebibyte) {
     const std::string chunk(256 * 1024, 'x');
     for (int i = 0; i < 6; ++i) client(0).raiseData(chunk);
     client(0).raiseData("No match");
-    EXPECT_EQ(form->slotReply[0].size(), MainWindow::kReplyLimit);
+    EXPECT_EQ(form->lookupSlots[0].exchange.reply().size(), whois::kReplyLimit);
     client(0).raiseClosed();
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].second, Verdict::Taken);

@@ -181,9 +181,9 @@ TEST_F(Form1Shutdown, ClosesEveryConnectionAndEndsTheProgram) {
     hooks.endProgram = [&] { calls.push_back("end"); };
     MainWindow form(services, state, hooks);
     form.Load();
-    for (int i = 0; i < MainWindow::kPoolSize; ++i) {
-        form.connections[static_cast<std::size_t>(i)]->connect("127.0.0.1", 43);
-        form.slotTimers[static_cast<std::size_t>(i)]->setEnabled(true);
+    for (MainWindow::LookupSlot& slot : form.lookupSlots) {
+        slot.exchange.connection().connect("127.0.0.1", 43);
+        slot.timer->setEnabled(true);
     }
 
     form.Unload();
@@ -192,7 +192,7 @@ TEST_F(Form1Shutdown, ClosesEveryConnectionAndEndsTheProgram) {
     EXPECT_EQ(form.finishedLookups, MainWindow::kPoolSize);
     ASSERT_EQ(services.clients.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     for (const auto* client : services.clients) EXPECT_FALSE(client->open);
-    for (const auto& timer : form.slotTimers) EXPECT_FALSE(timer->enabled());
+    for (const auto& slot : form.lookupSlots) EXPECT_FALSE(slot.timer->enabled());
     EXPECT_EQ(calls, (std::vector<std::string>{"unload", "skin", "end"}));
     EXPECT_FALSE(state.mainClosed);
 }

@@ -34,10 +34,10 @@ protected:
 };
 
 TEST(ProfileFileName, EachListIsSavedOneStepAboveItsName) {
-    EXPECT_EQ(ProfileFileName(Profile::Low, ""), "LowProfile.txt");
-    EXPECT_EQ(ProfileFileName(Profile::Mid, ""), "HighProfile.txt");
-    EXPECT_EQ(ProfileFileName(Profile::High, ""), "SuperHighProfile.txt");
-    EXPECT_EQ(ProfileFileName(Profile::Mid, "20261205114503"), "HighProfile20261205114503.txt");
+    EXPECT_EQ(ProfileFileName(Verdict::Low, ""), "LowProfile.txt");
+    EXPECT_EQ(ProfileFileName(Verdict::Mid, ""), "HighProfile.txt");
+    EXPECT_EQ(ProfileFileName(Verdict::High, ""), "SuperHighProfile.txt");
+    EXPECT_EQ(ProfileFileName(Verdict::Mid, "20261205114503"), "HighProfile20261205114503.txt");
 }
 
 TEST_F(ProfileFilesTest, EachFileHoldsItsListAfterEverySaveByAppending) {

@@ -81,7 +81,7 @@ TEST_F(WhoisLookupWindowTest, ReplyIsKeptUpToOneMebibyte) {
     for (int i = 0; i < 4; ++i) client.raiseData(std::string(300 * 1024, 'x'));
     client.raiseData("tail");
     client.raiseClosed();
-    EXPECT_EQ(form->replyText.text(), std::string(WhoisLookupWindow::kReplyLimit, 'x'));
+    EXPECT_EQ(form->replyText.text(), std::string(whois::kReplyLimit, 'x'));
 }
 
 TEST(WhoisServerText, HostAndOptionalPort) {
