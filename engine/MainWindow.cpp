@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "platform/Files.h"
+#include "platform/Hook.h"
 #include "platform/Text.h"
 
 namespace quillmark {
@@ -10,10 +11,6 @@ namespace {
 constexpr std::array kDataFiles = {"\\BrowserSearch.txt", "\\Appends.txt", "\\CreatedDomains.txt",
                                    "\\Remembered.txt"};
 constexpr std::array kFolders = {"\\backups", "\\overflow", "\\wordlists", "\\searches"};
-
-void call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
 
 }  // namespace
 

@@ -1,17 +1,9 @@
 // Acting on one listed name, and the menus that open other windows.
 #include "engine/MainWindow.h"
 #include "engine/PercentCoding.h"
+#include "platform/Hook.h"
 
 namespace quillmark {
-
-namespace {
-
-template <typename... Args, typename Hook>
-void call(const Hook& hook, Args&&... args) {
-    if (hook) hook(std::forward<Args>(args)...);
-}
-
-}  // namespace
 
 void MainWindow::ListDoubleClicked(int list) {
     if (list < 1 || list > 5) return;

@@ -1,4 +1,5 @@
 #include "program/Splash.h"
+#include "platform/Hook.h"
 
 namespace quillmark::program {
 
@@ -25,8 +26,8 @@ void Splash::Tick() {
     tickCount = static_cast<std::int16_t>(tickCount + kTickMs);
     if (tickCount != kOpenAt) return;
     tickTimer->setEnabled(false);
-    if (hooks_.showMain) hooks_.showMain();
-    if (hooks_.hideSplash) hooks_.hideSplash();
+    call(hooks_.showMain);
+    call(hooks_.hideSplash);
 }
 
 }  // namespace quillmark::program

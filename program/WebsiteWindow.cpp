@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/Hook.h"
+
 namespace quillmark::program {
 
 namespace {
 
 constexpr std::string_view kWebsiteMode = "Website";
-
-void call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -75,7 +73,7 @@ WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants,
 void WebsiteWindow::Load() {
     statusBar.addPanel();
     window.setCaption(constants_.WebAddress);
-    if (hooks_.setOnTop) hooks_.setOnTop(true);
+    call(hooks_.setOnTop, true);
     if (constants_.SkinEnabled) call(hooks_.applySkin);
     const std::string& first =
         websiteMode_ == kWebsiteMode ? constants_.WebAddress : constants_.ProductDetailsAddress;
@@ -83,7 +81,7 @@ void WebsiteWindow::Load() {
     // Every later opening starts on the web address.
     websiteMode_ = kWebsiteMode;
     window.setWindowState(Window::State::Maximized);
-    if (hooks_.setOnTop) hooks_.setOnTop(false);
+    call(hooks_.setOnTop, false);
 }
 
 void WebsiteWindow::Unload() {
