@@ -53,7 +53,7 @@ void MainWindow::Search() {
 }
 
 void MainWindow::VisitWebsite() {
-    state_.websiteMode = "Website";
+    state_.websiteMode = true;
     call(hooks_.openWebsite, std::optional<std::string>());
 }
 

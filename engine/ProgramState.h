@@ -28,7 +28,9 @@ struct ProgramState {
     std::string sessionStamp;
     std::string selectedName;
     bool mainClosed = false;
-    std::string websiteMode;
+    // The website window opens on the web address; until then, its first
+    // opening shows the product details.
+    bool websiteMode = false;
 };
 
 }  // namespace quillmark

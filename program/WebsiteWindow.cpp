@@ -8,8 +8,6 @@ namespace quillmark::program {
 
 namespace {
 
-constexpr std::string_view kWebsiteMode = "Website";
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -50,7 +48,7 @@ std::string AddressWithScheme(std::string_view text) {
     return "http://" + std::string(address);
 }
 
-WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
+WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants, bool& WebsiteMode,
                              bool& MainClosed, WebsiteHooks hooks)
     : page(browser),
       constants_(constants),
@@ -75,11 +73,10 @@ void WebsiteWindow::Load() {
     window.setCaption(constants_.WebAddress);
     call(hooks_.setOnTop, true);
     if (constants_.SkinEnabled) call(hooks_.applySkin);
-    const std::string& first =
-        websiteMode_ == kWebsiteMode ? constants_.WebAddress : constants_.ProductDetailsAddress;
+    const std::string& first = websiteMode_ ? constants_.WebAddress : constants_.ProductDetailsAddress;
     page.Navigate(AddressWithScheme(first));
     // Every later opening starts on the web address.
-    websiteMode_ = kWebsiteMode;
+    websiteMode_ = true;
     window.setWindowState(Window::State::Maximized);
     call(hooks_.setOnTop, false);
 }

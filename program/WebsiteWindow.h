@@ -34,9 +34,10 @@ public:
     static constexpr int kEnterKey = 13;
 
     // WebsiteMode and MainClosed are the program's: this window reads and
-    // resets the first and reads the second.
-    WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
-                  bool& MainClosed, WebsiteHooks hooks = {});
+    // sets the first (on: open on the web address, not the product details)
+    // and reads the second.
+    WebsiteWindow(Browser& browser, const ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
+                  WebsiteHooks hooks = {});
     WebsiteWindow(const WebsiteWindow&) = delete;
     WebsiteWindow& operator=(const WebsiteWindow&) = delete;
 
@@ -71,7 +72,7 @@ private:
     void GoToTypedAddress();
 
     const ProductIdentity& constants_;
-    std::string& websiteMode_;
+    bool& websiteMode_;
     bool& mainClosed_;
     WebsiteHooks hooks_;
 };

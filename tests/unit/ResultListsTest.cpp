@@ -156,7 +156,7 @@ TEST_F(ResultLists, MenusSelectSourcesAndOpenWindows) {
     form->OpenSetup();
     EXPECT_EQ(settings, 2);
     form->VisitWebsite();
-    EXPECT_EQ(state.websiteMode, "Website");
+    EXPECT_TRUE(state.websiteMode);
     EXPECT_EQ(opened, std::vector<std::optional<std::string>>{std::nullopt});
 }
 

@@ -4,8 +4,8 @@
 
 namespace quillmark {
 
-WebsiteOpener::WebsiteOpener(const program::ProductIdentity& constants, std::string& WebsiteMode,
-                             bool& MainClosed, program::WebsiteHooks hooks)
+WebsiteOpener::WebsiteOpener(const program::ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
+                             program::WebsiteHooks hooks)
     : constants_(constants), websiteMode_(WebsiteMode), mainClosed_(MainClosed), hooks_(std::move(hooks)) {}
 
 WebsiteOpener::~WebsiteOpener() = default;

@@ -30,7 +30,7 @@ program::WebsiteHooks withViewHooks(program::WebsiteHooks hooks, WebsiteWindowVi
 
 }  // namespace
 
-WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, std::string& WebsiteMode,
+WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, bool& WebsiteMode,
                                      bool& MainClosed, program::WebsiteHooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window),
       page_(new QWebEngineView(this)),

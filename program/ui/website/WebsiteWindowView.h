@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <string>
 
 #include "platform/qt/browser/QtBrowser.h"
 #include "program/WebsiteWindow.h"
@@ -19,7 +18,7 @@ class WebsiteWindowView : public QWidget {
     Q_OBJECT
 
 public:
-    WebsiteWindowView(const program::ProductIdentity& constants, std::string& WebsiteMode, bool& MainClosed,
+    WebsiteWindowView(const program::ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
                       program::WebsiteHooks hooks, QWidget* parent = nullptr);
 
     program::WebsiteWindow& form() { return form_; }
