@@ -1,7 +1,6 @@
 #include "generator/ui/NameGeneratorView.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,7 +29,7 @@ generator::GeneratorHooks withSkin(generator::GeneratorHooks hooks, QWidget* win
 NameGeneratorView::NameGeneratorView(Services& services, const ProgramFolder& folder,
                                      const program::ProductIdentity& constants,
                                      generator::GeneratorHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window), form_(services, folder, constants, withSkin(std::move(hooks), this)) {
+    : WindowView(parent), form_(services, folder, constants, withSkin(std::move(hooks), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBand());
     auto* frames = new QHBoxLayout;
@@ -109,11 +108,6 @@ QWidget* NameGeneratorView::buildGeneratedFrame() {
     column->addWidget(names, 1);
     column->addWidget(qt::makeButton(form_.saveAsButton, box, [this] { form_.SaveAs(); }));
     return box;
-}
-
-void NameGeneratorView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
 }
 
 NameGeneratorView::~NameGeneratorView() {

@@ -1,6 +1,5 @@
 #include "harvest/ui/BrowseWindowView.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +17,7 @@ namespace quillmark {
 
 BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
                                    QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : WindowView(parent),
       page_(new QWebEngineView(this)),
       framePage_(new QWebEngineView(this)),
       browser_(page_, sites.browseStartPage),
@@ -114,10 +113,8 @@ QWidget* BrowseWindowView::buildListColumn(int index) {
     return area;
 }
 
-void BrowseWindowView::closeEvent(QCloseEvent* event) {
+void BrowseWindowView::unload() {
     form_.Unload();
-    event->accept();
-    emit closed();
 }
 
 BrowseWindowView::~BrowseWindowView() {

@@ -1,6 +1,5 @@
 #include "harvest/ui/ListBuilderView.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -13,7 +12,7 @@ namespace quillmark {
 
 ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : WindowView(parent),
       page_(new QWebEngineView(this)),
       browser_(page_),
       // The run ends inside a handler of this window: it closes on the next turn.
@@ -30,10 +29,8 @@ ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const har
     resize(800, 600);
 }
 
-void ListBuilderView::closeEvent(QCloseEvent* event) {
+void ListBuilderView::unload() {
     form_.Unload();
-    event->accept();
-    emit closed();
 }
 
 }  // namespace quillmark

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPointer>
 
 #include "fakes/FakeServices.h"
 #include "generator/ui/NameGeneratorView.h"
+#include "platform/qt/WindowSlot.h"
 #include "support/TempFolder.h"
 #include "whois/ServerTable.h"
 #include "whois/ui/ExtensionSettingsView.h"
@@ -37,6 +39,36 @@ TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
         generator.reset();
         QApplication::processEvents();
     }
+}
+
+// One window of a kind: made and shown once, raised after, dropped once closed.
+TEST(WindowLifetime, ASlotOpensOneWindowAndDropsItWhenClosed) {
+    testing::TempFolder folder;
+    const ProgramFolder programFolder(folder.path());
+    testing::FakeServices services;
+    program::ProductIdentity constants;
+    qt::WindowSlot<NameGeneratorView> slot;
+    int shown = 0;
+    const auto open = [&] {
+        return &slot.openOrRaise(
+            [&shown](NameGeneratorView& view) {
+                ++shown;
+                view.show();
+            },
+            services, programFolder, constants, generator::GeneratorHooks{});
+    };
+    QPointer<NameGeneratorView> first = open();
+    EXPECT_EQ(open(), first.data());
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(first->isVisible());
+
+    first->close();
+    EXPECT_EQ(slot.get(), nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_NE(open(), nullptr);
+    EXPECT_EQ(shown, 2);
+    slot.close();
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "whois/ui/ExtensionSettingsView.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +19,7 @@ ExtensionSettingsView::ExtensionSettingsView(Services& services, const ProgramFo
                                              whois::ServerTable& table, bool& UseProxy,
                                              std::string& DefaultExtension, const std::string& productName,
                                              std::function<void(QWidget*)> applySkin, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : WindowView(parent),
       form_(services, folder, table, UseProxy, DefaultExtension, productName,
             SettingsHooks{[this, applySkin = std::move(applySkin)] {
                               if (applySkin) applySkin(this);
@@ -107,11 +107,6 @@ bool ExtensionSettingsView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == defaultExtensionEdit_ && event->type() == QEvent::FocusOut)
         form_.DefaultExtensionLostFocus();
     return QWidget::eventFilter(watched, event);
-}
-
-void ExtensionSettingsView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
 }
 
 ExtensionSettingsView::~ExtensionSettingsView() {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <string>
 
+#include "platform/qt/WindowView.h"
 #include "whois/ExtensionSettings.h"
 
-class QCloseEvent;
 class QLineEdit;
 class QTreeView;
 
@@ -14,7 +13,7 @@ namespace quillmark {
 
 // The widgets of the extension settings window. The caller shows the window
 // and then loads its logic.
-class ExtensionSettingsView : public QWidget {
+class ExtensionSettingsView : public qt::WindowView {
     Q_OBJECT
 
 public:
@@ -25,12 +24,7 @@ public:
 
     ExtensionSettings& form() { return form_; }
 
-signals:
-    // The window has closed; it may be dropped.
-    void closed();
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

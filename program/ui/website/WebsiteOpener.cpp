@@ -11,14 +11,12 @@ WebsiteOpener::WebsiteOpener(const program::ProductIdentity& constants, bool& We
 WebsiteOpener::~WebsiteOpener() = default;
 
 void WebsiteOpener::show(std::optional<std::string> navigateTo) {
-    bool made = false;
-    WebsiteWindowView& view = view_.open(made, constants_, websiteMode_, mainClosed_, hooks_);
-    if (made) {
-        view.form().Load();
-        view.showAsTheWindowSays();
-    } else {
-        qt::bringToFront(&view);
-    }
+    WebsiteWindowView& view = view_.openOrRaise(
+        [](WebsiteWindowView& made) {
+            made.form().Load();
+            made.showAsTheWindowSays();
+        },
+        constants_, websiteMode_, mainClosed_, hooks_);
     if (navigateTo) view.form().page.Navigate(*navigateTo);
 }
 

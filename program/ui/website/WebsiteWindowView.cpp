@@ -1,6 +1,5 @@
 #include "program/ui/website/WebsiteWindowView.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,7 +31,7 @@ program::WebsiteHooks withViewHooks(program::WebsiteHooks hooks, WebsiteWindowVi
 
 WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, bool& WebsiteMode,
                                      bool& MainClosed, program::WebsiteHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : WindowView(parent),
       page_(new QWebEngineView(this)),
       browser_(page_, program::AddressWithScheme(constants.WebAddress)),
       form_(browser_, constants, WebsiteMode, MainClosed, withViewHooks(std::move(hooks), this)) {
@@ -82,10 +81,8 @@ void WebsiteWindowView::setOnTop(bool on) {
     qt::SetOnTop(this, on);
 }
 
-void WebsiteWindowView::closeEvent(QCloseEvent* event) {
+void WebsiteWindowView::unload() {
     form_.Unload();
-    event->accept();
-    emit closed();
 }
 
 }  // namespace quillmark
