@@ -26,7 +26,6 @@ int RunGenerate(int argc, char** argv, const program::CommandLine& line) {
     const ProgramFolder folder(*location);
     program::ProductIdentity constants;
     program::SetProductIdentity(constants);
-    constants.SkinEnabled = false;
 
     HeadlessServices services(std::nullopt);
     generator::NameGenerator form(services, folder, constants);

@@ -35,10 +35,10 @@ ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::start() {
     program::SplashHooks hooks;
-    hooks.applySkin = [this] { qt::ApplySkin(splash_.get()); };
     hooks.showMain = [this] { ShowMain(); };
     hooks.hideSplash = [this] { splash_->hide(); };
     splash_ = std::make_unique<SplashView>(services_, state_.identity, state_.mainClosed, hooks);
+    qt::ApplySkin(splash_.get());
     splash_->show();
     splash_->form().Load();
 }
@@ -46,6 +46,7 @@ void ProgramWindows::start() {
 void ProgramWindows::ShowMain() {
     form_ = std::make_unique<MainWindow>(services_, state_, MainHooks());
     mainView_ = std::make_unique<MainWindowView>(*form_);
+    qt::ApplySkin(mainView_.get());
     services_.setDialogParent(mainView_.get());
     // The website window may outlive the main window; it ends the program then.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -55,7 +56,6 @@ void ProgramWindows::ShowMain() {
 
 MainWindowHooks ProgramWindows::MainHooks() {
     MainWindowHooks hooks;
-    hooks.applySkin = [this] { qt::ApplySkin(mainView_.get()); };
     hooks.showFirstRunHelp = [this] { program::OpenHelp(services_, state_.programFolder); };
     hooks.showHelp = hooks.showFirstRunHelp;
     hooks.showAbout = [this] { AboutBoxView::ShowAbout(state_.identity, mainView_.get()); };
@@ -74,8 +74,7 @@ MainWindowHooks ProgramWindows::MainHooks() {
     };
     hooks.showSettings = [this] {
         settings_.openOrRaise(kShowThenLoad, services_, state_.programFolder, state_.serverTable,
-                              state_.useProxy, state_.defaultExtension, state_.identity.ProductName,
-                              [](QWidget* window) { qt::ApplySkin(window); });
+                              state_.useProxy, state_.defaultExtension, state_.identity.ProductName);
     };
     hooks.showListBuilder = [this] { listBuilder_.openOrRaise(kShowThenLoad, services_, *form_, sites_); };
     hooks.showBrowseWindow = [this] { browseWindow_.openOrRaise(kShowThenLoad, services_, *form_, sites_); };

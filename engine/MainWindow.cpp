@@ -97,7 +97,6 @@ void MainWindow::Load() {
     if (constants.PurchaseOnDblClick) {
         listsFrame.setCaption("Domain Name Manager - Double Click any domain to purchase");
     }
-    call(hooks_.applySkin);
     if (settings_.text(SettingKey::showHelp) == "1") call(hooks_.showFirstRunHelp);
     CreateDataFiles();
     batchTicks = 0;
@@ -139,7 +138,6 @@ void MainWindow::Unload() {
         state_.mainClosed = true;
         return;
     }
-    call(hooks_.releaseSkin);
     call(hooks_.endProgram);
 }
 

@@ -26,11 +26,9 @@ namespace quillmark {
 struct MainWindowHooks {
     enum class Verdict { High, Mid, Low, Taken };
 
-    std::function<void()> applySkin;
     std::function<void()> showFirstRunHelp;
     std::function<void()> unloadOtherWindows;
     std::function<bool()> websiteVisible;
-    std::function<void()> releaseSkin;
     std::function<void()> endProgram;
     std::function<void()> showGenerator;
     std::function<void()> showBrowseWindow;

@@ -48,7 +48,6 @@ std::filesystem::path NameGenerator::CreatedFile() const {
 }
 
 void NameGenerator::Load() {
-    if (constants_.SkinEnabled && hooks_.applySkin) hooks_.applySkin();
     LoadAppends();
     LoadOptions();
 }

@@ -18,7 +18,6 @@ void Splash::Load() {
     SetProductIdentity(constants_);
     window.setCaption(constants_.ProductName);
     productLabel.setCaption(constants_.ProductName);
-    if (constants_.SkinEnabled && hooks_.applySkin) hooks_.applySkin();
     tickTimer->setEnabled(true);
 }
 

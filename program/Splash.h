@@ -11,7 +11,6 @@
 namespace quillmark::program {
 
 struct SplashHooks {
-    std::function<void()> applySkin;
     // Loads and shows the main window.
     std::function<void()> showMain;
     std::function<void()> hideSplash;

@@ -72,7 +72,6 @@ void WebsiteWindow::Load() {
     statusBar.addPanel();
     window.setCaption(constants_.WebAddress);
     call(hooks_.setOnTop, true);
-    if (constants_.SkinEnabled) call(hooks_.applySkin);
     const std::string& first = websiteMode_ ? constants_.WebAddress : constants_.ProductDetailsAddress;
     page.Navigate(AddressWithScheme(first));
     // Every later opening starts on the web address.
@@ -84,7 +83,6 @@ void WebsiteWindow::Load() {
 void WebsiteWindow::Unload() {
     // The main window closed while this one was open: the program ends with this window.
     if (!mainClosed_) return;
-    if (constants_.SkinEnabled) call(hooks_.releaseSkin);
     call(hooks_.endProgram);
 }
 

@@ -21,9 +21,6 @@ std::string AddressWithScheme(std::string_view text);
 // left empty; the window then does without that step.
 struct WebsiteHooks {
     std::function<void(bool on)> setOnTop;
-    // Covers the plain labels and applies the skin; called only with the skin on.
-    std::function<void()> applySkin;
-    std::function<void()> releaseSkin;
     std::function<void()> endProgram;
 };
 

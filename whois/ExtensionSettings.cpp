@@ -37,7 +37,6 @@ void ExtensionSettings::Load() {
     useProxy.setValue(proxyOn ? 1 : 0);
     useProxy_ = proxyOn;
     defaultExtension.setText(defaultExtension_);
-    call(hooks_.applySkin);
 }
 
 void ExtensionSettings::RowClicked() {

@@ -11,25 +11,15 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/Bindings.h"
-#include "platform/qt/Skin.h"
 
 namespace quillmark {
 
 using generator::NameGenerator;
 
-namespace {
-
-generator::GeneratorHooks withSkin(generator::GeneratorHooks hooks, QWidget* window) {
-    hooks.applySkin = [window] { qt::ApplySkin(window); };
-    return hooks;
-}
-
-}  // namespace
-
 NameGeneratorView::NameGeneratorView(Services& services, const ProgramFolder& folder,
                                      const program::ProductIdentity& constants,
                                      generator::GeneratorHooks hooks, QWidget* parent)
-    : WindowView(parent), form_(services, folder, constants, withSkin(std::move(hooks), this)) {
+    : WindowView(parent), form_(services, folder, constants, std::move(hooks)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBand());
     auto* frames = new QHBoxLayout;

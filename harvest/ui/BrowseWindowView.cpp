@@ -11,8 +11,6 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include "platform/qt/Skin.h"
-
 namespace quillmark {
 
 BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
@@ -38,7 +36,6 @@ BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const h
     qt::bind(form_.statusBar, status, {2, 2, 1});
     layout->addWidget(status);
     qt::bind(form_.window, this);
-    if (main.state().identity.SkinEnabled) qt::ApplySkin(this);
     resize(1100, 750);
 }
 

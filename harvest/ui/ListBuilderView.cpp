@@ -6,7 +6,6 @@
 #include <QWebEngineView>
 
 #include "platform/qt/Bindings.h"
-#include "platform/qt/Skin.h"
 
 namespace quillmark {
 
@@ -25,7 +24,6 @@ ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const har
     page_->setToolTip("Searching for unique .com, .net and .org domain names.");
     layout->addWidget(page_, 1);
     qt::bind(form_.window, this);
-    if (main.state().identity.SkinEnabled) qt::ApplySkin(this);
     resize(800, 600);
 }
 

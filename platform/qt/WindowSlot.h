@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/qt/Skin.h"
 #include "platform/qt/WindowView.h"
 
 namespace quillmark::qt {
@@ -31,8 +32,8 @@ public:
     WindowSlot& operator=(const WindowSlot&) = delete;
 
     // Brings the open window to the front. Without one, makes one from the
-    // arguments and hands it to `firstShow`, which loads and shows it in the
-    // order that window needs.
+    // arguments, skins it and hands it to `firstShow`, which loads and shows
+    // it in the order that window needs.
     template <typename FirstShow, typename... Args>
     View& openOrRaise(FirstShow&& firstShow, Args&&... args) {
         if (view_) {
@@ -41,6 +42,7 @@ public:
         }
         view_ = std::make_unique<View>(std::forward<Args>(args)...);
         View* view = view_.get();
+        ApplySkin(view);
         QObject::connect(view, &WindowView::closed, view, [this, view] {
             if (view_.get() == view) static_cast<void>(view_.release());
             view->deleteLater();

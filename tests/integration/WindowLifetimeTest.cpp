@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
 
 #include "fakes/FakeServices.h"
@@ -25,8 +26,8 @@ TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
     bool useProxy = false;
     std::string defaultExtension = ".com";
     for (int round = 0; round < 3; ++round) {
-        auto settings = std::make_unique<ExtensionSettingsView>(
-            services, programFolder, table, useProxy, defaultExtension, "Quillmark", [](QWidget*) {});
+        auto settings = std::make_unique<ExtensionSettingsView>(services, programFolder, table, useProxy,
+                                                                defaultExtension, "Quillmark");
         settings->form().Load();
         settings->show();
         auto generator = std::make_unique<NameGeneratorView>(services, programFolder, constants,
@@ -41,7 +42,7 @@ TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
     }
 }
 
-// One window of a kind: made and shown once, raised after, dropped once closed.
+// One window of a kind: made, skinned and shown once, raised after, dropped once closed.
 TEST(WindowLifetime, ASlotOpensOneWindowAndDropsItWhenClosed) {
     testing::TempFolder folder;
     const ProgramFolder programFolder(folder.path());
@@ -61,6 +62,7 @@ TEST(WindowLifetime, ASlotOpensOneWindowAndDropsItWhenClosed) {
     EXPECT_EQ(open(), first.data());
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->findChild<QLineEdit*>()->palette().color(QPalette::Base), qt::StandardSkin().a);
 
     first->close();
     EXPECT_EQ(slot.get(), nullptr);

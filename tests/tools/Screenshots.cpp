@@ -44,6 +44,7 @@ bool PictureMainWindow(testing::LiveMainWindow& live, const std::filesystem::pat
 bool PictureGenerator(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     live.folder.write("Appends.txt", "\r\nmy\r\nbest\r\nsmart\r\n");
     NameGeneratorView view(live.services, live.state.programFolder, live.state.identity, {});
+    qt::ApplySkin(&view);
     view.form().Load();
     view.form().baseWord.setText("shop");
     view.form().extensionBoxes[8].setValue(0);
@@ -55,8 +56,8 @@ bool PictureSettingsWindow(testing::LiveMainWindow& live, const std::filesystem:
     whois::WriteDefaultServers(live.state.programFolder, true);
     ExtensionSettingsView view(live.services, live.state.programFolder, live.state.serverTable,
                                live.state.useProxy, live.state.defaultExtension,
-                               live.state.identity.ProductName,
-                               [](QWidget* window) { qt::ApplySkin(window); });
+                               live.state.identity.ProductName);
+    qt::ApplySkin(&view);
     view.form().Load();
     view.resize(760, 640);
     view.form().extensions.setSelectedIndex(2);
@@ -66,6 +67,7 @@ bool PictureSettingsWindow(testing::LiveMainWindow& live, const std::filesystem:
 
 bool PictureAbout(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     AboutBoxView view(live.state.identity);
+    qt::ApplySkin(&view);
     view.setAttribute(Qt::WA_DeleteOnClose, false);
     return Save(view, folder / "about.png");
 }

@@ -139,15 +139,6 @@ TEST_F(Form1Startup, DefaultExtensionIsTakenUnchanged) {
     }
 }
 
-TEST_F(Form1Startup, SkinComesBeforeTheFirstRunHelp) {
-    MainWindowHooks hooks;
-    hooks.applySkin = [&] { calls.push_back("skin"); };
-    hooks.showFirstRunHelp = [&] { calls.push_back("help"); };
-    MainWindow form(services, state, hooks);
-    form.Load();
-    EXPECT_EQ(calls, (std::vector<std::string>{"skin", "help"}));
-}
-
 TEST_F(Form1Startup, FirstRunHelpOnlyForExactlyOne) {
     for (const auto& [stored, shown] : std::vector<std::pair<std::string, bool>>{
              {"1", true}, {"0", false}, {"yes", false}, {" 1", false}, {"", false}}) {
@@ -177,7 +168,6 @@ TEST_F(Form1Shutdown, ClosesEveryConnectionAndEndsTheProgram) {
     MainWindowHooks hooks;
     hooks.unloadOtherWindows = [&] { calls.push_back("unload"); };
     hooks.websiteVisible = [] { return false; };
-    hooks.releaseSkin = [&] { calls.push_back("skin"); };
     hooks.endProgram = [&] { calls.push_back("end"); };
     MainWindow form(services, state, hooks);
     form.Load();
@@ -193,7 +183,7 @@ TEST_F(Form1Shutdown, ClosesEveryConnectionAndEndsTheProgram) {
     ASSERT_EQ(services.clients.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     for (const auto* client : services.clients) EXPECT_FALSE(client->open);
     for (const auto& timer : form.slotTimers) EXPECT_FALSE(timer->enabled());
-    EXPECT_EQ(calls, (std::vector<std::string>{"unload", "skin", "end"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"unload", "end"}));
     EXPECT_FALSE(state.mainClosed);
 }
 

@@ -50,8 +50,7 @@ protected:
     Steps steps;
     WebsiteWindow form{
         browser, constants, WebsiteMode, MainClosed,
-        WebsiteHooks{[this](bool on) { note(on ? "onTop" : "notOnTop"); }, [this] { note("skin"); },
-                     [this] { note("releaseSkin"); }, [this] { note("end"); }}};
+        WebsiteHooks{[this](bool on) { note(on ? "onTop" : "notOnTop"); }, [this] { note("end"); }}};
 };
 
 TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
@@ -61,7 +60,6 @@ TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
         steps,
         (Steps{
             "onTop | panels 2 | www.quillmark.example | mode ",
-            "skin | panels 2 | www.quillmark.example | mode ",
             "Navigate https://www.quillmark.example/details.html | panels 2 | www.quillmark.example | mode ",
             "notOnTop | panels 2 | www.quillmark.example | mode Website | max",
         }));
@@ -115,12 +113,8 @@ TEST_F(WebsiteOpener, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
     EXPECT_TRUE(steps.empty());
     MainClosed = true;
     form.Unload();
-    constants.SkinEnabled = false;
-    form.Unload();
-    ASSERT_EQ(steps.size(), 3u);
-    EXPECT_EQ(steps[0].rfind("releaseSkin |", 0), 0u);
-    EXPECT_EQ(steps[1].rfind("end |", 0), 0u);
-    EXPECT_EQ(steps[2].rfind("end |", 0), 0u);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].rfind("end |", 0), 0u);
 }
 
 }  // namespace

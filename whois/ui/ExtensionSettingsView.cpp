@@ -18,15 +18,11 @@ namespace quillmark {
 ExtensionSettingsView::ExtensionSettingsView(Services& services, const ProgramFolder& folder,
                                              whois::ServerTable& table, bool& UseProxy,
                                              std::string& DefaultExtension, const std::string& productName,
-                                             std::function<void(QWidget*)> applySkin, QWidget* parent)
+                                             QWidget* parent)
     : WindowView(parent),
-      form_(services, folder, table, UseProxy, DefaultExtension, productName,
-            SettingsHooks{[this, applySkin = std::move(applySkin)] {
-                              if (applySkin) applySkin(this);
-                          },
-                          [this] {
-                              if (extensionEdit_) extensionEdit_->setFocus();
-                          }}) {
+      form_(services, folder, table, UseProxy, DefaultExtension, productName, SettingsHooks{[this] {
+                if (extensionEdit_) extensionEdit_->setFocus();
+            }}) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeServerList(), 1);
     layout->addWidget(makeServerEditor());

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "platform/qt/WindowView.h"
@@ -19,7 +18,7 @@ class ExtensionSettingsView : public qt::WindowView {
 public:
     ExtensionSettingsView(Services& services, const ProgramFolder& folder, whois::ServerTable& table,
                           bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
-                          std::function<void(QWidget*)> applySkin, QWidget* parent = nullptr);
+                          QWidget* parent = nullptr);
     ~ExtensionSettingsView() override;
 
     ExtensionSettings& form() { return form_; }

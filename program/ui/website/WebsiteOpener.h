@@ -14,7 +14,7 @@ namespace quillmark {
 // loaded when first shown and dropped when closed.
 class WebsiteOpener {
 public:
-    // The hooks are the program's (skin, end); keeping on top is the view's own.
+    // The hooks are the program's (end); keeping on top is the view's own.
     WebsiteOpener(const program::ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
                   program::WebsiteHooks hooks = {});
     WebsiteOpener(const WebsiteOpener&) = delete;

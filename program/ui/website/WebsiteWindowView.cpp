@@ -17,13 +17,9 @@ namespace quillmark {
 
 namespace {
 
-// Keeping on top and the skin are this window's own.
+// Keeping on top is this window's own.
 program::WebsiteHooks withViewHooks(program::WebsiteHooks hooks, WebsiteWindowView* view) {
     hooks.setOnTop = [view](bool on) { view->setOnTop(on); };
-    hooks.applySkin = [view, callers = std::move(hooks.applySkin)] {
-        qt::ApplySkin(view);
-        if (callers) callers();
-    };
     return hooks;
 }
 
