@@ -94,9 +94,7 @@ void MainWindow::Load() {
     const auto& constants = state_.identity;
     window.setCaption(constants.ProductName + " by " + constants.PublisherName);
     websiteButton.setCaption("Visit " + constants.WebAddress);
-    if (constants.PurchaseOnDblClick) {
-        listsFrame.setCaption("Domain Name Manager - Double Click any domain to purchase");
-    }
+    listsFrame.setCaption("Domain Name Manager - Double Click any domain to purchase");
     if (settings_.text(SettingKey::showHelp) == "1") call(hooks_.showFirstRunHelp);
     CreateDataFiles();
     batchTicks = 0;

@@ -125,6 +125,9 @@ public:
     void FileMenuExit();
     void EditMenu(int index);
     void ToolsMenu(int index);
+    // "Whois Lookup...": the current name of list n (1 to 5) becomes the
+    // selected name and opens in the whois lookup window; nothing without one.
+    void WhoisMenu(int list);
     void OptionsMenu();
     void HelpMenu(int index);
     void AboutMenu();

@@ -19,7 +19,6 @@ void SetProductIdentity(ProductIdentity& constants) {
     constants.ProductName = config::kProductName;
     constants.PublisherName = config::kPublisherName;
     constants.WebAddress = config::kWebAddress;
-    constants.PurchaseOnDblClick = true;
     constants.PurchaseAddress = purchaseAddress();
     constants.ProductDetailsAddress = config::kProductDetailsAddress;
     constants.VersionMajor = config::kVersionMajor;

@@ -9,7 +9,6 @@ struct ProductIdentity {
     std::string ProductName;
     std::string PublisherName;
     std::string WebAddress;
-    bool PurchaseOnDblClick = false;
     std::string PurchaseAddress;
     std::string ProductDetailsAddress;
     int VersionMajor = 0;
