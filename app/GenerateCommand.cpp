@@ -24,8 +24,7 @@ int RunGenerate(int argc, char** argv, const program::CommandLine& line) {
     const auto location = PrepareProgramFolder(line);
     if (!location) return 2;
     const ProgramFolder folder(*location);
-    program::ProductIdentity constants;
-    program::SetProductIdentity(constants);
+    const program::ProductIdentity constants = program::ThisProduct();
 
     HeadlessServices services(std::nullopt);
     generator::NameGenerator form(services, folder, constants);

@@ -9,7 +9,6 @@
 #include "app/core/ProgramFolderLocation.h"
 #include "engine/MainWindow.h"
 #include "platform/Text.h"
-#include "program/ProductIdentity.h"
 
 namespace quillmark::app {
 
@@ -74,7 +73,6 @@ int RunLookups(int argc, char** argv, const program::CommandLine& line) {
     HeadlessServices services(list ? std::optional<std::string>(std::filesystem::absolute(*list).string())
                                    : std::nullopt);
     ProgramState state(*folder);
-    program::SetProductIdentity(state.identity);
     Tally tally;
     MainWindowHooks hooks;
     hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };

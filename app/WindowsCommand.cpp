@@ -8,7 +8,6 @@
 #include "platform/qt/ProductMark.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/Skin.h"
-#include "program/ProductIdentity.h"
 
 namespace quillmark::app {
 
@@ -37,7 +36,6 @@ int RunWindows(int argc, char** argv, const program::CommandLine& line) {
 
     qt::QtServices services;
     ProgramState state(*folder);
-    program::SetProductIdentity(state.identity);
     ProgramWindows windows(services, state);
     windows.start();
     return QApplication::exec();

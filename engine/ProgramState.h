@@ -15,7 +15,8 @@ struct ProgramState {
     explicit ProgramState(std::filesystem::path folder) : programFolder(std::move(folder)) {}
 
     quillmark::ProgramFolder programFolder;
-    program::ProductIdentity identity;
+    // Set here, once, for the whole run.
+    const program::ProductIdentity identity = program::ThisProduct();
 
     whois::ServerTable serverTable;
     bool useProxy = false;

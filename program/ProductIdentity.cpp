@@ -15,7 +15,8 @@ std::string purchaseAddress() {
 
 }  // namespace
 
-void SetProductIdentity(ProductIdentity& constants) {
+ProductIdentity ThisProduct() {
+    ProductIdentity constants;
     constants.ProductName = config::kProductName;
     constants.PublisherName = config::kPublisherName;
     constants.WebAddress = config::kWebAddress;
@@ -23,6 +24,7 @@ void SetProductIdentity(ProductIdentity& constants) {
     constants.ProductDetailsAddress = config::kProductDetailsAddress;
     constants.VersionMajor = config::kVersionMajor;
     constants.VersionMinor = config::kVersionMinor;
+    return constants;
 }
 
 }  // namespace quillmark::program

@@ -4,7 +4,7 @@
 
 namespace quillmark::program {
 
-// The product's identity and a few switches, fixed for the whole run.
+// The product's identity, fixed for the whole run.
 struct ProductIdentity {
     std::string ProductName;
     std::string PublisherName;
@@ -15,7 +15,7 @@ struct ProductIdentity {
     int VersionMinor = 0;
 };
 
-// Fills every value from the build configuration; the same values every time.
-void SetProductIdentity(ProductIdentity& constants);
+// Every value from the build configuration; the same values every time.
+ProductIdentity ThisProduct();
 
 }  // namespace quillmark::program

@@ -3,7 +3,7 @@
 
 namespace quillmark::program {
 
-Splash::Splash(Services& services, ProductIdentity& constants, bool& MainClosed, SplashHooks hooks)
+Splash::Splash(Services& services, const ProductIdentity& constants, bool& MainClosed, SplashHooks hooks)
     : tickTimer(services.makeTimer()),
       constants_(constants),
       mainClosed_(MainClosed),
@@ -15,7 +15,6 @@ Splash::Splash(Services& services, ProductIdentity& constants, bool& MainClosed,
 
 void Splash::Load() {
     mainClosed_ = false;
-    SetProductIdentity(constants_);
     window.setCaption(constants_.ProductName);
     productLabel.setCaption(constants_.ProductName);
     tickTimer->setEnabled(true);

@@ -67,7 +67,6 @@ WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants,
     page.setEvents(std::move(events));
 }
 
-// The start-up constants never change once set, so they are not set again here.
 void WebsiteWindow::Load() {
     statusBar.addPanel();
     window.setCaption(constants_.WebAddress);

@@ -26,7 +26,6 @@ protected:
     WebsiteView() {
         server.page("/", "<html><head><title>First page</title></head><body>first</body></html>");
         server.page("/two", "<html><head><title>Second page</title></head><body>second</body></html>");
-        program::SetProductIdentity(constants);
         // As configured: a bare host, no scheme.
         constants.WebAddress = server.hostAndPath("/");
         constants.ProductDetailsAddress = server.url("/two");
@@ -46,7 +45,7 @@ protected:
     }
 
     LocalHttpServer server;
-    program::ProductIdentity constants;
+    program::ProductIdentity constants = program::ThisProduct();
     bool WebsiteMode = false;
     bool MainClosed = false;
     int ended = 0;

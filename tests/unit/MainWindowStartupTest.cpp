@@ -15,8 +15,6 @@ using testing::TempFolder;
 
 class Form1Startup : public ::testing::Test {
 protected:
-    Form1Startup() { program::SetProductIdentity(state.identity); }
-
     void store(std::string_view application, std::string_view key, std::string_view value) {
         services.settingsFake.SaveSetting(application, "Settings", key, value);
     }

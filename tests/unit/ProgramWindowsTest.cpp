@@ -15,7 +15,7 @@ using testing::FakeServices;
 
 TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
     FakeServices services;
-    ProductIdentity constants;
+    const ProductIdentity constants = ThisProduct();
     bool mainClosed = true;
     std::vector<std::string> steps;
     Splash splash(services, constants, mainClosed,
@@ -33,8 +33,7 @@ TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
 }
 
 TEST(About, ShowsProductVersionPublisherAndAddress) {
-    ProductIdentity constants;
-    SetProductIdentity(constants);
+    ProductIdentity constants = ThisProduct();
     constants.VersionMajor = 3;
     constants.VersionMinor = 0;
     AboutBox about(constants);

@@ -30,7 +30,6 @@ TEST(AddressWithScheme, AddsHttpOnlyWhereNoSchemeIsGiven) {
 class WebsiteOpener : public ::testing::Test {
 protected:
     WebsiteOpener() {
-        SetProductIdentity(constants);
         constants.WebAddress = "www.quillmark.example";
         constants.ProductDetailsAddress = "https://www.quillmark.example/details.html";
         browser.onCall = [this](const std::string& call) { note(call); };
@@ -43,7 +42,7 @@ protected:
                         (form.window.windowState() == Window::State::Maximized ? " | max" : ""));
     }
 
-    ProductIdentity constants;
+    ProductIdentity constants = ThisProduct();
     bool WebsiteMode = false;
     bool MainClosed = false;
     FakeBrowser browser;
