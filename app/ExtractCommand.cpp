@@ -1,7 +1,4 @@
-#include <QCoreApplication>
-
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -15,11 +12,6 @@
 namespace quillmark::app {
 
 namespace {
-
-int fail(std::string_view message) {
-    std::cerr << "quillmark: " << message << '\n';
-    return 2;
-}
 
 // The table the windows would use: the folder's registrars.txt, written with
 // the default rows when missing.
@@ -44,16 +36,9 @@ void printNames(std::string_view names) {
 // Runs the list builder's pass (or the browse window's, with --browse) over a
 // saved page. Frames would need a browser to load them, so they are skipped.
 int RunExtract(const program::CommandLine& line) {
-    // Only for the standard locations of the program folder: no display needed.
-    int argc = 1;
-    char programName[] = "quillmark";
-    char* argv[] = {programName, nullptr};
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Quillmark");
-
     const std::string& file = line.arguments.front();
     const auto page = FileExists(file) ? ReadWholeFile(file) : std::nullopt;
-    if (!page) return fail("cannot read the page " + file);
+    if (!page) return Fail("cannot read the page " + file);
     const auto folder = PrepareProgramFolder(line);
     if (!folder) return 2;
 

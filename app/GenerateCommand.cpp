@@ -1,5 +1,3 @@
-#include <QCoreApplication>
-
 #include <cstdio>
 #include <iostream>
 
@@ -13,20 +11,13 @@ namespace quillmark::app {
 
 // The generator's run with the stored options and appends list and the base
 // word given: writes CreatedDomains.txt and prints its names, one per line.
-int RunGenerate(int argc, char** argv, const program::CommandLine& line) {
+int RunGenerate(const program::CommandLine& line) {
     const auto base = line.option("--base");
-    if (!base) {
-        std::cerr << "quillmark: generate needs --base WORD; see --help\n";
-        return 2;
-    }
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Quillmark");
+    if (!base) return Fail("generate needs --base WORD; see --help");
     const auto location = PrepareProgramFolder(line);
     if (!location) return 2;
     const ProgramFolder folder(*location);
-    program::ProductIdentity constants;
-    program::SetProductIdentity(constants);
-    constants.SkinEnabled = false;
+    const program::ProductIdentity constants = program::ThisProduct();
 
     HeadlessServices services(std::nullopt);
     generator::NameGenerator form(services, folder, constants);

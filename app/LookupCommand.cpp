@@ -9,7 +9,6 @@
 #include "app/core/ProgramFolderLocation.h"
 #include "engine/MainWindow.h"
 #include "platform/Text.h"
-#include "program/ProductIdentity.h"
 
 namespace quillmark::app {
 
@@ -44,11 +43,6 @@ struct Tally {
     }
 };
 
-int fail(std::string_view message) {
-    std::cerr << "quillmark: " << message << '\n';
-    return 2;
-}
-
 bool runnable(const MainWindow& form, const std::string& source) {
     const auto& items = form.searchType.items();
     return source != "Browse for names" && std::find(items.begin(), items.end(), source) != items.end();
@@ -58,23 +52,20 @@ bool runnable(const MainWindow& form, const std::string& source) {
 
 // Chooses the source as a user would, presses Start, and prints every judged
 // name until the run stops by itself.
-int RunLookups(int argc, char** argv, const program::CommandLine& line) {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Quillmark");
+int RunLookups(const program::CommandLine& line) {
     const auto source = line.option("--source");
-    if (!source) return fail("run needs --source \"ITEM\"");
+    if (!source) return Fail("run needs --source \"ITEM\"");
     const auto list = line.option("--list");
-    if (list && !FileExists(*list)) return fail("cannot read the list " + *list);
-    if (*source == "Custom List" && !list) return fail("\"Custom List\" needs --list FILE");
+    if (list && !FileExists(*list)) return Fail("cannot read the list " + *list);
+    if (*source == "Custom List" && !list) return Fail("\"Custom List\" needs --list FILE");
     const auto start = line.option("--start");
-    if (start && text::parseInt32(*start).value_or(0) < 1) return fail("--start needs a whole number from 1");
+    if (start && text::parseInt32(*start).value_or(0) < 1) return Fail("--start needs a whole number from 1");
     const auto folder = PrepareProgramFolder(line);
     if (!folder) return 2;
 
     HeadlessServices services(list ? std::optional<std::string>(std::filesystem::absolute(*list).string())
                                    : std::nullopt);
     ProgramState state(*folder);
-    program::SetProductIdentity(state.identity);
     Tally tally;
     MainWindowHooks hooks;
     hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };
@@ -84,11 +75,11 @@ int RunLookups(int argc, char** argv, const program::CommandLine& line) {
     hooks.runStopped = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
     MainWindow form(services, state, hooks);
     form.Load();
-    if (!runnable(form, *source)) return fail("cannot run the search type \"" + *source + "\"");
+    if (!runnable(form, *source)) return Fail("cannot run the search type \"" + *source + "\"");
     form.searchType.setText(*source);
     form.ChooseSearchType();
     if (start) form.SetStartNumber(*start);
-    QTimer::singleShot(0, &application, [&form] { form.Start(); });
+    QTimer::singleShot(0, QCoreApplication::instance(), [&form] { form.Start(); });
     QCoreApplication::exec();
     form.Unload();
     tally.summarise();

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "harvest/SearchSites.h"
 #include "platform/qt/Skin.h"
 #include "program/HelpFile.h"
 #include "program/ui/AboutBoxView.h"
@@ -18,32 +17,36 @@ program::WebsiteHooks WebsiteHooks() {
     return hooks;
 }
 
+// The list builder, the browse window and the settings show before they load.
+constexpr auto kShowThenLoad = [](auto& view) {
+    view.show();
+    view.form().Load();
+};
+
 }  // namespace
 
 ProgramWindows::ProgramWindows(qt::QtServices& services, ProgramState& state)
     : services_(services),
       state_(state),
+      sites_(harvest::LoadSearchSites(state.identity.WebAddress, harvest::ProcessEnvironment)),
       website_(state.identity, state.websiteMode, state.mainClosed, WebsiteHooks()) {}
 
 ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::start() {
     program::SplashHooks hooks;
-    hooks.applySkin = [this] { qt::ApplySkin(splash_.get()); };
     hooks.showMain = [this] { ShowMain(); };
     hooks.hideSplash = [this] { splash_->hide(); };
     splash_ = std::make_unique<SplashView>(services_, state_.identity, state_.mainClosed, hooks);
+    qt::ApplySkin(splash_.get());
     splash_->show();
     splash_->form().Load();
 }
 
 void ProgramWindows::ShowMain() {
     form_ = std::make_unique<MainWindow>(services_, state_, MainHooks());
-    generator_ =
-        std::make_unique<GeneratorOpener>(services_, state_.programFolder, state_.identity, GeneratorHooks());
-    harvest_ = std::make_unique<HarvestOpener>(
-        services_, *form_, harvest::LoadSearchSites(state_.identity.WebAddress, harvest::ProcessEnvironment));
     mainView_ = std::make_unique<MainWindowView>(*form_);
+    qt::ApplySkin(mainView_.get());
     services_.setDialogParent(mainView_.get());
     // The website window may outlive the main window; it ends the program then.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -53,7 +56,6 @@ void ProgramWindows::ShowMain() {
 
 MainWindowHooks ProgramWindows::MainHooks() {
     MainWindowHooks hooks;
-    hooks.applySkin = [this] { qt::ApplySkin(mainView_.get()); };
     hooks.showFirstRunHelp = [this] { program::OpenHelp(services_, state_.programFolder); };
     hooks.showHelp = hooks.showFirstRunHelp;
     hooks.showAbout = [this] { AboutBoxView::ShowAbout(state_.identity, mainView_.get()); };
@@ -62,10 +64,20 @@ MainWindowHooks ProgramWindows::MainHooks() {
     hooks.openWebsite = [this](std::optional<std::string> address) { website_.show(std::move(address)); };
     hooks.websiteVisible = [this] { return website_.isVisible(); };
     hooks.openWhois = [this](const std::string& name) { whois_.open(services_, name); };
-    hooks.showGenerator = [this] { generator_->show(); };
-    hooks.showSettings = [this] { ShowSettings(); };
-    hooks.showListBuilder = [this] { harvest_->showListBuilder(); };
-    hooks.showBrowseWindow = [this] { harvest_->showBrowseWindow(); };
+    hooks.showGenerator = [this] {
+        generator_.openOrRaise(
+            [](NameGeneratorView& view) {
+                view.form().Load();
+                view.show();
+            },
+            services_, state_.programFolder, state_.identity, GeneratorHooks());
+    };
+    hooks.showSettings = [this] {
+        settings_.openOrRaise(kShowThenLoad, services_, state_.programFolder, state_.serverTable,
+                              state_.useProxy, state_.defaultExtension, state_.identity.ProductName);
+    };
+    hooks.showListBuilder = [this] { listBuilder_.openOrRaise(kShowThenLoad, services_, *form_, sites_); };
+    hooks.showBrowseWindow = [this] { browseWindow_.openOrRaise(kShowThenLoad, services_, *form_, sites_); };
     hooks.unloadOtherWindows = [this] { UnloadOtherWindows(); };
     hooks.closeMainWindow = [this] { mainView_->close(); };
     return hooks;
@@ -81,21 +93,12 @@ generator::GeneratorHooks ProgramWindows::GeneratorHooks() {
     return hooks;
 }
 
-void ProgramWindows::ShowSettings() {
-    bool made = false;
-    ExtensionSettingsView& view = settings_.open(
-        made, services_, state_.programFolder, state_.serverTable, state_.useProxy, state_.defaultExtension,
-        state_.identity.ProductName, [](QWidget* window) { qt::ApplySkin(window); });
-    if (!made) return qt::bringToFront(&view);
-    view.show();
-    view.form().Load();
-}
-
 void ProgramWindows::UnloadOtherWindows() {
     settings_.close();
     whois_.close();
-    harvest_->closeAll();
-    generator_->close();
+    listBuilder_.close();
+    browseWindow_.close();
+    generator_.close();
     if (splash_) splash_->close();
 }
 

@@ -4,8 +4,10 @@
 
 #include "engine/MainWindow.h"
 #include "engine/ui/MainWindowView.h"
-#include "generator/ui/GeneratorOpener.h"
-#include "harvest/ui/HarvestOpener.h"
+#include "generator/ui/NameGeneratorView.h"
+#include "harvest/SearchSites.h"
+#include "harvest/ui/BrowseWindowView.h"
+#include "harvest/ui/ListBuilderView.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/WindowSlot.h"
 #include "program/ui/SplashView.h"
@@ -32,17 +34,19 @@ private:
     generator::GeneratorHooks GeneratorHooks();
     void ShowMain();
     void UnloadOtherWindows();
-    void ShowSettings();
 
     qt::QtServices& services_;
     ProgramState& state_;
+    const harvest::SearchSites sites_;
     WebsiteOpener website_;
     WhoisOpener whois_;
     std::unique_ptr<SplashView> splash_;
     std::unique_ptr<MainWindow> form_;
     std::unique_ptr<MainWindowView> mainView_;
-    std::unique_ptr<GeneratorOpener> generator_;
-    std::unique_ptr<HarvestOpener> harvest_;
+    // The windows the main window opens, one of each kind; they go before it.
+    qt::WindowSlot<NameGeneratorView> generator_;
+    qt::WindowSlot<ListBuilderView> listBuilder_;
+    qt::WindowSlot<BrowseWindowView> browseWindow_;
     qt::WindowSlot<ExtensionSettingsView> settings_;
 };
 

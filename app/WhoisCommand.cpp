@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <iostream>
 
 #include "app/Commands.h"
 #include "app/core/HeadlessServices.h"
@@ -18,11 +17,6 @@ namespace {
 // The window waits for ever; a script must not.
 constexpr std::int64_t kDefaultTimeoutSeconds = 60;
 constexpr std::int64_t kLongestTimeoutSeconds = 24 * 60 * 60;
-
-int fail(std::string_view message, int status = 2) {
-    std::cerr << "quillmark: " << message << '\n';
-    return status;
-}
 
 std::optional<std::int64_t> timeoutSeconds(const program::CommandLine& line) {
     const auto option = line.option("--timeout");
@@ -46,27 +40,25 @@ void writeReply(const std::string& reply) {
 }  // namespace
 
 // Runs the whois window's exchange without the window and prints the reply.
-int RunWhois(int argc, char** argv, const program::CommandLine& line) {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Quillmark");
+int RunWhois(const program::CommandLine& line) {
     const std::string& name = line.arguments.front();
     const auto serverOption = line.option("--server");
     const auto server = serverOption ? ParseWhoisServer(*serverOption) : FixedWhoisServer();
-    if (!server) return fail("--server needs HOST or HOST:PORT with a port from 1 to 65535");
+    if (!server) return Fail("--server needs HOST or HOST:PORT with a port from 1 to 65535");
     const auto timeout = timeoutSeconds(line);
-    if (!timeout) return fail("--timeout needs a whole number of seconds from 1 to 86400");
-    if (!WhoisLookupWindow::CanBeSent(name)) return fail("a name with a control character is never sent");
+    if (!timeout) return Fail("--timeout needs a whole number of seconds from 1 to 86400");
+    if (!WhoisLookupWindow::CanBeSent(name)) return Fail("a name with a control character is never sent");
     if (!PrepareProgramFolder(line)) return 2;
 
     HeadlessServices services(std::nullopt);
     WhoisLookupWindow form(services, name, server->host, server->port);
     form.setOnFinished([] { QCoreApplication::quit(); });
-    QTimer::singleShot(std::chrono::seconds(*timeout), &application, &QCoreApplication::quit);
-    QTimer::singleShot(0, &application, [&form] { form.Load(); });
+    QTimer::singleShot(std::chrono::seconds(*timeout), QCoreApplication::instance(), &QCoreApplication::quit);
+    QTimer::singleShot(0, QCoreApplication::instance(), [&form] { form.Load(); });
     QCoreApplication::exec();
     form.Unload();
     if (!form.finished()) {
-        return fail("no reply from " + describe(*server) + " within " + std::to_string(*timeout) + " s", 1);
+        return Fail("no reply from " + describe(*server) + " within " + std::to_string(*timeout) + " s", 1);
     }
     writeReply(form.replyText.text());
     return 0;

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "platform/Files.h"
+#include "platform/Hook.h"
 #include "platform/Text.h"
 
 namespace quillmark {
@@ -10,10 +11,6 @@ namespace {
 constexpr std::array kDataFiles = {"\\BrowserSearch.txt", "\\Appends.txt", "\\CreatedDomains.txt",
                                    "\\Remembered.txt"};
 constexpr std::array kFolders = {"\\backups", "\\overflow", "\\wordlists", "\\searches"};
-
-void call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
 
 }  // namespace
 
@@ -97,10 +94,7 @@ void MainWindow::Load() {
     const auto& constants = state_.identity;
     window.setCaption(constants.ProductName + " by " + constants.PublisherName);
     websiteButton.setCaption("Visit " + constants.WebAddress);
-    if (constants.PurchaseOnDblClick) {
-        listsFrame.setCaption("Domain Name Manager - Double Click any domain to purchase");
-    }
-    call(hooks_.applySkin);
+    listsFrame.setCaption("Domain Name Manager - Double Click any domain to purchase");
     if (settings_.text(SettingKey::showHelp) == "1") call(hooks_.showFirstRunHelp);
     CreateDataFiles();
     batchTicks = 0;
@@ -142,7 +136,6 @@ void MainWindow::Unload() {
         state_.mainClosed = true;
         return;
     }
-    call(hooks_.releaseSkin);
     call(hooks_.endProgram);
 }
 

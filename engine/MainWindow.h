@@ -28,11 +28,9 @@ namespace quillmark {
 struct MainWindowHooks {
     using Verdict = results::Verdict;
 
-    std::function<void()> applySkin;
     std::function<void()> showFirstRunHelp;
     std::function<void()> unloadOtherWindows;
     std::function<bool()> websiteVisible;
-    std::function<void()> releaseSkin;
     std::function<void()> endProgram;
     std::function<void()> showGenerator;
     std::function<void()> showBrowseWindow;
@@ -126,6 +124,9 @@ public:
     void FileMenuExit();
     void EditMenu(int index);
     void ToolsMenu(int index);
+    // "Whois Lookup...": the current name of list n (1 to 5) becomes the
+    // selected name and opens in the whois lookup window; nothing without one.
+    void WhoisMenu(int list);
     void OptionsMenu();
     void HelpMenu(int index);
     void AboutMenu();

@@ -1,17 +1,9 @@
 // Acting on one listed name, and the menus that open other windows.
 #include "engine/MainWindow.h"
 #include "engine/PercentCoding.h"
+#include "platform/Hook.h"
 
 namespace quillmark {
-
-namespace {
-
-template <typename... Args, typename Hook>
-void call(const Hook& hook, Args&&... args) {
-    if (hook) hook(std::forward<Args>(args)...);
-}
-
-}  // namespace
 
 void MainWindow::ListDoubleClicked(int list) {
     if (list < 1 || list > 5) return;
@@ -20,14 +12,17 @@ void MainWindow::ListDoubleClicked(int list) {
 
 void MainWindow::OpenListedName(std::string_view name) {
     state_.selectedName = std::string(name);
-    if (state_.identity.PurchaseOnDblClick) {
-        // The name stays one query value, whatever it holds.
-        call(hooks_.openWebsite,
-             std::optional<std::string>(state_.identity.PurchaseAddress +
-                                        names::EncodeQueryValue(state_.selectedName, false)));
-    } else {
-        call(hooks_.openWhois, state_.selectedName);
-    }
+    // The name stays one query value, whatever it holds.
+    call(hooks_.openWebsite, std::optional<std::string>(state_.identity.PurchaseAddress +
+                                                        names::EncodeQueryValue(state_.selectedName, false)));
+}
+
+void MainWindow::WhoisMenu(int list) {
+    if (list < 1 || list > 5) return;
+    const std::string name = ResultList(list).text();
+    if (name.empty()) return;
+    state_.selectedName = name;
+    call(hooks_.openWhois, state_.selectedName);
 }
 
 void MainWindow::FileMenuExit() {
@@ -61,7 +56,7 @@ void MainWindow::Search() {
 }
 
 void MainWindow::VisitWebsite() {
-    state_.websiteMode = "Website";
+    state_.websiteMode = true;
     call(hooks_.openWebsite, std::optional<std::string>());
 }
 

@@ -15,7 +15,8 @@ struct ProgramState {
     explicit ProgramState(std::filesystem::path folder) : programFolder(std::move(folder)) {}
 
     quillmark::ProgramFolder programFolder;
-    program::ProductIdentity identity;
+    // Set here, once, for the whole run.
+    const program::ProductIdentity identity = program::ThisProduct();
 
     whois::ServerTable serverTable;
     bool useProxy = false;
@@ -28,7 +29,9 @@ struct ProgramState {
     std::string sessionStamp;
     std::string selectedName;
     bool mainClosed = false;
-    std::string websiteMode;
+    // The website window opens on the web address; until then, its first
+    // opening shows the product details.
+    bool websiteMode = false;
 };
 
 }  // namespace quillmark

@@ -1,6 +1,7 @@
 #include "generator/NameGenerator.h"
 
 #include "generator/NameCombiner.h"
+#include "platform/Hook.h"
 #include "platform/Text.h"
 
 namespace quillmark::generator {
@@ -47,7 +48,6 @@ std::filesystem::path NameGenerator::CreatedFile() const {
 }
 
 void NameGenerator::Load() {
-    if (constants_.SkinEnabled && hooks_.applySkin) hooks_.applySkin();
     LoadAppends();
     LoadOptions();
 }
@@ -139,11 +139,11 @@ void NameGenerator::Generate() {
         EnableControls();
         return;
     }
-    if (hooks_.setListBounds) hooks_.setListBounds(createdCount);
+    call(hooks_.setListBounds, createdCount);
     statusText.setText("Created " + count + " domains...  Search Started");
     EnableControls();
     services_.pump().processPendingEvents();
-    if (hooks_.startSearch) hooks_.startSearch();
+    call(hooks_.startSearch);
 }
 
 void NameGenerator::DisableControls() {

@@ -18,7 +18,6 @@ namespace quillmark::generator {
 // What the generator asks of the windows around it. Each hook may be left
 // empty; the window then does without that step.
 struct GeneratorHooks {
-    std::function<void()> applySkin;
     // The run's names are in CreatedDomains.txt: the main window's run is to
     // cover positions 1 to count of it.
     std::function<void(std::int32_t count)> setListBounds;

@@ -15,16 +15,16 @@ std::string purchaseAddress() {
 
 }  // namespace
 
-void SetProductIdentity(ProductIdentity& constants) {
+ProductIdentity ThisProduct() {
+    ProductIdentity constants;
     constants.ProductName = config::kProductName;
     constants.PublisherName = config::kPublisherName;
     constants.WebAddress = config::kWebAddress;
-    constants.SkinEnabled = true;
-    constants.PurchaseOnDblClick = true;
     constants.PurchaseAddress = purchaseAddress();
     constants.ProductDetailsAddress = config::kProductDetailsAddress;
     constants.VersionMajor = config::kVersionMajor;
     constants.VersionMinor = config::kVersionMinor;
+    return constants;
 }
 
 }  // namespace quillmark::program

@@ -4,20 +4,18 @@
 
 namespace quillmark::program {
 
-// The product's identity and a few switches, fixed for the whole run.
+// The product's identity, fixed for the whole run.
 struct ProductIdentity {
     std::string ProductName;
     std::string PublisherName;
     std::string WebAddress;
-    bool SkinEnabled = false;
-    bool PurchaseOnDblClick = false;
     std::string PurchaseAddress;
     std::string ProductDetailsAddress;
     int VersionMajor = 0;
     int VersionMinor = 0;
 };
 
-// Fills every value from the build configuration; the same values every time.
-void SetProductIdentity(ProductIdentity& constants);
+// Every value from the build configuration; the same values every time.
+ProductIdentity ThisProduct();
 
 }  // namespace quillmark::program

@@ -1,8 +1,9 @@
 #include "program/Splash.h"
+#include "platform/Hook.h"
 
 namespace quillmark::program {
 
-Splash::Splash(Services& services, ProductIdentity& constants, bool& MainClosed, SplashHooks hooks)
+Splash::Splash(Services& services, const ProductIdentity& constants, bool& MainClosed, SplashHooks hooks)
     : tickTimer(services.makeTimer()),
       constants_(constants),
       mainClosed_(MainClosed),
@@ -14,10 +15,8 @@ Splash::Splash(Services& services, ProductIdentity& constants, bool& MainClosed,
 
 void Splash::Load() {
     mainClosed_ = false;
-    SetProductIdentity(constants_);
     window.setCaption(constants_.ProductName);
     productLabel.setCaption(constants_.ProductName);
-    if (constants_.SkinEnabled && hooks_.applySkin) hooks_.applySkin();
     tickTimer->setEnabled(true);
 }
 
@@ -25,8 +24,8 @@ void Splash::Tick() {
     tickCount = static_cast<std::int16_t>(tickCount + kTickMs);
     if (tickCount != kOpenAt) return;
     tickTimer->setEnabled(false);
-    if (hooks_.showMain) hooks_.showMain();
-    if (hooks_.hideSplash) hooks_.hideSplash();
+    call(hooks_.showMain);
+    call(hooks_.hideSplash);
 }
 
 }  // namespace quillmark::program

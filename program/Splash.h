@@ -11,21 +11,20 @@
 namespace quillmark::program {
 
 struct SplashHooks {
-    std::function<void()> applySkin;
     // Loads and shows the main window.
     std::function<void()> showMain;
     std::function<void()> hideSplash;
 };
 
-// The program's first window: sets the start-up constants and the skin, and
-// after a short count of ticks opens the main window and steps aside. It
-// stays loaded, hidden, while the program runs.
+// The program's first window: shows the product's name, and after a short
+// count of ticks opens the main window and steps aside. It stays loaded,
+// hidden, while the program runs.
 class Splash {
 public:
     static constexpr int kTickMs = 2;
     static constexpr std::int16_t kOpenAt = 150;  // the count after 75 ticks of 2
 
-    Splash(Services& services, ProductIdentity& constants, bool& MainClosed, SplashHooks hooks = {});
+    Splash(Services& services, const ProductIdentity& constants, bool& MainClosed, SplashHooks hooks = {});
 
     void Load();
     void Tick();
@@ -36,7 +35,7 @@ public:
     std::int16_t tickCount = 0;
 
 private:
-    ProductIdentity& constants_;
+    const ProductIdentity& constants_;
     bool& mainClosed_;
     SplashHooks hooks_;
 };

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/Hook.h"
+
 namespace quillmark::program {
 
 namespace {
-
-constexpr std::string_view kWebsiteMode = "Website";
-
-void call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -52,7 +48,7 @@ std::string AddressWithScheme(std::string_view text) {
     return "http://" + std::string(address);
 }
 
-WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
+WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants, bool& WebsiteMode,
                              bool& MainClosed, WebsiteHooks hooks)
     : page(browser),
       constants_(constants),
@@ -71,25 +67,21 @@ WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants,
     page.setEvents(std::move(events));
 }
 
-// The start-up constants never change once set, so they are not set again here.
 void WebsiteWindow::Load() {
     statusBar.addPanel();
     window.setCaption(constants_.WebAddress);
-    if (hooks_.setOnTop) hooks_.setOnTop(true);
-    if (constants_.SkinEnabled) call(hooks_.applySkin);
-    const std::string& first =
-        websiteMode_ == kWebsiteMode ? constants_.WebAddress : constants_.ProductDetailsAddress;
+    call(hooks_.setOnTop, true);
+    const std::string& first = websiteMode_ ? constants_.WebAddress : constants_.ProductDetailsAddress;
     page.Navigate(AddressWithScheme(first));
     // Every later opening starts on the web address.
-    websiteMode_ = kWebsiteMode;
+    websiteMode_ = true;
     window.setWindowState(Window::State::Maximized);
-    if (hooks_.setOnTop) hooks_.setOnTop(false);
+    call(hooks_.setOnTop, false);
 }
 
 void WebsiteWindow::Unload() {
     // The main window closed while this one was open: the program ends with this window.
     if (!mainClosed_) return;
-    if (constants_.SkinEnabled) call(hooks_.releaseSkin);
     call(hooks_.endProgram);
 }
 

@@ -21,9 +21,6 @@ std::string AddressWithScheme(std::string_view text);
 // left empty; the window then does without that step.
 struct WebsiteHooks {
     std::function<void(bool on)> setOnTop;
-    // Covers the plain labels and applies the skin; called only with the skin on.
-    std::function<void()> applySkin;
-    std::function<void()> releaseSkin;
     std::function<void()> endProgram;
 };
 
@@ -34,9 +31,10 @@ public:
     static constexpr int kEnterKey = 13;
 
     // WebsiteMode and MainClosed are the program's: this window reads and
-    // resets the first and reads the second.
-    WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,
-                  bool& MainClosed, WebsiteHooks hooks = {});
+    // sets the first (on: open on the web address, not the product details)
+    // and reads the second.
+    WebsiteWindow(Browser& browser, const ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
+                  WebsiteHooks hooks = {});
     WebsiteWindow(const WebsiteWindow&) = delete;
     WebsiteWindow& operator=(const WebsiteWindow&) = delete;
 
@@ -71,7 +69,7 @@ private:
     void GoToTypedAddress();
 
     const ProductIdentity& constants_;
-    std::string& websiteMode_;
+    bool& websiteMode_;
     bool& mainClosed_;
     WebsiteHooks hooks_;
 };

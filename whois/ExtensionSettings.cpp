@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/Hook.h"
+
 namespace quillmark {
 
 namespace {
@@ -35,7 +37,6 @@ void ExtensionSettings::Load() {
     useProxy.setValue(proxyOn ? 1 : 0);
     useProxy_ = proxyOn;
     defaultExtension.setText(defaultExtension_);
-    if (hooks_.applySkin) hooks_.applySkin();
 }
 
 void ExtensionSettings::RowClicked() {
@@ -81,7 +82,7 @@ void ExtensionSettings::ToggleEnabled() {
 
 void ExtensionSettings::NewExtension() {
     ClearBoxes();
-    if (hooks_.focusExtension) hooks_.focusExtension();
+    call(hooks_.focusExtension);
     editEnabled = true;
 }
 

@@ -12,9 +12,8 @@
 
 namespace quillmark {
 
-// What the settings window asks of its view. Either may be left empty.
+// What the settings window asks of its view. It may be left empty.
 struct SettingsHooks {
-    std::function<void()> applySkin;
     // Puts the keyboard focus into the extension box.
     std::function<void()> focusExtension;
 };

@@ -19,14 +19,10 @@ struct CommandLine {
     std::optional<std::string> option(std::string_view name) const;
 };
 
+// What app::ParseCommandLine found: the command line, or why there is none.
 struct CommandLineResult {
     std::optional<CommandLine> commandLine;
     std::string error;  // one line, set when commandLine is empty
 };
-
-CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
-
-// Usage text of a command ("" for the windows).
-std::string Usage(std::string_view command);
 
 }  // namespace quillmark::program

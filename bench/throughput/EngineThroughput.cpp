@@ -340,7 +340,6 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
                        Tally& tally, int limitSeconds) {
     app::HeadlessServices services(listFile.string());
     ProgramState state(programFolder);
-    program::SetProductIdentity(state.identity);
 
     EngineResult result;
     QEventLoop loop;

@@ -159,9 +159,18 @@ void MainWindowView::buildMenus() {
         tools->addAction(QString::fromStdString(form_.searchType.item(i)), this,
                          [this, i] { form_.ToolsMenu(i); });
     }
+    tools->addSeparator();
+    tools->addAction("Whois Lookup...", this, [this] { form_.WhoisMenu(focusedList()); });
     menuBar()->addMenu("Options")->addAction("Setup", this, [this] { form_.OptionsMenu(); });
     menuBar()->addMenu("Help")->addAction("View Help", this, [this] { form_.HelpMenu(0); });
     menuBar()->addMenu("About")->addAction("About this software", this, [this] { form_.AboutMenu(); });
+}
+
+int MainWindowView::focusedList() const {
+    for (int n = 1; n <= 5; ++n) {
+        if (focusWidget() == resultListView(n)) return n;
+    }
+    return 0;
 }
 
 QListView* MainWindowView::resultListView(int n) const {

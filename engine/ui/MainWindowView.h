@@ -34,6 +34,9 @@ private:
     QGroupBox* buildListFrame();
     QWidget* buildListColumn(int n);
     void buildMenus();
+    // The result list (1 to 5) that has, or last had, the keyboard focus in
+    // this window; 0 for none.
+    int focusedList() const;
     qt::ListBoxCallbacks listCallbacks(int n);
 
     MainWindow& form_;

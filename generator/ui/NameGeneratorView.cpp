@@ -1,7 +1,6 @@
 #include "generator/ui/NameGeneratorView.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,25 +11,15 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/Bindings.h"
-#include "platform/qt/Skin.h"
 
 namespace quillmark {
 
 using generator::NameGenerator;
 
-namespace {
-
-generator::GeneratorHooks withSkin(generator::GeneratorHooks hooks, QWidget* window) {
-    hooks.applySkin = [window] { qt::ApplySkin(window); };
-    return hooks;
-}
-
-}  // namespace
-
 NameGeneratorView::NameGeneratorView(Services& services, const ProgramFolder& folder,
                                      const program::ProductIdentity& constants,
                                      generator::GeneratorHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window), form_(services, folder, constants, withSkin(std::move(hooks), this)) {
+    : WindowView(parent), form_(services, folder, constants, std::move(hooks)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBand());
     auto* frames = new QHBoxLayout;
@@ -109,11 +98,6 @@ QWidget* NameGeneratorView::buildGeneratedFrame() {
     column->addWidget(names, 1);
     column->addWidget(qt::makeButton(form_.saveAsButton, box, [this] { form_.SaveAs(); }));
     return box;
-}
-
-void NameGeneratorView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
 }
 
 NameGeneratorView::~NameGeneratorView() {

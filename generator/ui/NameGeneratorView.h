@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "generator/NameGenerator.h"
-
-class QCloseEvent;
+#include "platform/qt/WindowView.h"
 
 namespace quillmark {
 
 // The generator's widgets, bound to the controls of NameGenerator.
-class NameGeneratorView : public QWidget {
+class NameGeneratorView : public qt::WindowView {
     Q_OBJECT
 
 public:
@@ -19,13 +16,6 @@ public:
     ~NameGeneratorView() override;
 
     generator::NameGenerator& form() { return form_; }
-
-signals:
-    // The window has closed; it may be dropped.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildBand();

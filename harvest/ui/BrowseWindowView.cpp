@@ -1,6 +1,5 @@
 #include "harvest/ui/BrowseWindowView.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,13 +11,11 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include "platform/qt/Skin.h"
-
 namespace quillmark {
 
 BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
                                    QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : WindowView(parent),
       page_(new QWebEngineView(this)),
       framePage_(new QWebEngineView(this)),
       browser_(page_, sites.browseStartPage),
@@ -39,7 +36,6 @@ BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const h
     qt::bind(form_.statusBar, status, {2, 2, 1});
     layout->addWidget(status);
     qt::bind(form_.window, this);
-    if (main.state().identity.SkinEnabled) qt::ApplySkin(this);
     resize(1100, 750);
 }
 
@@ -114,10 +110,8 @@ QWidget* BrowseWindowView::buildListColumn(int index) {
     return area;
 }
 
-void BrowseWindowView::closeEvent(QCloseEvent* event) {
+void BrowseWindowView::unload() {
     form_.Unload();
-    event->accept();
-    emit closed();
 }
 
 BrowseWindowView::~BrowseWindowView() {

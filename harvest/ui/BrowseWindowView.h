@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QWidget>
-
 #include "harvest/BrowseWindow.h"
 #include "platform/qt/Bindings.h"
+#include "platform/qt/WindowView.h"
 #include "platform/qt/browser/QtBrowser.h"
 
-class QCloseEvent;
 class QWebEngineView;
 
 namespace quillmark {
@@ -14,7 +12,7 @@ namespace quillmark {
 // The browse window's widgets: address bar, site buttons, the page, the two
 // result lists and the status bar. Frames found in pages load in a second,
 // hidden page.
-class BrowseWindowView : public QWidget {
+class BrowseWindowView : public qt::WindowView {
     Q_OBJECT
 
 public:
@@ -24,14 +22,8 @@ public:
 
     harvest::BrowseWindow& form() { return form_; }
 
-signals:
-    // The window has closed and unloaded; it may be dropped.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    void unload() override;
     QWidget* buildNavigation();
     QWidget* buildLists();
     QWidget* buildListColumn(int index);

@@ -1,19 +1,17 @@
 #include "harvest/ui/ListBuilderView.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
 #include "platform/qt/Bindings.h"
-#include "platform/qt/Skin.h"
 
 namespace quillmark {
 
 ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : WindowView(parent),
       page_(new QWebEngineView(this)),
       browser_(page_),
       // The run ends inside a handler of this window: it closes on the next turn.
@@ -26,14 +24,11 @@ ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const har
     page_->setToolTip("Searching for unique .com, .net and .org domain names.");
     layout->addWidget(page_, 1);
     qt::bind(form_.window, this);
-    if (main.state().identity.SkinEnabled) qt::ApplySkin(this);
     resize(800, 600);
 }
 
-void ListBuilderView::closeEvent(QCloseEvent* event) {
+void ListBuilderView::unload() {
     form_.Unload();
-    event->accept();
-    emit closed();
 }
 
 }  // namespace quillmark

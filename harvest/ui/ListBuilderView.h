@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QWidget>
-
 #include "harvest/ListBuilder.h"
+#include "platform/qt/WindowView.h"
 #include "platform/qt/browser/QtBrowser.h"
 
-class QCloseEvent;
 class QWebEngineView;
 
 namespace quillmark {
 
 // The list builder's widgets: its progress text over the result page.
-class ListBuilderView : public QWidget {
+class ListBuilderView : public qt::WindowView {
     Q_OBJECT
 
 public:
@@ -20,14 +18,9 @@ public:
 
     harvest::ListBuilder& form() { return form_; }
 
-signals:
-    // The window has closed and unloaded; it may be dropped.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    void unload() override;
+
     // The widget tree owns the page area and outlives the browser, which
     // outlives the logic.
     QWebEngineView* page_;

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Hook.h"
 #include "platform/qt/WidgetSync.h"
 
 namespace quillmark::qt {
@@ -29,10 +30,6 @@ void follow(Control& state, Widget* widget, Show show) {
         if (guard) show(guard.data());
     });
     show(widget);
-}
-
-void call(const std::function<void()>& handler) {
-    if (handler) handler();
 }
 
 Qt::CheckState toCheckState(int value) {

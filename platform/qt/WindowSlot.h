@@ -3,7 +3,11 @@
 #include <QWidget>
 
 #include <memory>
+#include <type_traits>
 #include <utility>
+
+#include "platform/qt/Skin.h"
+#include "platform/qt/WindowView.h"
 
 namespace quillmark::qt {
 
@@ -20,28 +24,37 @@ inline void bringToFront(QWidget* window) {
 // as it may still be inside one of its own handlers.
 template <typename View>
 class WindowSlot {
+    static_assert(std::is_base_of_v<WindowView, View>, "a slot holds a WindowView");
+
 public:
     WindowSlot() = default;
     WindowSlot(const WindowSlot&) = delete;
     WindowSlot& operator=(const WindowSlot&) = delete;
 
-    // The open window, or a new one made from the arguments; `made` tells which.
-    template <typename... Args>
-    View& open(bool& made, Args&&... args) {
-        made = !view_;
-        if (!made) return *view_;
+    // Brings the open window to the front. Without one, makes one from the
+    // arguments, skins it and hands it to `firstShow`, which loads and shows
+    // it in the order that window needs.
+    template <typename FirstShow, typename... Args>
+    View& openOrRaise(FirstShow&& firstShow, Args&&... args) {
+        if (view_) {
+            bringToFront(view_.get());
+            return *view_;
+        }
         view_ = std::make_unique<View>(std::forward<Args>(args)...);
         View* view = view_.get();
-        QObject::connect(view, &View::closed, view, [this, view] {
+        ApplySkin(view);
+        QObject::connect(view, &WindowView::closed, view, [this, view] {
             if (view_.get() == view) static_cast<void>(view_.release());
             view->deleteLater();
         });
+        std::forward<FirstShow>(firstShow)(*view);
         return *view;
     }
 
     void close() {
         if (view_) view_->close();
     }
+    // The open window, or null.
     View* get() const { return view_.get(); }
 
 private:

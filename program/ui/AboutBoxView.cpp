@@ -51,11 +51,11 @@ AboutBoxView::AboutBoxView(const program::ProductIdentity& constants, QWidget* p
     layout->addWidget(buttons);
     setMinimumWidth(440);
     qt::bind(form_.window, this);
-    if (constants.SkinEnabled) qt::ApplySkin(this);
 }
 
 void AboutBoxView::ShowAbout(const program::ProductIdentity& constants, QWidget* parent) {
     auto* about = new AboutBoxView(constants, parent);
+    qt::ApplySkin(about);
     about->setModal(false);
     about->show();
 }

@@ -21,11 +21,11 @@ OverflowNoticeView::OverflowNoticeView(QWidget* parent) : QDialog(parent) {
     qt::bind(form_.okButton, ok, [this] { close(); });
     layout->addWidget(ok, 0, Qt::AlignRight);
     setMinimumWidth(360);
-    qt::ApplySkin(this);
 }
 
 void OverflowNoticeView::ShowNotice(QWidget* parent) {
     auto* notice = new OverflowNoticeView(parent);
+    qt::ApplySkin(notice);
     notice->setModal(false);
     notice->show();
 }

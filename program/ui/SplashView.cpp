@@ -8,7 +8,7 @@
 
 namespace quillmark {
 
-SplashView::SplashView(Services& services, program::ProductIdentity& constants, bool& MainClosed,
+SplashView::SplashView(Services& services, const program::ProductIdentity& constants, bool& MainClosed,
                        program::SplashHooks hooks, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       form_(services, constants, MainClosed, hooks) {

@@ -11,7 +11,7 @@ class SplashView : public QWidget {
     Q_OBJECT
 
 public:
-    SplashView(Services& services, program::ProductIdentity& constants, bool& MainClosed,
+    SplashView(Services& services, const program::ProductIdentity& constants, bool& MainClosed,
                program::SplashHooks hooks, QWidget* parent = nullptr);
 
     program::Splash& form() { return form_; }

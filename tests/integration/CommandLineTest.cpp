@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/core/CommandLine.h"
+#include "app/Commands.h"
 
 namespace quillmark::program {
 namespace {
 
+using app::Usage;
+
 CommandLineResult parse(std::vector<std::string> args) {
-    return ParseCommandLine(args);
+    return app::ParseCommandLine(args);
 }
 
 TEST(CommandLine, WindowsWithAndWithoutFolder) {

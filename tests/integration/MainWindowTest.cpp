@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -70,11 +73,24 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
     EXPECT_TRUE(start->isEnabled());
 }
 
-TEST(MainWindow, DoubleClickOnAFreeNameOpensItsWhoisRecord) {
+QAction* menuEntry(const QMainWindow& window, const QString& menu, const QString& entry) {
+    for (const QAction* title : window.menuBar()->actions()) {
+        if (title->text() != menu || title->menu() == nullptr) continue;
+        for (QAction* action : title->menu()->actions()) {
+            if (action->text() == entry) return action;
+        }
+    }
+    return nullptr;
+}
+
+TEST(MainWindow, DoubleClickBuysAndTheWhoisMenuOpensTheWhoisRecordOfTheClickedName) {
     LiveMainWindow live;
-    live.state.identity.PurchaseOnDblClick = false;
     WhoisOpener whois(nullptr, WhoisServer{"127.0.0.1", live.server.port()});
     live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
+    std::vector<std::optional<std::string>> opened;
+    live.hooks.openWebsite = [&](std::optional<std::string> address) {
+        opened.push_back(std::move(address));
+    };
     live.open();
     live.runGeneratedNames("taken1\r\nfreebie\r\ntaken2\r\n");
     ASSERT_TRUE(live.waitForStop());
@@ -84,7 +100,15 @@ TEST(MainWindow, DoubleClickOnAFreeNameOpensItsWhoisRecord) {
     const QRect item = mid->visualRect(mid->model()->index(0, 0));
     QTest::mouseClick(mid->viewport(), Qt::LeftButton, {}, item.center());
     QTest::mouseDClick(mid->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(live.state.selectedName, "freebie.com");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], live.state.identity.PurchaseAddress + "freebie.com");
+    EXPECT_FALSE(whois.isOpen());
 
+    QAction* lookup = menuEntry(*live.view, "Tools", "Whois Lookup...");
+    ASSERT_NE(lookup, nullptr);
+    live.state.selectedName.clear();
+    lookup->trigger();
     EXPECT_EQ(live.state.selectedName, "freebie.com");
     ASSERT_TRUE(whois.isOpen());
     EXPECT_TRUE(QTest::qWaitFor(

@@ -43,7 +43,6 @@ protected:
         folder.write("registrars.txt", "com|127.0.0.1|" + std::to_string(server.port()) +
                                            "|Enabled\r\nnet|127.0.0.1|" + std::to_string(refusedPort()) +
                                            "|Enabled\r\n\r\n");
-        program::SetProductIdentity(state.identity);
         hooks.nameListed = [this](std::string_view name, Verdict verdict) {
             ++judged[std::string(name)];
             verdicts[std::string(name)] = verdict;

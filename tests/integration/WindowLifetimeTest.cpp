@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
 
 #include "fakes/FakeServices.h"
 #include "generator/ui/NameGeneratorView.h"
+#include "platform/qt/WindowSlot.h"
 #include "support/TempFolder.h"
 #include "whois/ServerTable.h"
 #include "whois/ui/ExtensionSettingsView.h"
@@ -23,8 +26,8 @@ TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
     bool useProxy = false;
     std::string defaultExtension = ".com";
     for (int round = 0; round < 3; ++round) {
-        auto settings = std::make_unique<ExtensionSettingsView>(
-            services, programFolder, table, useProxy, defaultExtension, "Quillmark", [](QWidget*) {});
+        auto settings = std::make_unique<ExtensionSettingsView>(services, programFolder, table, useProxy,
+                                                                defaultExtension, "Quillmark");
         settings->form().Load();
         settings->show();
         auto generator = std::make_unique<NameGeneratorView>(services, programFolder, constants,
@@ -37,6 +40,37 @@ TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
         generator.reset();
         QApplication::processEvents();
     }
+}
+
+// One window of a kind: made, skinned and shown once, raised after, dropped once closed.
+TEST(WindowLifetime, ASlotOpensOneWindowAndDropsItWhenClosed) {
+    testing::TempFolder folder;
+    const ProgramFolder programFolder(folder.path());
+    testing::FakeServices services;
+    program::ProductIdentity constants;
+    qt::WindowSlot<NameGeneratorView> slot;
+    int shown = 0;
+    const auto open = [&] {
+        return &slot.openOrRaise(
+            [&shown](NameGeneratorView& view) {
+                ++shown;
+                view.show();
+            },
+            services, programFolder, constants, generator::GeneratorHooks{});
+    };
+    QPointer<NameGeneratorView> first = open();
+    EXPECT_EQ(open(), first.data());
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->findChild<QLineEdit*>()->palette().color(QPalette::Base), qt::StandardSkin().a);
+
+    first->close();
+    EXPECT_EQ(slot.get(), nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_NE(open(), nullptr);
+    EXPECT_EQ(shown, 2);
+    slot.close();
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ namespace quillmark::testing {
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
-        program::SetProductIdentity(state.identity);
         folder.write(
             "registrars.txt",
             "proxy|127.0.0.1|43|Enabled\r\ncom|whois.test|4343|Enabled\r\nnet|whois.net.test|43|Enabled\r\n"

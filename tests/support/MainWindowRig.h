@@ -21,11 +21,10 @@ class MainWindowRig {
 public:
     explicit MainWindowRig(quint16 port, int timeScale = 1) : services(real, timeScale) {
         folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(port) + "|Enabled\r\n\r\n");
-        program::SetProductIdentity(state.identity);
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
     }
 
-    // Makes, loads and shows the window; change the hooks and constants before.
+    // Makes, loads and shows the window; change the hooks before.
     void open() {
         form = std::make_unique<MainWindow>(services, state, hooks);
         view = std::make_unique<MainWindowView>(*form);

@@ -1,7 +1,13 @@
 // Takes pictures of the program's windows for reviewers: the main window
-// after a short search against a whois server inside this process, the
-// generator, the extension settings and the about window.
+// after a short search against a whois server inside this process, the whois
+// lookup of one of its names, the generator, the extension settings and the
+// about window.
+#include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QTimer>
 
@@ -14,6 +20,7 @@
 #include "program/ui/AboutBoxView.h"
 #include "support/LiveMainWindow.h"
 #include "whois/ui/ExtensionSettingsView.h"
+#include "whois/ui/WhoisOpener.h"
 
 namespace {
 
@@ -41,9 +48,33 @@ bool PictureMainWindow(testing::LiveMainWindow& live, const std::filesystem::pat
     return Save(*live.view, folder / "main-window.png");
 }
 
+// A registered name chosen in its list, then Tools > Whois Lookup...
+bool PictureWhoisLookup(testing::LiveMainWindow& live, WhoisOpener& whois,
+                        const std::filesystem::path& folder) {
+    QListView* registered = live.view->resultListView(2);
+    registered->setFocus();
+    registered->setCurrentIndex(registered->model()->index(1, 0));
+    for (QAction* menu : live.view->menuBar()->actions()) {
+        if (menu->text() != "Tools") continue;
+        for (QAction* entry : menu->menu()->actions()) {
+            if (entry->text() == "Whois Lookup...") entry->trigger();
+        }
+    }
+    const QDeadlineTimer deadline(10'000);
+    while (whois.view() != nullptr && !whois.view()->form().finished() && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (whois.view() == nullptr || !whois.view()->form().finished()) {
+        std::cerr << "the whois lookup window did not show a reply\n";
+        return false;
+    }
+    whois.view()->resize(720, 420);
+    return Save(*whois.view(), folder / "whois-lookup.png");
+}
+
 bool PictureGenerator(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     live.folder.write("Appends.txt", "\r\nmy\r\nbest\r\nsmart\r\n");
     NameGeneratorView view(live.services, live.state.programFolder, live.state.identity, {});
+    qt::ApplySkin(&view);
     view.form().Load();
     view.form().baseWord.setText("shop");
     view.form().extensionBoxes[8].setValue(0);
@@ -55,8 +86,8 @@ bool PictureSettingsWindow(testing::LiveMainWindow& live, const std::filesystem:
     whois::WriteDefaultServers(live.state.programFolder, true);
     ExtensionSettingsView view(live.services, live.state.programFolder, live.state.serverTable,
                                live.state.useProxy, live.state.defaultExtension,
-                               live.state.identity.ProductName,
-                               [](QWidget* window) { qt::ApplySkin(window); });
+                               live.state.identity.ProductName);
+    qt::ApplySkin(&view);
     view.form().Load();
     view.resize(760, 640);
     view.form().extensions.setSelectedIndex(2);
@@ -66,6 +97,7 @@ bool PictureSettingsWindow(testing::LiveMainWindow& live, const std::filesystem:
 
 bool PictureAbout(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
     AboutBoxView view(live.state.identity);
+    qt::ApplySkin(&view);
     view.setAttribute(Qt::WA_DeleteOnClose, false);
     return Save(view, folder / "about.png");
 }
@@ -83,10 +115,21 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder(argv[1]);
     std::filesystem::create_directories(folder);
     testing::LiveMainWindow live([](const std::string& query) -> testing::LocalWhoisServer::Reply {
-        if (query.rfind("tak", 0) == 0) return {"Domain Name: " + query + "\r\n"};
+        if (query.rfind("tak", 0) == 0) {
+            return {
+                "   Domain Name: " + query +
+                "\r\n   Registrar: Example Registrar, Inc.\r\n"
+                "   Updated Date: 2024-03-18T09:12:44Z\r\n   Creation Date: 2009-06-02T17:40:05Z\r\n"
+                "   Registry Expiry Date: 2026-06-02T17:40:05Z\r\n"
+                "   Name Server: NS1.EXAMPLE-DNS.TEST\r\n   Name Server: NS2.EXAMPLE-DNS.TEST\r\n"
+                "   DNSSEC: unsigned\r\n\r\n>>> Last update of whois database: 2024-05-01T08:00:00Z <<<\r\n"};
+        }
         return {"No match for \"" + query + "\".\r\n"};
     });
-    const bool saved = PictureMainWindow(live, folder) && PictureGenerator(live, folder) &&
-                       PictureSettingsWindow(live, folder) && PictureAbout(live, folder);
+    WhoisOpener whois(nullptr, WhoisServer{"127.0.0.1", live.server.port()});
+    live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
+    const bool saved = PictureMainWindow(live, folder) && PictureWhoisLookup(live, whois, folder) &&
+                       PictureGenerator(live, folder) && PictureSettingsWindow(live, folder) &&
+                       PictureAbout(live, folder);
     return saved ? 0 : 1;
 }

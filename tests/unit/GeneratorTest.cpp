@@ -15,7 +15,6 @@ using Names = std::vector<std::string>;
 class Generator : public ::testing::Test {
 protected:
     Generator() {
-        program::SetProductIdentity(constants);
         folder.write("Appends.txt", "\r\n");
         hooks.setListBounds = [this](std::int32_t count) {
             steps.push_back("bounds " + std::to_string(count));
@@ -47,7 +46,7 @@ protected:
 
     testing::TempFolder folder;
     ProgramFolder programFolder{folder.path()};
-    program::ProductIdentity constants;
+    const program::ProductIdentity constants = program::ThisProduct();
     testing::FakeServices services;
     GeneratorHooks hooks;
     std::unique_ptr<NameGenerator> window;

@@ -15,8 +15,6 @@ using testing::TempFolder;
 
 class Form1Startup : public ::testing::Test {
 protected:
-    Form1Startup() { program::SetProductIdentity(state.identity); }
-
     void store(std::string_view application, std::string_view key, std::string_view value) {
         services.settingsFake.SaveSetting(application, "Settings", key, value);
     }
@@ -139,15 +137,6 @@ TEST_F(Form1Startup, DefaultExtensionIsTakenUnchanged) {
     }
 }
 
-TEST_F(Form1Startup, SkinComesBeforeTheFirstRunHelp) {
-    MainWindowHooks hooks;
-    hooks.applySkin = [&] { calls.push_back("skin"); };
-    hooks.showFirstRunHelp = [&] { calls.push_back("help"); };
-    MainWindow form(services, state, hooks);
-    form.Load();
-    EXPECT_EQ(calls, (std::vector<std::string>{"skin", "help"}));
-}
-
 TEST_F(Form1Startup, FirstRunHelpOnlyForExactlyOne) {
     for (const auto& [stored, shown] : std::vector<std::pair<std::string, bool>>{
              {"1", true}, {"0", false}, {"yes", false}, {" 1", false}, {"", false}}) {
@@ -177,7 +166,6 @@ TEST_F(Form1Shutdown, ClosesEveryConnectionAndEndsTheProgram) {
     MainWindowHooks hooks;
     hooks.unloadOtherWindows = [&] { calls.push_back("unload"); };
     hooks.websiteVisible = [] { return false; };
-    hooks.releaseSkin = [&] { calls.push_back("skin"); };
     hooks.endProgram = [&] { calls.push_back("end"); };
     MainWindow form(services, state, hooks);
     form.Load();
@@ -193,7 +181,7 @@ TEST_F(Form1Shutdown, ClosesEveryConnectionAndEndsTheProgram) {
     ASSERT_EQ(services.clients.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     for (const auto* client : services.clients) EXPECT_FALSE(client->open);
     for (const auto& slot : form.lookupSlots) EXPECT_FALSE(slot.timer->enabled());
-    EXPECT_EQ(calls, (std::vector<std::string>{"unload", "skin", "end"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"unload", "end"}));
     EXPECT_FALSE(state.mainClosed);
 }
 

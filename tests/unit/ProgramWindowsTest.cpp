@@ -15,28 +15,25 @@ using testing::FakeServices;
 
 TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
     FakeServices services;
-    ProductIdentity constants;
+    const ProductIdentity constants = ThisProduct();
     bool mainClosed = true;
     std::vector<std::string> steps;
     Splash splash(services, constants, mainClosed,
-                  {[&] { steps.push_back("skin"); }, [&] { steps.push_back("main"); },
-                   [&] { steps.push_back("hide"); }});
+                  {[&] { steps.push_back("main"); }, [&] { steps.push_back("hide"); }});
     splash.Load();
     EXPECT_FALSE(mainClosed);
     EXPECT_EQ(constants.ProductName, "Quillmark");
     EXPECT_EQ(splash.productLabel.caption(), "Quillmark");
-    EXPECT_EQ(steps, std::vector<std::string>{"skin"});
     services.clockFake.advance(74 * Splash::kTickMs);
-    EXPECT_EQ(steps, std::vector<std::string>{"skin"});
+    EXPECT_TRUE(steps.empty());
     services.clockFake.advance(Splash::kTickMs);
-    EXPECT_EQ(steps, (std::vector<std::string>{"skin", "main", "hide"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"main", "hide"}));
     services.clockFake.advance(100 * Splash::kTickMs);  // the timer is off: the main window opens once
-    EXPECT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps.size(), 2u);
 }
 
 TEST(About, ShowsProductVersionPublisherAndAddress) {
-    ProductIdentity constants;
-    SetProductIdentity(constants);
+    ProductIdentity constants = ThisProduct();
     constants.VersionMajor = 3;
     constants.VersionMinor = 0;
     AboutBox about(constants);

@@ -129,17 +129,22 @@ TEST_F(ResultLists, DoubleClickOpensThePurchasePageForTheName) {
     EXPECT_EQ(state.selectedName, "");
 }
 
-TEST_F(ResultLists, DoubleClickOpensTheWhoisWindowWhenPurchasesAreOff) {
+TEST_F(ResultLists, WhoisMenuOpensTheWhoisWindowForTheCurrentNameOfTheList) {
     std::vector<std::string> looked;
     hooks.openWhois = [&](const std::string& name) { looked.push_back(name); };
-    state.identity.PurchaseOnDblClick = false;
     load();
-    EXPECT_EQ(form->listsFrame.caption(), "Domain Name Manager");
     fill(5, {"example.de"});
+    fill(4, {"mid.com", "other.com"});
+    form->WhoisMenu(5);  // no current name: nothing
     form->savedList.setListIndex(0);
-    form->ListDoubleClicked(5);
-    EXPECT_EQ(looked, std::vector<std::string>{"example.de"});
+    form->WhoisMenu(5);
     EXPECT_EQ(state.selectedName, "example.de");
+    form->midList.setListIndex(1);
+    form->WhoisMenu(4);
+    form->WhoisMenu(0);
+    form->WhoisMenu(6);
+    EXPECT_EQ(looked, (std::vector<std::string>{"example.de", "other.com"}));
+    EXPECT_EQ(state.selectedName, "other.com");
 }
 
 TEST_F(ResultLists, MenusSelectSourcesAndOpenWindows) {
@@ -156,7 +161,7 @@ TEST_F(ResultLists, MenusSelectSourcesAndOpenWindows) {
     form->OpenSetup();
     EXPECT_EQ(settings, 2);
     form->VisitWebsite();
-    EXPECT_EQ(state.websiteMode, "Website");
+    EXPECT_TRUE(state.websiteMode);
     EXPECT_EQ(opened, std::vector<std::optional<std::string>>{std::nullopt});
 }
 

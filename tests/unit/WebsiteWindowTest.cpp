@@ -30,7 +30,6 @@ TEST(AddressWithScheme, AddsHttpOnlyWhereNoSchemeIsGiven) {
 class WebsiteOpener : public ::testing::Test {
 protected:
     WebsiteOpener() {
-        SetProductIdentity(constants);
         constants.WebAddress = "www.quillmark.example";
         constants.ProductDetailsAddress = "https://www.quillmark.example/details.html";
         browser.onCall = [this](const std::string& call) { note(call); };
@@ -39,19 +38,18 @@ protected:
     // Each step with what the window showed at that moment.
     void note(const std::string& step) {
         steps.push_back(step + " | panels " + std::to_string(form.statusBar.panelCount()) + " | " +
-                        form.window.caption() + " | mode " + WebsiteMode +
+                        form.window.caption() + " | mode " + (WebsiteMode ? "Website" : "") +
                         (form.window.windowState() == Window::State::Maximized ? " | max" : ""));
     }
 
-    ProductIdentity constants;
-    std::string WebsiteMode;
+    ProductIdentity constants = ThisProduct();
+    bool WebsiteMode = false;
     bool MainClosed = false;
     FakeBrowser browser;
     Steps steps;
     WebsiteWindow form{
         browser, constants, WebsiteMode, MainClosed,
-        WebsiteHooks{[this](bool on) { note(on ? "onTop" : "notOnTop"); }, [this] { note("skin"); },
-                     [this] { note("releaseSkin"); }, [this] { note("end"); }}};
+        WebsiteHooks{[this](bool on) { note(on ? "onTop" : "notOnTop"); }, [this] { note("end"); }}};
 };
 
 TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
@@ -61,7 +59,6 @@ TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
         steps,
         (Steps{
             "onTop | panels 2 | www.quillmark.example | mode ",
-            "skin | panels 2 | www.quillmark.example | mode ",
             "Navigate https://www.quillmark.example/details.html | panels 2 | www.quillmark.example | mode ",
             "notOnTop | panels 2 | www.quillmark.example | mode Website | max",
         }));
@@ -70,7 +67,7 @@ TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
     WebsiteWindow again{browser, constants, WebsiteMode, MainClosed, {}};
     again.Load();
     EXPECT_EQ(browser.navigations.back(), "http://www.quillmark.example");
-    EXPECT_EQ(WebsiteMode, "Website");
+    EXPECT_TRUE(WebsiteMode);
 }
 
 TEST_F(WebsiteOpener, GoAndEnterNavigateToTheTypedAddress) {
@@ -115,12 +112,8 @@ TEST_F(WebsiteOpener, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
     EXPECT_TRUE(steps.empty());
     MainClosed = true;
     form.Unload();
-    constants.SkinEnabled = false;
-    form.Unload();
-    ASSERT_EQ(steps.size(), 3u);
-    EXPECT_EQ(steps[0].rfind("releaseSkin |", 0), 0u);
-    EXPECT_EQ(steps[1].rfind("end |", 0), 0u);
-    EXPECT_EQ(steps[2].rfind("end |", 0), 0u);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].rfind("end |", 0), 0u);
 }
 
 }  // namespace

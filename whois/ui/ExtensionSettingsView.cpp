@@ -1,7 +1,7 @@
 #include "whois/ui/ExtensionSettingsView.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,15 +18,11 @@ namespace quillmark {
 ExtensionSettingsView::ExtensionSettingsView(Services& services, const ProgramFolder& folder,
                                              whois::ServerTable& table, bool& UseProxy,
                                              std::string& DefaultExtension, const std::string& productName,
-                                             std::function<void(QWidget*)> applySkin, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      form_(services, folder, table, UseProxy, DefaultExtension, productName,
-            SettingsHooks{[this, applySkin = std::move(applySkin)] {
-                              if (applySkin) applySkin(this);
-                          },
-                          [this] {
-                              if (extensionEdit_) extensionEdit_->setFocus();
-                          }}) {
+                                             QWidget* parent)
+    : WindowView(parent),
+      form_(services, folder, table, UseProxy, DefaultExtension, productName, SettingsHooks{[this] {
+                if (extensionEdit_) extensionEdit_->setFocus();
+            }}) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeServerList(), 1);
     layout->addWidget(makeServerEditor());
@@ -107,11 +103,6 @@ bool ExtensionSettingsView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == defaultExtensionEdit_ && event->type() == QEvent::FocusOut)
         form_.DefaultExtensionLostFocus();
     return QWidget::eventFilter(watched, event);
-}
-
-void ExtensionSettingsView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
 }
 
 ExtensionSettingsView::~ExtensionSettingsView() {

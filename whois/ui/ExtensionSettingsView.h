@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QWidget>
-#include <functional>
 #include <string>
 
+#include "platform/qt/WindowView.h"
 #include "whois/ExtensionSettings.h"
 
-class QCloseEvent;
 class QLineEdit;
 class QTreeView;
 
@@ -14,23 +12,18 @@ namespace quillmark {
 
 // The widgets of the extension settings window. The caller shows the window
 // and then loads its logic.
-class ExtensionSettingsView : public QWidget {
+class ExtensionSettingsView : public qt::WindowView {
     Q_OBJECT
 
 public:
     ExtensionSettingsView(Services& services, const ProgramFolder& folder, whois::ServerTable& table,
                           bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
-                          std::function<void(QWidget*)> applySkin, QWidget* parent = nullptr);
+                          QWidget* parent = nullptr);
     ~ExtensionSettingsView() override;
 
     ExtensionSettings& form() { return form_; }
 
-signals:
-    // The window has closed; it may be dropped.
-    void closed();
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

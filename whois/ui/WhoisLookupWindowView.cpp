@@ -1,6 +1,5 @@
 #include "whois/ui/WhoisLookupWindowView.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -10,7 +9,7 @@
 namespace quillmark {
 
 WhoisLookupWindowView::WhoisLookupWindowView(std::unique_ptr<WhoisLookupWindow> form, QWidget* parent)
-    : QWidget(parent, Qt::Window), form_(std::move(form)), text1_(new QPlainTextEdit(this)) {
+    : WindowView(parent), form_(std::move(form)), text1_(new QPlainTextEdit(this)) {
     text1_->setReadOnly(true);
     // Whois records line their fields up in columns.
     text1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -32,9 +31,8 @@ void WhoisLookupWindowView::showReply() {
     text1_->setPlainText(QString::fromUtf8(reply.data(), static_cast<qsizetype>(reply.size())));
 }
 
-void WhoisLookupWindowView::closeEvent(QCloseEvent* event) {
+void WhoisLookupWindowView::unload() {
     form_->Unload();
-    event->accept();
 }
 
 }  // namespace quillmark

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
+#include "platform/qt/WindowView.h"
 #include "whois/WhoisLookupWindow.h"
 
-class QCloseEvent;
 class QPlainTextEdit;
 
 namespace quillmark {
@@ -13,7 +12,9 @@ namespace quillmark {
 // The window "WHOIS Information": one read-only box with the raw reply in a
 // fixed-pitch font. The view owns its window logic; closing the view ends the
 // lookup in whatever state it is.
-class WhoisLookupWindowView : public QWidget {
+class WhoisLookupWindowView : public qt::WindowView {
+    Q_OBJECT
+
 public:
     explicit WhoisLookupWindowView(std::unique_ptr<WhoisLookupWindow> form, QWidget* parent = nullptr);
     ~WhoisLookupWindowView() override;
@@ -21,10 +22,8 @@ public:
     WhoisLookupWindow& form() { return *form_; }
     QPlainTextEdit* replyBox() const { return text1_; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    void unload() override;
     void showReply();
 
     std::unique_ptr<WhoisLookupWindow> form_;

@@ -1,5 +1,7 @@
 #include "whois/ui/WhoisOpener.h"
 
+#include "platform/qt/Skin.h"
+
 namespace quillmark {
 
 WhoisOpener::WhoisOpener(QWidget* parent, WhoisServer server) : parent_(parent), server_(std::move(server)) {}
@@ -13,6 +15,7 @@ void WhoisOpener::open(Services& services, std::string name) {
     auto form = std::make_unique<WhoisLookupWindow>(services, std::move(name), server_.host, server_.port);
     WhoisLookupWindow& logic = *form;
     view_ = new WhoisLookupWindowView(std::move(form), parent_);
+    qt::ApplySkin(view_);
     view_->setAttribute(Qt::WA_DeleteOnClose);
     logic.Load();
     view_->show();

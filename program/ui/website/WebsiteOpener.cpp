@@ -4,21 +4,19 @@
 
 namespace quillmark {
 
-WebsiteOpener::WebsiteOpener(const program::ProductIdentity& constants, std::string& WebsiteMode,
-                             bool& MainClosed, program::WebsiteHooks hooks)
+WebsiteOpener::WebsiteOpener(const program::ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
+                             program::WebsiteHooks hooks)
     : constants_(constants), websiteMode_(WebsiteMode), mainClosed_(MainClosed), hooks_(std::move(hooks)) {}
 
 WebsiteOpener::~WebsiteOpener() = default;
 
 void WebsiteOpener::show(std::optional<std::string> navigateTo) {
-    bool made = false;
-    WebsiteWindowView& view = view_.open(made, constants_, websiteMode_, mainClosed_, hooks_);
-    if (made) {
-        view.form().Load();
-        view.showAsTheWindowSays();
-    } else {
-        qt::bringToFront(&view);
-    }
+    WebsiteWindowView& view = view_.openOrRaise(
+        [](WebsiteWindowView& made) {
+            made.form().Load();
+            made.showAsTheWindowSays();
+        },
+        constants_, websiteMode_, mainClosed_, hooks_);
     if (navigateTo) view.form().page.Navigate(*navigateTo);
 }
 

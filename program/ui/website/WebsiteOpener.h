@@ -14,8 +14,8 @@ namespace quillmark {
 // loaded when first shown and dropped when closed.
 class WebsiteOpener {
 public:
-    // The hooks are the program's (skin, end); keeping on top is the view's own.
-    WebsiteOpener(const program::ProductIdentity& constants, std::string& WebsiteMode, bool& MainClosed,
+    // The hooks are the program's (end); keeping on top is the view's own.
+    WebsiteOpener(const program::ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
                   program::WebsiteHooks hooks = {});
     WebsiteOpener(const WebsiteOpener&) = delete;
     WebsiteOpener& operator=(const WebsiteOpener&) = delete;
@@ -30,7 +30,7 @@ public:
 
 private:
     const program::ProductIdentity& constants_;
-    std::string& websiteMode_;
+    bool& websiteMode_;
     bool& mainClosed_;
     program::WebsiteHooks hooks_;
     qt::WindowSlot<WebsiteWindowView> view_;

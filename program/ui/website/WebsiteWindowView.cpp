@@ -1,6 +1,5 @@
 #include "program/ui/website/WebsiteWindowView.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,21 +17,17 @@ namespace quillmark {
 
 namespace {
 
-// Keeping on top and the skin are this window's own.
+// Keeping on top is this window's own.
 program::WebsiteHooks withViewHooks(program::WebsiteHooks hooks, WebsiteWindowView* view) {
     hooks.setOnTop = [view](bool on) { view->setOnTop(on); };
-    hooks.applySkin = [view, callers = std::move(hooks.applySkin)] {
-        qt::ApplySkin(view);
-        if (callers) callers();
-    };
     return hooks;
 }
 
 }  // namespace
 
-WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, std::string& WebsiteMode,
+WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, bool& WebsiteMode,
                                      bool& MainClosed, program::WebsiteHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : WindowView(parent),
       page_(new QWebEngineView(this)),
       browser_(page_, program::AddressWithScheme(constants.WebAddress)),
       form_(browser_, constants, WebsiteMode, MainClosed, withViewHooks(std::move(hooks), this)) {
@@ -82,10 +77,8 @@ void WebsiteWindowView::setOnTop(bool on) {
     qt::SetOnTop(this, on);
 }
 
-void WebsiteWindowView::closeEvent(QCloseEvent* event) {
+void WebsiteWindowView::unload() {
     form_.Unload();
-    event->accept();
-    emit closed();
 }
 
 }  // namespace quillmark

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QWidget>
-#include <string>
-
+#include "platform/qt/WindowView.h"
 #include "platform/qt/browser/QtBrowser.h"
 #include "program/WebsiteWindow.h"
 
-class QCloseEvent;
 class QGroupBox;
 class QWebEngineView;
 
@@ -15,11 +12,11 @@ namespace quillmark {
 // The website window's widgets, bound to the controls of WebsiteWindow, with
 // the page area and the browser over it. Keeping on top is done here; the
 // other hooks are the caller's.
-class WebsiteWindowView : public QWidget {
+class WebsiteWindowView : public qt::WindowView {
     Q_OBJECT
 
 public:
-    WebsiteWindowView(const program::ProductIdentity& constants, std::string& WebsiteMode, bool& MainClosed,
+    WebsiteWindowView(const program::ProductIdentity& constants, bool& WebsiteMode, bool& MainClosed,
                       program::WebsiteHooks hooks, QWidget* parent = nullptr);
 
     program::WebsiteWindow& form() { return form_; }
@@ -28,14 +25,8 @@ public:
     // Keeps the window above all others, or stops doing so, in place.
     void setOnTop(bool on);
 
-signals:
-    // The window has closed and unloaded; it may be dropped.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    void unload() override;
     QGroupBox* buildBrowserFrame();
 
     // Declared in the order of need: the widget tree owns the page area and
