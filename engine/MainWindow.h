@@ -13,6 +13,7 @@
 #include "engine/ProgramState.h"
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
+#include "platform/Keys.h"
 #include "platform/ListBox.h"
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
@@ -107,8 +108,6 @@ public:
     void ClearResultLists();
 
     // The result lists (numbered 1 to 5) and what the user does with them.
-    static constexpr int kKeyDelete = 46;
-    static constexpr int kShiftMask = 1;
     void DeleteSelected(int index);
     void ClearList(int index);
     void CopyList(int index);

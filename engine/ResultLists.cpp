@@ -72,8 +72,8 @@ void MainWindow::ListClicked(int list) {
 }
 
 void MainWindow::ListKeyDown(int list, int keyCode, int shift) {
-    if (keyCode != kKeyDelete) return;
-    if (shift == kShiftMask) {
+    if (keyCode != key::kDelete) return;
+    if (shift == key::kShiftMask) {
         ClearList(list);
     } else {
         DeleteSelected(list);

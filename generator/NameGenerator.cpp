@@ -89,7 +89,7 @@ void NameGenerator::CustomExtensionChanged() {
 // --- the generation run --------------------------------------------------------
 
 void NameGenerator::BaseWordKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) Generate();
+    if (keyAscii == key::kEnter) Generate();
 }
 
 std::vector<std::string> NameGenerator::TickedExtensions() const {

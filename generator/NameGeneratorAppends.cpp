@@ -15,7 +15,7 @@ void NameGenerator::LoadAppends() {
 }
 
 void NameGenerator::AppendWordKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) AddAppendWord();
+    if (keyAscii == key::kEnter) AddAppendWord();
 }
 
 void NameGenerator::AddAppendWord() {

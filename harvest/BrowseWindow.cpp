@@ -139,7 +139,7 @@ void BrowseWindow::Go() {
 }
 
 void BrowseWindow::AddressKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) Go();
+    if (keyAscii == key::kEnter) Go();
 }
 
 void BrowseWindow::AddressChosen() {
@@ -251,8 +251,8 @@ void BrowseWindow::CopyList(int index) {
 }
 
 void BrowseWindow::ListKeyDown(int list, int keyCode, int shift) {
-    if (keyCode != kKeyDelete) return;
-    if (shift & kShiftMask) {
+    if (keyCode != key::kDelete) return;
+    if (shift & key::kShiftMask) {
         ClearList(list);
     } else if (shift == 0) {
         DeleteSelected(list);

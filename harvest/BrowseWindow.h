@@ -13,6 +13,7 @@
 #include "platform/Browser.h"
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
+#include "platform/Keys.h"
 #include "platform/ListBox.h"
 #include "platform/Services.h"
 #include "platform/StatusBar.h"
@@ -25,9 +26,6 @@ namespace quillmark::harvest {
 // the main window's. Draws nothing; a view shows it.
 class BrowseWindow {
 public:
-    static constexpr int kEnterKey = 13;
-    static constexpr int kKeyDelete = 46;
-    static constexpr int kShiftMask = 1;
     static constexpr int kTickMs = 1000;
     static constexpr int kGiveUpTicks = 5;
     static constexpr std::size_t kReplyLimit = 1024 * 1024;

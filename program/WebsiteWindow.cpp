@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Keys.h"
+
 namespace quillmark::program {
 
 namespace {
@@ -98,7 +100,7 @@ void WebsiteWindow::Go() {
 }
 
 void WebsiteWindow::AddressKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) GoToTypedAddress();
+    if (keyAscii == key::kEnter) GoToTypedAddress();
 }
 
 void WebsiteWindow::GoToTypedAddress() {

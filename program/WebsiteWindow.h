@@ -31,8 +31,6 @@ struct WebsiteHooks {
 // usual navigation buttons and a status bar. Draws nothing; a view shows it.
 class WebsiteWindow {
 public:
-    static constexpr int kEnterKey = 13;
-
     // WebsiteMode and MainClosed are the program's: this window reads and
     // resets the first and reads the second.
     WebsiteWindow(Browser& browser, const ProductIdentity& constants, std::string& WebsiteMode,

@@ -139,7 +139,7 @@ qt::ListBoxCallbacks MainWindowView::listCallbacks(int n) {
     callbacks.onDoubleClick = [this, n] { form_.ListDoubleClicked(n); };
     callbacks.onKeyDown = [this, n](int key, bool shift, bool ctrl) {
         if (key == Qt::Key_Delete)
-            form_.ListKeyDown(n, MainWindow::kKeyDelete, (shift ? 1 : 0) | (ctrl ? 2 : 0));
+            form_.ListKeyDown(n, key::kDelete, (shift ? key::kShiftMask : 0) | (ctrl ? key::kCtrlMask : 0));
     };
     if (n <= 4) callbacks.dragText = [this, n] { return form_.DragText(n); };
     if (n == 5) callbacks.onDrop = [this](const std::string& text) { form_.DropOnSaved(text); };

@@ -60,8 +60,7 @@ QWidget* BrowseWindowView::buildNavigation() {
     auto* address = new QComboBox(area);
     address->setEditable(true);
     qt::bind(form_.addressBox, address, [this] { form_.AddressChosen(); });
-    qt::bindReturnPressed(address->lineEdit(),
-                          [this] { form_.AddressKeyPress(harvest::BrowseWindow::kEnterKey); });
+    qt::bindReturnPressed(address->lineEdit(), [this] { form_.AddressKeyPress(key::kEnter); });
     addressRow->addWidget(address, 1);
     addressRow->addWidget(qt::makeButton(form_.goButton, area, [this] { form_.Go(); }));
     column->addLayout(addressRow);
@@ -97,8 +96,7 @@ QWidget* BrowseWindowView::buildListColumn(int index) {
     callbacks.onDoubleClick = [this, index] { form_.ListDoubleClicked(index); };
     callbacks.onKeyDown = [this, index](int key, bool shift, bool) {
         if (key == Qt::Key_Delete) {
-            form_.ListKeyDown(index, harvest::BrowseWindow::kKeyDelete,
-                              shift ? harvest::BrowseWindow::kShiftMask : 0);
+            form_.ListKeyDown(index, key::kDelete, shift ? key::kShiftMask : 0);
         }
     };
     qt::bind(index == 1 ? form_.unregisteredList : form_.registeredList, list, std::move(callbacks));

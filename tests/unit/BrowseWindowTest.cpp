@@ -117,10 +117,10 @@ TEST_F(BrowseWindowTest, DeleteKeysAndCopyActOnTheirOwnList) {
     window->CopyList(2);
     EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
     window->registeredList.setListIndex(0);
-    window->ListKeyDown(2, BrowseWindow::kKeyDelete, 0);
+    window->ListKeyDown(2, key::kDelete, 0);
     EXPECT_EQ(window->registeredList.items(), std::vector<std::string>{"b.com"});
     EXPECT_EQ(window->registeredCaption.caption(), "Registered (1)");
-    window->ListKeyDown(2, BrowseWindow::kKeyDelete, BrowseWindow::kShiftMask);
+    window->ListKeyDown(2, key::kDelete, key::kShiftMask);
     EXPECT_TRUE(window->registeredList.items().empty());
     EXPECT_EQ(window->registeredCaption.caption(), "Registered");
     EXPECT_EQ(state.registeredCount, 0);

@@ -19,7 +19,7 @@ TEST_F(ResultLists, DeleteRemovesTheCurrentItemAndCountsDown) {
     EXPECT_EQ(state.lowCount, 3);
 
     form->lowList.setListIndex(1);
-    form->ListKeyDown(1, MainWindow::kKeyDelete, 0);
+    form->ListKeyDown(1, key::kDelete, 0);
     EXPECT_EQ(form->lowList.items(), (std::vector<std::string>{"aaaaaaaa.com", "cccccccc.com"}));
     EXPECT_EQ(state.lowCount, 2);
     EXPECT_EQ(form->lowCaption.caption(), "Low Profile (2)");
@@ -29,12 +29,12 @@ TEST_F(ResultLists, ShiftDeleteClearsButCtrlDeleteDeletesOne) {
     load();
     fill(3, {"a.com", "b.com", "c.com"}, &state.highCount);
     form->highList.setListIndex(0);
-    form->ListKeyDown(3, MainWindow::kKeyDelete, 2);  // Ctrl
-    form->ListKeyDown(3, MainWindow::kKeyDelete, 3);  // Shift and Ctrl
+    form->ListKeyDown(3, key::kDelete, key::kCtrlMask);
+    form->ListKeyDown(3, key::kDelete, key::kShiftMask | key::kCtrlMask);
     EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(3, 65, 1);  // Shift+A does nothing
+    form->ListKeyDown(3, 65, key::kShiftMask);  // Shift+A does nothing
     EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(3, MainWindow::kKeyDelete, 1);
+    form->ListKeyDown(3, key::kDelete, key::kShiftMask);
     EXPECT_EQ(form->highList.listCount(), 0);
     EXPECT_EQ(form->highCaption.caption(), "High Profile");
     form->AddFreeName("abc.com");
