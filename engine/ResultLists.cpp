@@ -1,5 +1,6 @@
 // The result lists: delete, clear, copy, keys, drag and drop, saved names.
 #include "engine/MainWindow.h"
+#include "platform/Text.h"
 #include "results/ListActions.h"
 
 namespace quillmark {
@@ -64,7 +65,7 @@ void MainWindow::ClearList(int index) {
 void MainWindow::CopyList(int index) {
     if (!validList(index)) return;
     services_.clipboard().clear();
-    services_.clipboard().setText(results::CopyText(ResultList(index)));
+    services_.clipboard().setText(text::joinLines(ResultList(index).items()));
 }
 
 void MainWindow::ListClicked(int list) {

@@ -4,14 +4,13 @@
 #include <algorithm>
 
 #include "platform/Files.h"
+#include "platform/Text.h"
 #include "program/WebsiteWindow.h"
 #include "results/ListActions.h"
 
 namespace quillmark::harvest {
 
 namespace {
-
-constexpr std::string_view kCrLf = "\r\n";
 
 void RemoveQuietly(const std::filesystem::path& path) {
     std::error_code ignored;
@@ -201,7 +200,7 @@ void BrowseWindow::ExtractPage(const std::string& bodyMarkup) {
 }
 
 void BrowseWindow::FinishPage() {
-    AppendToFile(SearchList(), found.PageNames + std::string(kCrLf));
+    AppendToFile(SearchList(), found.PageNames + std::string(text::kCrLf));
     found.PageNames.clear();
     statusBar.setPanelText(2,
                            found.BrowsePageCount < 1 ? "No Domains Found" : std::string(kDomainsFoundStatus));
@@ -247,7 +246,7 @@ void BrowseWindow::ShowListCount(int index) {
 void BrowseWindow::CopyList(int index) {
     if (index != 1 && index != 2) return;
     services_.clipboard().clear();
-    services_.clipboard().setText(results::CopyText(ResultList(index)));
+    services_.clipboard().setText(text::joinLines(ResultList(index).items()));
 }
 
 void BrowseWindow::ListKeyDown(int list, int keyCode, int shift) {

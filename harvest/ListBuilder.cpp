@@ -10,7 +10,6 @@ namespace quillmark::harvest {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kGooglePath =
     "/search?num=100&hl=en&lr=&ie=UTF-8&oe=UTF-8&safe=off&filter=0&start=";
 constexpr std::string_view kYahooPath = "/search/dir?h=s&xargs=0&p=";
@@ -133,7 +132,7 @@ void ListBuilder::FinishRun() {
     waitingPages_.clear();
     const ProgramFolder& folder = main_.state().programFolder;
     const std::filesystem::path list = folder.file("\\BrowserSearch.txt");
-    WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(kCrLf));
+    WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(text::kCrLf));
     CopyFileQuietly(list, KeptCopyPath());
     main_.listSize.setText(std::to_string(CountListLines(list)));
     main_.SetStartNumber("1");

@@ -145,13 +145,4 @@ std::vector<std::string> ReadNameList(const fs::path& path) {
     return names;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
-}
-
 }  // namespace quillmark

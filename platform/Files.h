@@ -49,7 +49,5 @@ std::string SafeFileName(std::string_view text);
 // Names of a list file: lines ended by CR LF, LF or CR; empty lines and lines
 // of one space are no names. A missing file gives no names.
 std::vector<std::string> ReadNameList(const std::filesystem::path& path);
-// Each name followed by CR LF.
-std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace quillmark

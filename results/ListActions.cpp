@@ -10,10 +10,6 @@ constexpr std::string_view kRememberedFile = "\\Remembered.txt";
 
 }  // namespace
 
-std::string CopyText(const ListBox& list) {
-    return JoinLines(list.items());
-}
-
 std::string DragText(const ListBox& list) {
     std::string text;
     for (const int index : list.selectedIndices()) {
@@ -42,7 +38,7 @@ void LoadRemembered(const ProgramFolder& folder, ListBox& saved) {
 }
 
 void SaveRemembered(const ProgramFolder& folder, const ListBox& saved) {
-    WriteFileReplacing(folder.file(kRememberedFile), JoinLines(saved.items()));
+    WriteFileReplacing(folder.file(kRememberedFile), text::joinLines(saved.items()));
 }
 
 }  // namespace quillmark::results

@@ -9,9 +9,6 @@
 
 namespace quillmark::results {
 
-// The list's items, each followed by CR LF: what "Copy" puts on the clipboard.
-std::string CopyText(const ListBox& list);
-
 // The indices of the selected items, ascending, joined by "|": what a drag
 // from a result list carries.
 std::string DragText(const ListBox& list);

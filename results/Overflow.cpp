@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ProfileFiles.h"
+#include "platform/Text.h"
 
 namespace quillmark::results {
 
@@ -21,9 +22,10 @@ bool ReachedOverflowLimit(const ListBox& low, const ListBox& mid, const ListBox&
 void OverflowLists(const ProgramFolder& folder, std::string_view sessionStamp, const ListBox& low,
                    const ListBox& mid, const ListBox& high) {
     const auto overflow = folder.folder("\\overflow");
-    WriteFileReplacing(overflow / ProfileFileName(Profile::Low, sessionStamp), ListFileBytes(low));
-    WriteFileReplacing(overflow / ProfileFileName(Profile::Mid, sessionStamp), ListFileBytes(mid));
-    WriteFileReplacing(overflow / ProfileFileName(Profile::High, sessionStamp), ListFileBytes(high));
+    WriteFileReplacing(overflow / ProfileFileName(Profile::Low, sessionStamp), text::joinLines(low.items()));
+    WriteFileReplacing(overflow / ProfileFileName(Profile::Mid, sessionStamp), text::joinLines(mid.items()));
+    WriteFileReplacing(overflow / ProfileFileName(Profile::High, sessionStamp),
+                       text::joinLines(high.items()));
 }
 
 std::string SessionStampFor(const LocalTime& now) {

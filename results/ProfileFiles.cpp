@@ -3,20 +3,13 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/Text.h"
+
 namespace quillmark::results {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string linesFrom(const ListBox& list, int first) {
-    std::string bytes;
-    for (int i = first; i < list.listCount(); ++i) {
-        bytes += list.list(i);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
 
 struct FileState {
     std::uintmax_t size = 0;
@@ -53,10 +46,6 @@ std::string ProfileFileName(Profile profile, std::string_view sessionStamp) {
     return name;
 }
 
-std::string ListFileBytes(const ListBox& list) {
-    return linesFrom(list, 0);
-}
-
 void ProfileFiles::SaveProfileFiles(const ProgramFolder& folder, std::string_view sessionStamp,
                                     const ListBox& low, const ListBox& mid, const ListBox& high) {
     const auto pathOf = [&](Profile profile) {
@@ -70,13 +59,14 @@ void ProfileFiles::SaveProfileFiles(const ProgramFolder& folder, std::string_vie
 void ProfileFiles::save(Written& known, const fs::path& path, const ListBox& list) {
     if (onlyAppendsSince(known, path, list)) {
         if (known.count == list.listCount()) return;
-        if (AppendToFile(path, linesFrom(list, known.count))) {
+        const auto added = std::span(list.items()).subspan(static_cast<std::size_t>(known.count));
+        if (AppendToFile(path, text::joinLines(added))) {
             remember(known, path, list);
             return;
         }
         // A failed append may have left part of a line: rewrite the whole file.
     }
-    if (WriteFileReplacing(path, ListFileBytes(list))) {
+    if (WriteFileReplacing(path, text::joinLines(list.items()))) {
         remember(known, path, list);
     } else {
         known = Written{};

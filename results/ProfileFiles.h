@@ -18,9 +18,6 @@ enum class Profile { Low, Mid, High };
 // list) or "SuperHighProfile" (the High list), then the stamp and ".txt".
 std::string ProfileFileName(Profile profile, std::string_view sessionStamp);
 
-// The entries of a list, each followed by CR LF.
-std::string ListFileBytes(const ListBox& list);
-
 // Keeps the profile files in the program folder equal to the three lists.
 // Rewriting every file after every free name would cost a whole list per name,
 // so a file that only needs the names added since the last save gets just

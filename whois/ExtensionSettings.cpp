@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/Text.h"
+
 namespace quillmark {
 
 namespace {
@@ -9,7 +11,6 @@ namespace {
 enum Column { kExtension, kServer, kPort, kStatus, kColumnCount };
 
 constexpr std::string_view kEnabled = "Enabled";
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kInvalidFields = "Please enter valid information for all fields.";
 constexpr std::string_view kFallbackExtension = ".com";
 
@@ -129,9 +130,9 @@ void ExtensionSettings::SaveServerList() {
             if (column != kExtension) bytes += '|';
             bytes += extensions.cell(row, column);
         }
-        bytes += kLineEnd;
+        bytes += text::kCrLf;
     }
-    bytes += kLineEnd;
+    bytes += text::kCrLf;
     WriteFileReplacing(folder_.file(whois::kServerFile), bytes);
 }
 

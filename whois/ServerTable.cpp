@@ -9,7 +9,6 @@ namespace quillmark::whois {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEnabled = "Enabled";
 constexpr std::string_view kDisabled = "Disabled";
 constexpr std::string_view kProxyExtension = "proxy";
@@ -76,9 +75,9 @@ void WriteDefaultServers(const ProgramFolder& folder, bool overwrite) {
     std::string defaults;
     for (const auto line : nonBlankLines(config::kDefaultServers)) {
         defaults += line;
-        defaults += kLineEnd;
+        defaults += text::kCrLf;
     }
-    defaults += kLineEnd;
+    defaults += text::kCrLf;
     // Replacing in one step rather than deleting first: a failed write keeps
     // the old table instead of leaving none.
     WriteFileReplacing(path, defaults);
@@ -114,19 +113,19 @@ void UpdateServer(const ProgramFolder& folder, std::string_view extension, std::
     const std::string newRow = rowLine(extension, server, port, enabled ? kEnabled : kDisabled);
     const std::string key = text::toLower(extension);
     bool matched = false;
-    std::string rewritten(kLineEnd);
+    std::string rewritten(text::kCrLf);
     for (const auto line : nonBlankLines(*bytes)) {
         const bool replace = firstField(line) == key;
         matched = matched || replace;
         rewritten += replace ? std::string_view(newRow) : line;
-        rewritten += kLineEnd;
+        rewritten += text::kCrLf;
     }
-    rewritten += kLineEnd;
+    rewritten += text::kCrLf;
     // A new extension goes after everything else, as an appended row would;
     // one write keeps the file whole if anything fails.
     if (!matched) {
         rewritten += newRow;
-        rewritten += kLineEnd;
+        rewritten += text::kCrLf;
     }
     WriteFileReplacing(path, rewritten);
 }
@@ -135,9 +134,9 @@ void AddServer(const ProgramFolder& folder, std::string_view extension, std::str
                std::string_view port, std::string_view status) {
     const auto path = folder.file(kServerFile);
     std::string appended;
-    if (const auto bytes = ReadWholeFile(path); bytes && !endsInLineEnd(*bytes)) appended += kLineEnd;
+    if (const auto bytes = ReadWholeFile(path); bytes && !endsInLineEnd(*bytes)) appended += text::kCrLf;
     appended += rowLine(extension, server, port, status);
-    appended += kLineEnd;
+    appended += text::kCrLf;
     AppendToFile(path, appended);
 }
 
