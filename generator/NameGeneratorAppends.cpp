@@ -49,7 +49,7 @@ void NameGenerator::SaveAs() {
     request.fileName = baseWord.text() + ".txt";
     request.filter = "Text files (*.txt)|*.txt";
     // A cancelled dialog saves nothing.
-    if (const auto chosen = services_.dialogs().saveFile(request)) CopyFileQuietly(CreatedFile(), *chosen);
+    if (const auto chosen = services_.dialogs().saveFile(request)) CopyFileReplacing(CreatedFile(), *chosen);
 }
 
 }  // namespace quillmark::generator

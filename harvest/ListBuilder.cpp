@@ -133,7 +133,7 @@ void ListBuilder::FinishRun() {
     const ProgramFolder& folder = main_.state().programFolder;
     const std::filesystem::path list = folder.file("\\BrowserSearch.txt");
     WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(text::kCrLf));
-    CopyFileQuietly(list, KeptCopyPath());
+    CopyFileReplacing(list, KeptCopyPath());
     main_.listSize.setText(std::to_string(CountListLines(list)));
     main_.SetStartNumber("1");
     const std::string count = std::to_string(found.FoundCount);

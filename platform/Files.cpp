@@ -101,14 +101,17 @@ bool WriteFileReplacing(const fs::path& path, std::string_view bytes) {
     return false;
 }
 
-void CopyFileQuietly(const fs::path& source, const fs::path& destination) {
-    if (!FileExists(source)) return;
+bool CopyFileReplacing(const fs::path& source, const fs::path& destination) {
+    if (!FileExists(source)) return false;
     fs::path temporary = destination;
     temporary += ".saving";
     std::error_code error;
     fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
     if (!error) fs::rename(temporary, destination, error);
-    if (error) fs::remove(temporary, error);
+    if (!error) return true;
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
 }
 
 std::string SafeFileName(std::string_view text) {
