@@ -1,15 +1,16 @@
 #include "MainWindow.h"
 
 #include "platform/Files.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
 
 namespace {
 
-constexpr std::array kDataFiles = {"\\BrowserSearch.txt", "\\Appends.txt", "\\CreatedDomains.txt",
-                                   "\\Remembered.txt"};
-constexpr std::array kFolders = {"\\backups", "\\overflow", "\\wordlists", "\\searches"};
+constexpr std::array kDataFiles = {files::kBrowserSearch, files::kAppends, files::kCreatedDomains,
+                                   files::kRemembered};
+constexpr std::array kFolders = {files::kBackups, files::kOverflow, files::kWordLists, files::kSearches};
 
 void call(const std::function<void()>& hook) {
     if (hook) hook();
@@ -114,14 +115,14 @@ void MainWindow::Load() {
 }
 
 void MainWindow::CreateDataFiles() {
-    for (const char* name : kDataFiles) {
+    for (const std::string_view name : kDataFiles) {
         const auto path = state_.programFolder.file(name);
         if (!FileExists(path)) AppendToFile(path, "\r\n");
     }
 }
 
 void MainWindow::CreateFolders() {
-    for (const char* name : kFolders) {
+    for (const std::string_view name : kFolders) {
         const auto path = state_.programFolder.folder(name);
         if (!DirExists(path)) MakeFolder(path);
     }

@@ -1,5 +1,6 @@
 // The name sources of the main window and the list cursor.
 #include "engine/MainWindow.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
@@ -13,10 +14,10 @@ struct WordList {
 };
 
 constexpr std::array kWordLists = {
-    WordList{"Full Word List", "\\Wordlists\\FullWordList.txt", SettingKey::FullWordNum},
-    WordList{"All Two Letter", "\\Wordlists\\AllTwoLetter.txt", SettingKey::TwoWordNum},
-    WordList{"All Three Letter", "\\Wordlists\\AllThreeLetter.txt", SettingKey::ThreeWordNum},
-    WordList{"All Four Letter", "\\Wordlists\\AllFourLetter.txt", SettingKey::FourWordNum},
+    WordList{"Full Word List", files::kFullWordList, SettingKey::FullWordNum},
+    WordList{"All Two Letter", files::kAllTwoLetter, SettingKey::TwoWordNum},
+    WordList{"All Three Letter", files::kAllThreeLetter, SettingKey::ThreeWordNum},
+    WordList{"All Four Letter", files::kAllFourLetter, SettingKey::FourWordNum},
 };
 
 void setVisible(const std::array<Control*, 5>& controls, bool visible) {
@@ -54,7 +55,7 @@ void MainWindow::SetUpCustomList() {
     ShowListControls();
     FileDialogRequest request;
     request.title = "Open";
-    request.startFolder = state_.programFolder.folder("\\wordlists").string();
+    request.startFolder = state_.programFolder.folder(files::kWordLists).string();
     request.filter = "Text files (*.txt)|*.txt";
     listFile = services_.dialogs().openFile(request).value_or(std::string());
     listSize.setText(std::to_string(CountListEntries()));
@@ -74,7 +75,7 @@ void MainWindow::EnableListRun() {
 void MainWindow::SetUpSearchSource() {
     HideListControls();
     ShowSearchControls();
-    listFile = state_.programFolder.file("\\BrowserSearch.txt").string();
+    listFile = state_.programFolder.file(files::kBrowserSearch).string();
     startButton.setEnabled(true);
     stopButton.setEnabled(false);
     searchText.setEnabled(true);
@@ -87,7 +88,7 @@ void MainWindow::SetUpSearchSource() {
 void MainWindow::SetUpGeneratedList() {
     HideListControls();
     HideSearchControls();
-    listFile = state_.programFolder.file("\\CreatedDomains.txt").string();
+    listFile = state_.programFolder.file(files::kCreatedDomains).string();
     startButton.setEnabled(true);
     stopButton.setEnabled(false);
     startNumber.setEnabled(true);

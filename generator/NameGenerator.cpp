@@ -1,6 +1,7 @@
 #include "generator/NameGenerator.h"
 
 #include "generator/NameCombiner.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::generator {
@@ -39,11 +40,11 @@ void NameGenerator::SetUpControls() {
 }
 
 std::filesystem::path NameGenerator::AppendsFile() const {
-    return folder_.file("\\Appends.txt");
+    return folder_.file(files::kAppends);
 }
 
 std::filesystem::path NameGenerator::CreatedFile() const {
-    return folder_.file("\\CreatedDomains.txt");
+    return folder_.file(files::kCreatedDomains);
 }
 
 void NameGenerator::Load() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/Files.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 #include "program/WebsiteWindow.h"
 #include "results/ListActions.h"
@@ -81,7 +82,7 @@ void BrowseWindow::WireEvents() {
 }
 
 std::filesystem::path BrowseWindow::SearchList() const {
-    return main_.state().programFolder.file("\\BrowserSearch.txt");
+    return main_.state().programFolder.file(files::kBrowserSearch);
 }
 
 void BrowseWindow::Load() {

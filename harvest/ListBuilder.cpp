@@ -4,6 +4,7 @@
 
 #include "engine/PercentCoding.h"
 #include "platform/Files.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::harvest {
@@ -123,7 +124,7 @@ void ListBuilder::TakeNextWaitingPage() {
 
 std::filesystem::path ListBuilder::KeptCopyPath() const {
     const std::string name = SafeFileName(engineName + " " + main_.searchText.text()) + ".txt";
-    return main_.state().programFolder.folder("\\Searches") / name;
+    return main_.state().programFolder.folder(files::kSearches) / name;
 }
 
 void ListBuilder::FinishRun() {
@@ -131,7 +132,7 @@ void ListBuilder::FinishRun() {
     busy_ = false;
     waitingPages_.clear();
     const ProgramFolder& folder = main_.state().programFolder;
-    const std::filesystem::path list = folder.file("\\BrowserSearch.txt");
+    const std::filesystem::path list = folder.file(files::kBrowserSearch);
     WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(text::kCrLf));
     CopyFileReplacing(list, KeptCopyPath());
     main_.listSize.setText(std::to_string(CountListLines(list)));

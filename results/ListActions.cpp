@@ -1,14 +1,9 @@
 #include "results/ListActions.h"
 
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::results {
-
-namespace {
-
-constexpr std::string_view kRememberedFile = "\\Remembered.txt";
-
-}  // namespace
 
 std::string DragText(const ListBox& list) {
     std::string text;
@@ -30,7 +25,7 @@ std::vector<std::string> DroppedNames(std::string_view dragText, const ListBox& 
 }
 
 void LoadRemembered(const ProgramFolder& folder, ListBox& saved) {
-    const auto path = folder.file(kRememberedFile);
+    const auto path = folder.file(files::kRemembered);
     if (!FileExists(path)) return;
     std::vector<std::string> names = saved.items();
     for (auto& name : ReadNameList(path)) names.push_back(std::move(name));
@@ -38,7 +33,7 @@ void LoadRemembered(const ProgramFolder& folder, ListBox& saved) {
 }
 
 void SaveRemembered(const ProgramFolder& folder, const ListBox& saved) {
-    WriteFileReplacing(folder.file(kRememberedFile), text::joinLines(saved.items()));
+    WriteFileReplacing(folder.file(files::kRemembered), text::joinLines(saved.items()));
 }
 
 }  // namespace quillmark::results

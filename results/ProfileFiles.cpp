@@ -3,6 +3,7 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::results {
@@ -32,17 +33,17 @@ std::string ProfileFileName(Profile profile, std::string_view sessionStamp) {
     std::string name;
     switch (profile) {
         case Profile::Low:
-            name = "LowProfile";
+            name = files::kLowProfile;
             break;
         case Profile::Mid:
-            name = "HighProfile";
+            name = files::kHighProfile;
             break;
         case Profile::High:
-            name = "SuperHighProfile";
+            name = files::kSuperHighProfile;
             break;
     }
     name += sessionStamp;
-    name += ".txt";
+    name += files::kSessionFileEnd;
     return name;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
@@ -133,7 +134,7 @@ void ExtensionSettings::SaveServerList() {
         bytes += text::kCrLf;
     }
     bytes += text::kCrLf;
-    WriteFileReplacing(folder_.file(whois::kServerFile), bytes);
+    WriteFileReplacing(folder_.file(files::kServers), bytes);
 }
 
 void ExtensionSettings::ReloadServers() {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "QuillmarkConfig.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::whois {
@@ -70,7 +71,7 @@ std::optional<std::uint16_t> ParsePort(std::string_view text) {
 }
 
 void WriteDefaultServers(const ProgramFolder& folder, bool overwrite) {
-    const auto path = folder.file(kServerFile);
+    const auto path = folder.file(files::kServers);
     if (!overwrite && FileExists(path)) return;
     std::string defaults;
     for (const auto line : nonBlankLines(config::kDefaultServers)) {
@@ -84,7 +85,7 @@ void WriteDefaultServers(const ProgramFolder& folder, bool overwrite) {
 }
 
 void LoadServers(const ProgramFolder& folder, ServerTable& table) {
-    const auto bytes = ReadWholeFile(folder.file(kServerFile));
+    const auto bytes = ReadWholeFile(folder.file(files::kServers));
     if (!bytes) return;
     ServerTable loaded;
     for (const auto line : nonBlankLines(*bytes)) {
@@ -106,7 +107,7 @@ std::optional<int> GetServerIndex(const ServerTable& table, std::string_view nam
 
 void UpdateServer(const ProgramFolder& folder, std::string_view extension, std::string_view server,
                   std::string_view port, bool enabled) {
-    const auto path = folder.file(kServerFile);
+    const auto path = folder.file(files::kServers);
     std::optional<std::string> bytes = FileExists(path) ? ReadWholeFile(path) : std::string();
     if (!bytes) return;  // unreadable: leave the file as it is
 
@@ -132,7 +133,7 @@ void UpdateServer(const ProgramFolder& folder, std::string_view extension, std::
 
 void AddServer(const ProgramFolder& folder, std::string_view extension, std::string_view server,
                std::string_view port, std::string_view status) {
-    const auto path = folder.file(kServerFile);
+    const auto path = folder.file(files::kServers);
     std::string appended;
     if (const auto bytes = ReadWholeFile(path); bytes && !endsInLineEnd(*bytes)) appended += text::kCrLf;
     appended += rowLine(extension, server, port, status);
@@ -142,7 +143,7 @@ void AddServer(const ProgramFolder& folder, std::string_view extension, std::str
 
 void FillServerList(const ProgramFolder& folder, ListView& view) {
     view.clear();
-    const auto bytes = ReadWholeFile(folder.file(kServerFile));
+    const auto bytes = ReadWholeFile(folder.file(files::kServers));
     if (!bytes) return;
     for (const auto line : nonBlankLines(*bytes)) {
         const auto fields = text::split(line, '|');
