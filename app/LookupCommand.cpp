@@ -8,6 +8,7 @@
 #include "app/core/HeadlessServices.h"
 #include "app/core/ProgramFolderLocation.h"
 #include "engine/MainWindow.h"
+#include "engine/SearchTypes.h"
 #include "platform/Text.h"
 #include "program/ProductIdentity.h"
 
@@ -51,7 +52,8 @@ int fail(std::string_view message) {
 
 bool runnable(const MainWindow& form, const std::string& source) {
     const auto& items = form.searchType.items();
-    return source != "Browse for names" && std::find(items.begin(), items.end(), source) != items.end();
+    return source != SearchTypeCaption(SearchType::Browse) &&
+           std::find(items.begin(), items.end(), source) != items.end();
 }
 
 }  // namespace
@@ -65,7 +67,8 @@ int RunLookups(int argc, char** argv, const program::CommandLine& line) {
     if (!source) return fail("run needs --source \"ITEM\"");
     const auto list = line.option("--list");
     if (list && !FileExists(*list)) return fail("cannot read the list " + *list);
-    if (*source == "Custom List" && !list) return fail("\"Custom List\" needs --list FILE");
+    if (*source == SearchTypeCaption(SearchType::CustomList) && !list)
+        return fail("\"Custom List\" needs --list FILE");
     const auto start = line.option("--start");
     if (start && text::parseInt32(*start).value_or(0) < 1) return fail("--start needs a whole number from 1");
     const auto folder = PrepareProgramFolder(line);

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "engine/SearchTypes.h"
 #include "platform/Files.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
@@ -34,11 +35,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::SetUpControls() {
     searchType.setToolTip("Select the type of search you would like to run");
-    for (const char* item :
-         {"Browse for names", "Generate names", "Yahoo Search", "Google Search", "Full Word List",
-          "All Two Letter", "All Three Letter", "All Four Letter", "Custom List"}) {
-        searchType.addItem(item);
-    }
+    for (const SearchTypeRow& row : SearchTypeRows()) searchType.addItem(std::string(row.caption));
     startNumber.setText("1");
     listSize.setText("1");
     listSize.setToolTip("The number of entries on your list.");

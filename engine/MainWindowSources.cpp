@@ -1,24 +1,12 @@
 // The name sources of the main window and the list cursor.
 #include "engine/MainWindow.h"
+#include "engine/SearchTypes.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
 
 namespace {
-
-struct WordList {
-    std::string_view item;
-    std::string_view file;
-    SettingKey resumeKey;
-};
-
-constexpr std::array kWordLists = {
-    WordList{"Full Word List", files::kFullWordList, SettingKey::FullWordNum},
-    WordList{"All Two Letter", files::kAllTwoLetter, SettingKey::TwoWordNum},
-    WordList{"All Three Letter", files::kAllThreeLetter, SettingKey::ThreeWordNum},
-    WordList{"All Four Letter", files::kAllFourLetter, SettingKey::FourWordNum},
-};
 
 void setVisible(const std::array<Control*, 5>& controls, bool visible) {
     for (Control* control : controls) control->setVisible(visible);
@@ -27,17 +15,26 @@ void setVisible(const std::array<Control*, 5>& controls, bool visible) {
 }  // namespace
 
 void MainWindow::ChooseSearchType() {
-    const std::string& item = searchType.text();
-    for (const WordList& list : kWordLists) {
-        if (item == list.item) return SetUpWordList(list.file, list.resumeKey);
-    }
-    if (item == "Custom List") return SetUpCustomList();
-    if (item == "Yahoo Search" || item == "Google Search") return SetUpSearchSource();
-    if (item == "Generate names") return SetUpGeneratedList();
-    if (item == "Browse for names") {
-        HideListControls();
-        HideSearchControls();
-        if (hooks_.showBrowseWindow) hooks_.showBrowseWindow();
+    const SearchTypeRow* chosen = FindSearchType(searchType.text());
+    if (chosen == nullptr) return;
+    switch (chosen->type) {
+        case SearchType::FullWordList:
+        case SearchType::AllTwoLetter:
+        case SearchType::AllThreeLetter:
+        case SearchType::AllFourLetter:
+            return SetUpWordList(chosen->wordList, *chosen->resumeKey);
+        case SearchType::CustomList:
+            return SetUpCustomList();
+        case SearchType::Yahoo:
+        case SearchType::Google:
+            return SetUpSearchSource();
+        case SearchType::Generate:
+            return SetUpGeneratedList();
+        case SearchType::Browse:
+            HideListControls();
+            HideSearchControls();
+            if (hooks_.showBrowseWindow) hooks_.showBrowseWindow();
+            return;
     }
 }
 

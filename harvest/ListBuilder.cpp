@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/PercentCoding.h"
+#include "engine/SearchTypes.h"
 #include "platform/Files.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
@@ -60,7 +61,7 @@ void ListBuilder::Load() {
     // A space becomes "+"; what would end or split the query value is encoded.
     searchTerm = names::EncodeQueryValue(main_.searchText.text(), true);
     targetCount = TargetFor(main_.searchSize.listIndex());
-    engineName = main_.searchType.text() == "Yahoo Search" ? "Yahoo" : "Google";
+    engineName = SearchTypeOf(main_.searchType.text()) == SearchType::Yahoo ? "Yahoo" : "Google";
     resultIndex = 1;
     page.Navigate(ResultPageAddress());
 }
