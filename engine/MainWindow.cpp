@@ -60,13 +60,14 @@ void MainWindow::SetUpControls() {
     lowList.setToolTip("These domains have 8 or more characters.");
     registeredList.setToolTip("These domain names are already registered.");
     savedList.setToolTip("Drag a domain name here to save it.");
-    for (int n = 1; n <= 4; ++n) ResultList(n).setMultiSelect(true);
-    for (int n = 1; n < kListSlots; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        copyButtons[i].setCaption("Copy");
-        copyButtons[i].setToolTip("Copy List");
-        deleteButtons[i].setToolTip("Delete Selected Item");
-        clearButtons[i].setCaption("Clear");
+    for (const ResultList list : kResultLists) {
+        if (list != ResultList::Saved) ListOf(list).setMultiSelect(true);
+    }
+    for (results::ListButtons& buttons : listButtons) {
+        buttons.copy.setCaption("Copy");
+        buttons.copy.setToolTip("Copy List");
+        buttons.deleteSelected.setToolTip("Delete Selected Item");
+        buttons.clear.setCaption("Clear");
     }
     statusBar.setPanelText(1, "Entry Status");
     statusBar.setPanelText(2, "Open Connections");
@@ -81,14 +82,18 @@ std::array<Control*, 5> MainWindow::SearchSourceControls() {
     return {&searchTextLabel, &searchText, &getLabel, &searchSize, &searchButton};
 }
 
-ListBox& MainWindow::ResultList(int n) {
+ListBox& MainWindow::ListOf(ResultList list) {
     std::array<ListBox*, 5> lists{&lowList, &registeredList, &highList, &midList, &savedList};
-    return *lists.at(static_cast<std::size_t>(n - 1));
+    return *lists.at(SlotOf(list));
 }
 
-Label& MainWindow::ResultCaption(int n) {
+Label& MainWindow::CaptionOf(ResultList list) {
     std::array<Label*, 5> labels{&lowCaption, &registeredCaption, &highCaption, &midCaption, &savedCaption};
-    return *labels.at(static_cast<std::size_t>(n - 1));
+    return *labels.at(SlotOf(list));
+}
+
+results::ListButtons& MainWindow::ButtonsOf(ResultList list) {
+    return listButtons.at(SlotOf(list));
 }
 
 void MainWindow::Load() {

@@ -13,9 +13,9 @@ void call(const Hook& hook, Args&&... args) {
 
 }  // namespace
 
-void MainWindow::ListDoubleClicked(int list) {
-    if (list < 1 || list > 5) return;
-    OpenListedName(ResultList(list).text());
+void MainWindow::ListDoubleClicked(ResultList list) {
+    if (static_cast<int>(list) < 1 || static_cast<int>(list) > 5) return;
+    OpenListedName(ListOf(list).text());
 }
 
 void MainWindow::OpenListedName(std::string_view name) {

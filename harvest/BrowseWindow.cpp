@@ -51,14 +51,13 @@ void BrowseWindow::SetUpControls() {
     for (std::size_t i = 0; i < siteButtons.size(); ++i)
         siteButtons[i].setCaption(sites_.siteButtons[i].caption);
     unregisteredList.setToolTip("These domain names have not been registered.");
-    for (int index : {1, 2}) {
-        const auto i = static_cast<std::size_t>(index);
-        clearButtons[i].setCaption("Clear");
-        clearButtons[i].setToolTip("Clear List");
-        deleteButtons[i].setCaption("Delete");
-        deleteButtons[i].setToolTip("Delete Selected Item");
-        copyButtons[i].setCaption("Copy");
-        copyButtons[i].setToolTip("Copy List");
+    for (results::ListButtons& buttons : listButtons) {
+        buttons.clear.setCaption("Clear");
+        buttons.clear.setToolTip("Clear List");
+        buttons.deleteSelected.setCaption("Delete");
+        buttons.deleteSelected.setToolTip("Delete Selected Item");
+        buttons.copy.setCaption("Copy");
+        buttons.copy.setToolTip("Copy List");
     }
     checkTimer->setInterval(kTickMs);
     checkTimer->setEnabled(false);
@@ -210,47 +209,58 @@ void BrowseWindow::FinishPage() {
 
 // --- lists -------------------------------------------------------------------
 
-ListBox& BrowseWindow::ResultList(int index) {
-    return index == 1 ? unregisteredList : registeredList;
-}
-Label& BrowseWindow::ResultCaption(int index) {
-    return index == 1 ? unregisteredCaption : registeredCaption;
+namespace {
+
+bool validList(BrowseList list) {
+    return list == BrowseList::Unregistered || list == BrowseList::Registered;
 }
 
-void BrowseWindow::ClearList(int index) {
-    if (index == 1) {
+}  // namespace
+
+ListBox& BrowseWindow::ListOf(BrowseList list) {
+    return list == BrowseList::Unregistered ? unregisteredList : registeredList;
+}
+Label& BrowseWindow::CaptionOf(BrowseList list) {
+    return list == BrowseList::Unregistered ? unregisteredCaption : registeredCaption;
+}
+results::ListButtons& BrowseWindow::ButtonsOf(BrowseList list) {
+    return listButtons.at(list == BrowseList::Unregistered ? 0 : 1);
+}
+
+void BrowseWindow::ClearList(BrowseList list) {
+    if (list == BrowseList::Unregistered) {
         unregisteredList.clear();
         // Names found before may be found and checked again.
         found.PageNames.clear();
         found.SessionNames.clear();
         main_.state().lowCount = 0;
         unregisteredCaption.setCaption("Unregistered");
-    } else if (index == 2) {
+    } else if (list == BrowseList::Registered) {
         registeredList.clear();
         main_.state().registeredCount = 0;
         registeredCaption.setCaption("Registered");
     }
 }
 
-void BrowseWindow::DeleteSelected(int index) {
-    if (index != 1 && index != 2) return;
-    ListBox& list = ResultList(index);
-    if (list.listIndex() >= 0 && list.listIndex() < list.listCount()) list.removeItem(list.listIndex());
-    ShowListCount(index);
+void BrowseWindow::DeleteSelected(BrowseList list) {
+    if (!validList(list)) return;
+    ListBox& box = ListOf(list);
+    if (box.listIndex() >= 0 && box.listIndex() < box.listCount()) box.removeItem(box.listIndex());
+    ShowListCount(list);
 }
 
-void BrowseWindow::ShowListCount(int index) {
-    const std::string caption = index == 1 ? "Unregistered (" : "Registered (";
-    ResultCaption(index).setCaption(caption + std::to_string(ResultList(index).listCount()) + ")");
+void BrowseWindow::ShowListCount(BrowseList list) {
+    const std::string caption = list == BrowseList::Unregistered ? "Unregistered (" : "Registered (";
+    CaptionOf(list).setCaption(caption + std::to_string(ListOf(list).listCount()) + ")");
 }
 
-void BrowseWindow::CopyList(int index) {
-    if (index != 1 && index != 2) return;
+void BrowseWindow::CopyList(BrowseList list) {
+    if (!validList(list)) return;
     services_.clipboard().clear();
-    services_.clipboard().setText(text::joinLines(ResultList(index).items()));
+    services_.clipboard().setText(text::joinLines(ListOf(list).items()));
 }
 
-void BrowseWindow::ListKeyDown(int list, int keyCode, int shift) {
+void BrowseWindow::ListKeyDown(BrowseList list, int keyCode, int shift) {
     if (keyCode != key::kDelete) return;
     if (shift & key::kShiftMask) {
         ClearList(list);
@@ -259,9 +269,9 @@ void BrowseWindow::ListKeyDown(int list, int keyCode, int shift) {
     }
 }
 
-void BrowseWindow::ListDoubleClicked(int list) {
-    if (list != 1 && list != 2) return;
-    const ListBox& box = ResultList(list);
+void BrowseWindow::ListDoubleClicked(BrowseList list) {
+    if (!validList(list)) return;
+    const ListBox& box = ListOf(list);
     if (box.listIndex() < 0 || box.listIndex() >= box.listCount()) return;
     main_.OpenListedName(box.list(box.listIndex()));
 }

@@ -4,10 +4,18 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Control.h"
 #include "platform/Files.h"
 #include "platform/ListBox.h"
 
 namespace quillmark::results {
+
+// The three buttons under a result list.
+struct ListButtons {
+    Button copy;
+    Button deleteSelected;
+    Button clear;
+};
 
 // The indices of the selected items, ascending, joined by "|": what a drag
 // from a result list carries.

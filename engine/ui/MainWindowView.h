@@ -23,8 +23,8 @@ public:
     // Shows the window as the window state asks (maximised after load).
     void showAsTheWindowSays();
 
-    // The widget of a result list (1 to 5), for tests and drag and drop.
-    QListView* resultListView(int n) const;
+    // The widget of a result list, for tests and drag and drop.
+    QListView* resultListView(ResultList list) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,12 +32,12 @@ protected:
 private:
     QWidget* buildSourceFrame();
     QGroupBox* buildListFrame();
-    QWidget* buildListColumn(int n);
+    QWidget* buildListColumn(ResultList list);
     void buildMenus();
-    qt::ListBoxCallbacks listCallbacks(int n);
+    qt::ListBoxCallbacks listCallbacks(ResultList list);
 
     MainWindow& form_;
-    std::array<QListView*, 6> listViews_{};
+    std::array<QListView*, 5> listViews_{};  // in the order of kResultLists
 };
 
 }  // namespace quillmark

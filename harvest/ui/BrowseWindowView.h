@@ -34,7 +34,7 @@ protected:
 private:
     QWidget* buildNavigation();
     QWidget* buildLists();
-    QWidget* buildListColumn(int index);
+    QWidget* buildListColumn(harvest::BrowseList list);
 
     QWebEngineView* page_;
     QWebEngineView* framePage_;
