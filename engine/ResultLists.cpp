@@ -1,6 +1,6 @@
 // The result lists: delete, clear, copy, keys, drag and drop, saved names.
 #include "engine/MainWindow.h"
-#include "platform/Text.h"
+#include "platform/Keys.h"
 #include "results/ListActions.h"
 
 namespace quillmark {
@@ -19,6 +19,12 @@ bool validList(ResultList list) {
 // The lists that take judged names: they count them, and their names drag to Saved.
 bool judgedList(ResultList list) {
     return validList(list) && list != ResultList::Saved;
+}
+
+// Shift+Delete clears the list; Delete alone, or with any other modifiers,
+// deletes the selected item.
+results::DeleteKey deleteKey(int modifiers) {
+    return modifiers == key::kShiftMask ? results::DeleteKey::Clear : results::DeleteKey::DeleteSelected;
 }
 
 std::string_view titleOf(ResultList list) {
@@ -49,10 +55,7 @@ void MainWindow::ShowCount(ResultList list) {
 }
 
 void MainWindow::DeleteSelected(ResultList list) {
-    if (!validList(list)) return;
-    ListBox& box = ListOf(list);
-    if (box.listIndex() < 0) return;
-    box.removeItem(box.listIndex());
+    if (!validList(list) || !results::DeleteSelected(ListOf(list))) return;
     if (std::int32_t* counter = ResultCounter(list)) {
         --*counter;
         ShowCount(list);
@@ -73,8 +76,7 @@ void MainWindow::ClearList(ResultList list) {
 
 void MainWindow::CopyList(ResultList list) {
     if (!validList(list)) return;
-    services_.clipboard().clear();
-    services_.clipboard().setText(text::joinLines(ListOf(list).items()));
+    results::CopyList(services_.clipboard(), ListOf(list));
 }
 
 void MainWindow::ListClicked(ResultList list) {
@@ -82,12 +84,8 @@ void MainWindow::ListClicked(ResultList list) {
 }
 
 void MainWindow::ListKeyDown(ResultList list, int keyCode, int shift) {
-    if (keyCode != key::kDelete) return;
-    if (shift == key::kShiftMask) {
-        ClearList(list);
-    } else {
-        DeleteSelected(list);
-    }
+    results::OnListKey(
+        keyCode, shift, deleteKey, [&] { DeleteSelected(list); }, [&] { ClearList(list); });
 }
 
 std::string MainWindow::DragText(ResultList list) {

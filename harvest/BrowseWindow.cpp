@@ -215,6 +215,13 @@ bool validList(BrowseList list) {
     return list == BrowseList::Unregistered || list == BrowseList::Registered;
 }
 
+// Shift+Delete clears the list, whatever else is held; Delete alone deletes the
+// selected item.
+results::DeleteKey deleteKey(int modifiers) {
+    if (modifiers & key::kShiftMask) return results::DeleteKey::Clear;
+    return modifiers == 0 ? results::DeleteKey::DeleteSelected : results::DeleteKey::Nothing;
+}
+
 }  // namespace
 
 ListBox& BrowseWindow::ListOf(BrowseList list) {
@@ -244,8 +251,7 @@ void BrowseWindow::ClearList(BrowseList list) {
 
 void BrowseWindow::DeleteSelected(BrowseList list) {
     if (!validList(list)) return;
-    ListBox& box = ListOf(list);
-    if (box.listIndex() >= 0 && box.listIndex() < box.listCount()) box.removeItem(box.listIndex());
+    results::DeleteSelected(ListOf(list));
     ShowListCount(list);
 }
 
@@ -256,17 +262,12 @@ void BrowseWindow::ShowListCount(BrowseList list) {
 
 void BrowseWindow::CopyList(BrowseList list) {
     if (!validList(list)) return;
-    services_.clipboard().clear();
-    services_.clipboard().setText(text::joinLines(ListOf(list).items()));
+    results::CopyList(services_.clipboard(), ListOf(list));
 }
 
 void BrowseWindow::ListKeyDown(BrowseList list, int keyCode, int shift) {
-    if (keyCode != key::kDelete) return;
-    if (shift & key::kShiftMask) {
-        ClearList(list);
-    } else if (shift == 0) {
-        DeleteSelected(list);
-    }
+    results::OnListKey(
+        keyCode, shift, deleteKey, [&] { DeleteSelected(list); }, [&] { ClearList(list); });
 }
 
 void BrowseWindow::ListDoubleClicked(BrowseList list) {

@@ -1,9 +1,35 @@
 #include "results/ListActions.h"
 
+#include "platform/Keys.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::results {
+
+bool DeleteSelected(ListBox& list) {
+    const int current = list.listIndex();
+    if (current < 0 || current >= list.listCount()) return false;
+    list.removeItem(current);
+    return true;
+}
+
+void CopyList(Clipboard& clipboard, const ListBox& list) {
+    clipboard.clear();
+    clipboard.setText(text::joinLines(list.items()));
+}
+
+void OnListKey(int keyCode, int modifiers, DeleteKeyMap map, const std::function<void()>& deleteSelected,
+               const std::function<void()>& clear) {
+    if (keyCode != key::kDelete) return;
+    switch (map(modifiers)) {
+        case DeleteKey::DeleteSelected:
+            return deleteSelected();
+        case DeleteKey::Clear:
+            return clear();
+        case DeleteKey::Nothing:
+            return;
+    }
+}
 
 std::string DragText(const ListBox& list) {
     std::string text;
