@@ -8,6 +8,7 @@
 #include "app/core/HeadlessServices.h"
 #include "app/core/ProgramFolderLocation.h"
 #include "engine/MainWindow.h"
+#include "engine/SearchTypes.h"
 #include "platform/Text.h"
 
 namespace quillmark::app {
@@ -45,7 +46,8 @@ struct Tally {
 
 bool runnable(const MainWindow& form, const std::string& source) {
     const auto& items = form.searchType.items();
-    return source != "Browse for names" && std::find(items.begin(), items.end(), source) != items.end();
+    return source != SearchTypeCaption(SearchType::Browse) &&
+           std::find(items.begin(), items.end(), source) != items.end();
 }
 
 }  // namespace
@@ -57,7 +59,8 @@ int RunLookups(const program::CommandLine& line) {
     if (!source) return Fail("run needs --source \"ITEM\"");
     const auto list = line.option("--list");
     if (list && !FileExists(*list)) return Fail("cannot read the list " + *list);
-    if (*source == "Custom List" && !list) return Fail("\"Custom List\" needs --list FILE");
+    if (*source == SearchTypeCaption(SearchType::CustomList) && !list)
+        return Fail("\"Custom List\" needs --list FILE");
     const auto start = line.option("--start");
     if (start && text::parseInt32(*start).value_or(0) < 1) return Fail("--start needs a whole number from 1");
     const auto folder = PrepareProgramFolder(line);

@@ -1,31 +1,9 @@
 // The run: batches of lookups over the connection pool.
 #include "engine/MainWindow.h"
 #include "engine/NameCleaning.h"
+#include "engine/SearchTypes.h"
 
 namespace quillmark {
-
-namespace {
-
-struct ResumeKeyOf {
-    std::string_view item;
-    SettingKey key;
-};
-
-constexpr std::array kResumeKeys = {
-    ResumeKeyOf{"Full Word List", SettingKey::FullWordNum},
-    ResumeKeyOf{"All Two Letter", SettingKey::TwoWordNum},
-    ResumeKeyOf{"All Three Letter", SettingKey::ThreeWordNum},
-    ResumeKeyOf{"All Four Letter", SettingKey::FourWordNum},
-    ResumeKeyOf{"Custom List", SettingKey::CustWordNum},
-    ResumeKeyOf{"Yahoo Search", SettingKey::YahooWordNum},
-    ResumeKeyOf{"Google Search", SettingKey::GoogleWordNum},
-};
-
-bool isSearchSource(std::string_view item) {
-    return item == "Yahoo Search" || item == "Google Search";
-}
-
-}  // namespace
 
 void MainWindow::Start() {
     stopRequested = false;
@@ -34,7 +12,7 @@ void MainWindow::Start() {
              &startButton, &stopButton, &searchType, &startNumber, &searchSize, &searchButton, &searchText}) {
         control->setEnabled(false);
     }
-    if (isSearchSource(searchType.text())) SetStartNumber("1");
+    if (const auto type = SearchTypeOf(searchType.text()); type && IsWebSearch(*type)) SetStartNumber("1");
     // Text that is no whole number counts as 1, so the bounds are always defined.
     cursor = WholeNumberOrOne(startNumber.text());
     lastPosition = WholeNumberOrOne(listSize.text());
@@ -82,10 +60,8 @@ void MainWindow::StoreCursor() {
 }
 
 std::optional<SettingKey> MainWindow::ResumeKey() const {
-    for (const ResumeKeyOf& resume : kResumeKeys) {
-        if (searchType.text() == resume.item) return resume.key;
-    }
-    return std::nullopt;
+    const SearchTypeRow* chosen = FindSearchType(searchType.text());
+    return chosen != nullptr ? chosen->resumeKey : std::nullopt;
 }
 
 bool MainWindow::BatchDrained() const {
@@ -151,8 +127,8 @@ void MainWindow::Stop() {
     CloseConnections();
     batchTicks = 0;
     searchType.setEnabled(true);
-    const std::string& item = searchType.text();
-    if (item == "Custom List" || item == "Generate names") {
+    const auto type = SearchTypeOf(searchType.text());
+    if (type == SearchType::CustomList || type == SearchType::Generate) {
         EnableListRun();
         SetStartNumber(std::to_string(settings_.number(SettingKey::CustWordNum)));
     } else {

@@ -1,16 +1,18 @@
 #include "MainWindow.h"
 
+#include "engine/SearchTypes.h"
 #include "platform/Files.h"
 #include "platform/Hook.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
 
 namespace {
 
-constexpr std::array kDataFiles = {"\\BrowserSearch.txt", "\\Appends.txt", "\\CreatedDomains.txt",
-                                   "\\Remembered.txt"};
-constexpr std::array kFolders = {"\\backups", "\\overflow", "\\wordlists", "\\searches"};
+constexpr std::array kDataFiles = {files::kBrowserSearch, files::kAppends, files::kCreatedDomains,
+                                   files::kRemembered};
+constexpr std::array kFolders = {files::kBackups, files::kOverflow, files::kWordLists, files::kSearches};
 
 }  // namespace
 
@@ -30,11 +32,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::SetUpControls() {
     searchType.setToolTip("Select the type of search you would like to run");
-    for (const char* item :
-         {"Browse for names", "Generate names", "Yahoo Search", "Google Search", "Full Word List",
-          "All Two Letter", "All Three Letter", "All Four Letter", "Custom List"}) {
-        searchType.addItem(item);
-    }
+    for (const SearchTypeRow& row : SearchTypeRows()) searchType.addItem(std::string(row.caption));
     startNumber.setText("1");
     listSize.setText("1");
     listSize.setToolTip("The number of entries on your list.");
@@ -59,13 +57,14 @@ void MainWindow::SetUpControls() {
     lowList.setToolTip("These domains have 8 or more characters.");
     registeredList.setToolTip("These domain names are already registered.");
     savedList.setToolTip("Drag a domain name here to save it.");
-    for (int n = 1; n <= 4; ++n) ResultList(n).setMultiSelect(true);
-    for (int n = 1; n < kListSlots; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        copyButtons[i].setCaption("Copy");
-        copyButtons[i].setToolTip("Copy List");
-        deleteButtons[i].setToolTip("Delete Selected Item");
-        clearButtons[i].setCaption("Clear");
+    for (const ResultList list : kResultLists) {
+        if (list != ResultList::Saved) ListOf(list).setMultiSelect(true);
+    }
+    for (results::ListButtons& buttons : listButtons) {
+        buttons.copy.setCaption("Copy");
+        buttons.copy.setToolTip("Copy List");
+        buttons.deleteSelected.setToolTip("Delete Selected Item");
+        buttons.clear.setCaption("Clear");
     }
     statusBar.setPanelText(1, "Entry Status");
     statusBar.setPanelText(2, "Open Connections");
@@ -80,14 +79,18 @@ std::array<Control*, 5> MainWindow::SearchSourceControls() {
     return {&searchTextLabel, &searchText, &getLabel, &searchSize, &searchButton};
 }
 
-ListBox& MainWindow::ResultList(int n) {
+ListBox& MainWindow::ListOf(ResultList list) {
     std::array<ListBox*, 5> lists{&lowList, &registeredList, &highList, &midList, &savedList};
-    return *lists.at(static_cast<std::size_t>(n - 1));
+    return *lists.at(SlotOf(list));
 }
 
-Label& MainWindow::ResultCaption(int n) {
+Label& MainWindow::CaptionOf(ResultList list) {
     std::array<Label*, 5> labels{&lowCaption, &registeredCaption, &highCaption, &midCaption, &savedCaption};
-    return *labels.at(static_cast<std::size_t>(n - 1));
+    return *labels.at(SlotOf(list));
+}
+
+results::ListButtons& MainWindow::ButtonsOf(ResultList list) {
+    return listButtons.at(SlotOf(list));
 }
 
 void MainWindow::Load() {
@@ -108,14 +111,14 @@ void MainWindow::Load() {
 }
 
 void MainWindow::CreateDataFiles() {
-    for (const char* name : kDataFiles) {
+    for (const std::string_view name : kDataFiles) {
         const auto path = state_.programFolder.file(name);
         if (!FileExists(path)) AppendToFile(path, "\r\n");
     }
 }
 
 void MainWindow::CreateFolders() {
-    for (const char* name : kFolders) {
+    for (const std::string_view name : kFolders) {
         const auto path = state_.programFolder.folder(name);
         if (!DirExists(path)) MakeFolder(path);
     }

@@ -13,15 +13,27 @@
 #include "engine/ProgramState.h"
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
+#include "platform/Keys.h"
 #include "platform/ListBox.h"
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
 #include "platform/StatusBar.h"
+#include "results/ListActions.h"
 #include "results/Profile.h"
 #include "results/ProfileFiles.h"
 #include "whois/WhoisExchange.h"
 
 namespace quillmark {
+
+// The main window's result lists, by the numbers they always had. The view
+// shows them High, Mid, Low, Registered, Saved.
+enum class ResultList { Low = 1, Registered, High, Mid, Saved };
+inline constexpr std::array<ResultList, 5> kResultLists = {
+    ResultList::Low, ResultList::Registered, ResultList::High, ResultList::Mid, ResultList::Saved};
+// A list's place in kResultLists, and in every array kept in that order.
+constexpr std::size_t SlotOf(ResultList list) {
+    return static_cast<std::size_t>(static_cast<int>(list) - 1);
+}
 
 // What the main window asks of the windows around it. Each hook may be left
 // empty; the window then does without that step.
@@ -58,7 +70,6 @@ struct MainWindowHooks {
 class MainWindow {
 public:
     static constexpr int kPoolSize = 25;
-    static constexpr int kListSlots = 6;  // copyButtons(1) .. copyButtons(5); element 0 unused
     static constexpr int kBatchSeconds = 30;
     static constexpr int kRetrySeconds = 10;
     static constexpr int kRegisteredLimit = 101;
@@ -103,18 +114,16 @@ public:
     void SaveProfileFiles();
     void ClearResultLists();
 
-    // The result lists (numbered 1 to 5) and what the user does with them.
-    static constexpr int kKeyDelete = 46;
-    static constexpr int kShiftMask = 1;
-    void DeleteSelected(int index);
-    void ClearList(int index);
-    void CopyList(int index);
-    void ListClicked(int list);
-    void ListKeyDown(int list, int keyCode, int shift);
-    // The text a drag from list 1 to 4 carries.
-    std::string DragText(int list);
+    // The result lists and what the user does with them.
+    void DeleteSelected(ResultList list);
+    void ClearList(ResultList list);
+    void CopyList(ResultList list);
+    void ListClicked(ResultList list);
+    void ListKeyDown(ResultList list, int keyCode, int shift);
+    // The text a drag from any list but Saved carries.
+    std::string DragText(ResultList list);
     void DropOnSaved(std::string_view dragText);
-    void ListDoubleClicked(int list);
+    void ListDoubleClicked(ResultList list);
     // A listed name becomes the selected name and opens where a double-click sends it.
     void OpenListedName(std::string_view name);
     void LoadRemembered();
@@ -126,7 +135,7 @@ public:
     void ToolsMenu(int index);
     // "Whois Lookup...": the current name of list n (1 to 5) becomes the
     // selected name and opens in the whois lookup window; nothing without one.
-    void WhoisMenu(int list);
+    void WhoisMenu(std::optional<ResultList> list);
     void OptionsMenu();
     void HelpMenu(int index);
     void AboutMenu();
@@ -156,19 +165,21 @@ public:
     ListBox lowList, registeredList, highList, midList, savedList;
     Label lowCaption{"Low Profile"}, registeredCaption{"Registered"}, highCaption{"High Profile"},
         midCaption{"Mid Profile"}, savedCaption{"Saved Domains"};
-    std::array<Button, kListSlots> copyButtons, deleteButtons, clearButtons;
+    std::array<results::ListButtons, 5> listButtons;  // in the order of kResultLists
     StatusBar statusBar{3};
 
     // The two groups of source controls that take turns in one place.
     std::array<Control*, 5> ListSourceControls();
     std::array<Control*, 5> SearchSourceControls();
 
-    // The list box and caption of list n (1 to 5).
-    ListBox& ResultList(int n);
-    Label& ResultCaption(int n);
+    // The list box, caption and buttons of a result list.
+    ListBox& ListOf(ResultList list);
+    Label& CaptionOf(ResultList list);
+    results::ListButtons& ButtonsOf(ResultList list);
 
     // Window state.
-    std::int16_t lastClickedList = 0;
+    // The list a drop on Saved takes its names from: the last one clicked but Saved.
+    std::optional<ResultList> lastClickedList;
     std::string listFile;
     std::int32_t cursor = 0;
     std::int32_t lastPosition = 0;
@@ -219,8 +230,8 @@ private:
     void CheckOverflow();
     void ReportListed(std::string_view name, results::Verdict verdict);
     static std::int32_t WholeNumberOrOne(std::string_view text);
-    std::int32_t* ResultCounter(int n);
-    void ShowCount(int n);
+    std::int32_t* ResultCounter(ResultList list);
+    void ShowCount(ResultList list);
     void CreateDataFiles();
     void CreateFolders();
     void ReadStoredOptions();

@@ -5,9 +5,9 @@
 
 namespace quillmark {
 
-void MainWindow::ListDoubleClicked(int list) {
-    if (list < 1 || list > 5) return;
-    OpenListedName(ResultList(list).text());
+void MainWindow::ListDoubleClicked(ResultList list) {
+    if (static_cast<int>(list) < 1 || static_cast<int>(list) > 5) return;
+    OpenListedName(ListOf(list).text());
 }
 
 void MainWindow::OpenListedName(std::string_view name) {
@@ -17,9 +17,9 @@ void MainWindow::OpenListedName(std::string_view name) {
                                                         names::EncodeQueryValue(state_.selectedName, false)));
 }
 
-void MainWindow::WhoisMenu(int list) {
-    if (list < 1 || list > 5) return;
-    const std::string name = ResultList(list).text();
+void MainWindow::WhoisMenu(std::optional<ResultList> list) {
+    if (!list || static_cast<int>(*list) < 1 || static_cast<int>(*list) > 5) return;
+    const std::string name = ListOf(*list).text();
     if (name.empty()) return;
     state_.selectedName = name;
     call(hooks_.openWhois, state_.selectedName);

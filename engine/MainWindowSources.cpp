@@ -1,23 +1,12 @@
 // The name sources of the main window and the list cursor.
 #include "engine/MainWindow.h"
+#include "engine/SearchTypes.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
 
 namespace {
-
-struct WordList {
-    std::string_view item;
-    std::string_view file;
-    SettingKey resumeKey;
-};
-
-constexpr std::array kWordLists = {
-    WordList{"Full Word List", "\\Wordlists\\FullWordList.txt", SettingKey::FullWordNum},
-    WordList{"All Two Letter", "\\Wordlists\\AllTwoLetter.txt", SettingKey::TwoWordNum},
-    WordList{"All Three Letter", "\\Wordlists\\AllThreeLetter.txt", SettingKey::ThreeWordNum},
-    WordList{"All Four Letter", "\\Wordlists\\AllFourLetter.txt", SettingKey::FourWordNum},
-};
 
 void setVisible(const std::array<Control*, 5>& controls, bool visible) {
     for (Control* control : controls) control->setVisible(visible);
@@ -26,17 +15,26 @@ void setVisible(const std::array<Control*, 5>& controls, bool visible) {
 }  // namespace
 
 void MainWindow::ChooseSearchType() {
-    const std::string& item = searchType.text();
-    for (const WordList& list : kWordLists) {
-        if (item == list.item) return SetUpWordList(list.file, list.resumeKey);
-    }
-    if (item == "Custom List") return SetUpCustomList();
-    if (item == "Yahoo Search" || item == "Google Search") return SetUpSearchSource();
-    if (item == "Generate names") return SetUpGeneratedList();
-    if (item == "Browse for names") {
-        HideListControls();
-        HideSearchControls();
-        if (hooks_.showBrowseWindow) hooks_.showBrowseWindow();
+    const SearchTypeRow* chosen = FindSearchType(searchType.text());
+    if (chosen == nullptr) return;
+    switch (chosen->type) {
+        case SearchType::FullWordList:
+        case SearchType::AllTwoLetter:
+        case SearchType::AllThreeLetter:
+        case SearchType::AllFourLetter:
+            return SetUpWordList(chosen->wordList, *chosen->resumeKey);
+        case SearchType::CustomList:
+            return SetUpCustomList();
+        case SearchType::Yahoo:
+        case SearchType::Google:
+            return SetUpSearchSource();
+        case SearchType::Generate:
+            return SetUpGeneratedList();
+        case SearchType::Browse:
+            HideListControls();
+            HideSearchControls();
+            if (hooks_.showBrowseWindow) hooks_.showBrowseWindow();
+            return;
     }
 }
 
@@ -54,7 +52,7 @@ void MainWindow::SetUpCustomList() {
     ShowListControls();
     FileDialogRequest request;
     request.title = "Open";
-    request.startFolder = state_.programFolder.folder("\\wordlists").string();
+    request.startFolder = state_.programFolder.folder(files::kWordLists).string();
     request.filter = "Text files (*.txt)|*.txt";
     listFile = services_.dialogs().openFile(request).value_or(std::string());
     listSize.setText(std::to_string(CountListEntries()));
@@ -74,7 +72,7 @@ void MainWindow::EnableListRun() {
 void MainWindow::SetUpSearchSource() {
     HideListControls();
     ShowSearchControls();
-    listFile = state_.programFolder.file("\\BrowserSearch.txt").string();
+    listFile = state_.programFolder.file(files::kBrowserSearch).string();
     startButton.setEnabled(true);
     stopButton.setEnabled(false);
     searchText.setEnabled(true);
@@ -87,7 +85,7 @@ void MainWindow::SetUpSearchSource() {
 void MainWindow::SetUpGeneratedList() {
     HideListControls();
     HideSearchControls();
-    listFile = state_.programFolder.file("\\CreatedDomains.txt").string();
+    listFile = state_.programFolder.file(files::kCreatedDomains).string();
     startButton.setEnabled(true);
     stopButton.setEnabled(false);
     startNumber.setEnabled(true);

@@ -1,93 +1,101 @@
 // The result lists: delete, clear, copy, keys, drag and drop, saved names.
 #include "engine/MainWindow.h"
+#include "platform/Keys.h"
 #include "results/ListActions.h"
 
 namespace quillmark {
 
 namespace {
 
-// The caption of each list without a count, by list number.
-constexpr std::array<std::string_view, 6> kListTitles = {
-    "", "Low Profile", "Registered", "High Profile", "Mid Profile", "Saved Domains"};
+// The caption of each list without a count, in the order of kResultLists.
+constexpr std::array<std::string_view, 5> kListTitles = {"Low Profile", "Registered", "High Profile",
+                                                         "Mid Profile", "Saved Domains"};
 
-bool validList(int n) {
+bool validList(ResultList list) {
+    const int n = static_cast<int>(list);
     return n >= 1 && n <= 5;
+}
+
+// The lists that take judged names: they count them, and their names drag to Saved.
+bool judgedList(ResultList list) {
+    return validList(list) && list != ResultList::Saved;
+}
+
+// Shift+Delete clears the list; Delete alone, or with any other modifiers,
+// deletes the selected item.
+results::DeleteKey deleteKey(int modifiers) {
+    return modifiers == key::kShiftMask ? results::DeleteKey::Clear : results::DeleteKey::DeleteSelected;
+}
+
+std::string_view titleOf(ResultList list) {
+    return kListTitles.at(SlotOf(list));
 }
 
 }  // namespace
 
-std::int32_t* MainWindow::ResultCounter(int n) {
-    switch (n) {
-        case 1:
+std::int32_t* MainWindow::ResultCounter(ResultList list) {
+    switch (list) {
+        case ResultList::Low:
             return &state_.lowCount;
-        case 2:
+        case ResultList::Registered:
             return &state_.registeredCount;
-        case 3:
+        case ResultList::High:
             return &state_.highCount;
-        case 4:
+        case ResultList::Mid:
             return &state_.midCount;
         default:
             return nullptr;
     }
 }
 
-void MainWindow::ShowCount(int n) {
-    const std::int32_t* counter = ResultCounter(n);
+void MainWindow::ShowCount(ResultList list) {
+    const std::int32_t* counter = ResultCounter(list);
     if (counter == nullptr) return;
-    ResultCaption(n).setCaption(std::string(kListTitles[static_cast<std::size_t>(n)]) + " (" +
-                                std::to_string(*counter) + ")");
+    CaptionOf(list).setCaption(std::string(titleOf(list)) + " (" + std::to_string(*counter) + ")");
 }
 
-void MainWindow::DeleteSelected(int index) {
-    if (!validList(index)) return;
-    ListBox& list = ResultList(index);
-    if (list.listIndex() < 0) return;
-    list.removeItem(list.listIndex());
-    if (std::int32_t* counter = ResultCounter(index)) {
+void MainWindow::DeleteSelected(ResultList list) {
+    if (!validList(list) || !results::DeleteSelected(ListOf(list))) return;
+    if (std::int32_t* counter = ResultCounter(list)) {
         --*counter;
-        ShowCount(index);
+        ShowCount(list);
     }
     // Saved names stay deleted across a restart.
-    if (index == 5) SaveRemembered();
+    if (list == ResultList::Saved) SaveRemembered();
 }
 
-void MainWindow::ClearList(int index) {
-    if (!validList(index)) return;
-    ResultList(index).clear();
-    if (std::int32_t* counter = ResultCounter(index)) {
+void MainWindow::ClearList(ResultList list) {
+    if (!validList(list)) return;
+    ListOf(list).clear();
+    if (std::int32_t* counter = ResultCounter(list)) {
         *counter = 0;
-        ResultCaption(index).setCaption(std::string(kListTitles[static_cast<std::size_t>(index)]));
+        CaptionOf(list).setCaption(std::string(titleOf(list)));
     }
-    if (index == 5) SaveRemembered();
+    if (list == ResultList::Saved) SaveRemembered();
 }
 
-void MainWindow::CopyList(int index) {
-    if (!validList(index)) return;
-    services_.clipboard().clear();
-    services_.clipboard().setText(results::CopyText(ResultList(index)));
+void MainWindow::CopyList(ResultList list) {
+    if (!validList(list)) return;
+    results::CopyList(services_.clipboard(), ListOf(list));
 }
 
-void MainWindow::ListClicked(int list) {
-    if (list >= 1 && list <= 4) lastClickedList = static_cast<std::int16_t>(list);
+void MainWindow::ListClicked(ResultList list) {
+    if (judgedList(list)) lastClickedList = list;
 }
 
-void MainWindow::ListKeyDown(int list, int keyCode, int shift) {
-    if (keyCode != kKeyDelete) return;
-    if (shift == kShiftMask) {
-        ClearList(list);
-    } else {
-        DeleteSelected(list);
-    }
+void MainWindow::ListKeyDown(ResultList list, int keyCode, int shift) {
+    results::OnListKey(
+        keyCode, shift, deleteKey, [&] { DeleteSelected(list); }, [&] { ClearList(list); });
 }
 
-std::string MainWindow::DragText(int list) {
-    if (list < 1 || list > 4) return {};
-    return results::DragText(ResultList(list));
+std::string MainWindow::DragText(ResultList list) {
+    if (!judgedList(list)) return {};
+    return results::DragText(ListOf(list));
 }
 
 void MainWindow::DropOnSaved(std::string_view dragText) {
-    if (lastClickedList >= 1 && lastClickedList <= 4) {
-        for (auto& name : results::DroppedNames(dragText, ResultList(lastClickedList)))
+    if (lastClickedList) {
+        for (auto& name : results::DroppedNames(dragText, ListOf(*lastClickedList)))
             savedList.addItem(std::move(name));
     }
     SaveRemembered();
@@ -111,28 +119,28 @@ const std::array<const char*, 10>& MainWindow::EditMenuCaptions() {
 void MainWindow::EditMenu(int index) {
     switch (index) {
         case 0:
-            ClearList(1);
-            ClearList(3);
-            ClearList(4);
+            ClearList(ResultList::Low);
+            ClearList(ResultList::High);
+            ClearList(ResultList::Mid);
             break;
         case 1:
-            return ClearList(3);
+            return ClearList(ResultList::High);
         case 2:
-            return ClearList(4);
+            return ClearList(ResultList::Mid);
         case 3:
-            return ClearList(1);
+            return ClearList(ResultList::Low);
         case 4:
-            return ClearList(2);
+            return ClearList(ResultList::Registered);
         case 5:
-            return ClearList(5);
+            return ClearList(ResultList::Saved);
         case 6:
-            return CopyList(3);
+            return CopyList(ResultList::High);
         case 7:
-            return CopyList(4);
+            return CopyList(ResultList::Mid);
         case 8:
-            return CopyList(1);
+            return CopyList(ResultList::Low);
         case 9:
-            return CopyList(5);
+            return CopyList(ResultList::Saved);
         default:
             break;
     }

@@ -6,24 +6,6 @@ namespace quillmark {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A copy under a temporary name first, so an interrupted copy never leaves a
-// truncated word list behind.
-bool copyWhole(const fs::path& from, const fs::path& to) {
-    fs::path partial = to;
-    partial += ".copying";
-    std::error_code error;
-    fs::copy_file(from, partial, fs::copy_options::overwrite_existing, error);
-    if (!error) fs::rename(partial, to, error);
-    if (!error) return true;
-    std::error_code ignored;
-    fs::remove(partial, ignored);
-    return false;
-}
-
-}  // namespace
-
 int InstallShippedData(const fs::path& shippedFolder, const ProgramFolder& folder) {
     int copied = 0;
     std::error_code error;
@@ -36,7 +18,7 @@ int InstallShippedData(const fs::path& shippedFolder, const ProgramFolder& folde
         const fs::path target = folder.file(relative.generic_string());
         if (FileExists(target)) continue;
         fs::create_directories(target.parent_path(), error);
-        if (copyWhole(entry.path(), target)) ++copied;
+        if (CopyFileReplacing(entry.path(), target)) ++copied;
     }
     return copied;
 }

@@ -2,6 +2,7 @@
 
 #include "generator/NameCombiner.h"
 #include "platform/Hook.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::generator {
@@ -40,11 +41,11 @@ void NameGenerator::SetUpControls() {
 }
 
 std::filesystem::path NameGenerator::AppendsFile() const {
-    return folder_.file("\\Appends.txt");
+    return folder_.file(files::kAppends);
 }
 
 std::filesystem::path NameGenerator::CreatedFile() const {
-    return folder_.file("\\CreatedDomains.txt");
+    return folder_.file(files::kCreatedDomains);
 }
 
 void NameGenerator::Load() {
@@ -89,7 +90,7 @@ void NameGenerator::CustomExtensionChanged() {
 // --- the generation run --------------------------------------------------------
 
 void NameGenerator::BaseWordKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) Generate();
+    if (keyAscii == key::kEnter) Generate();
 }
 
 std::vector<std::string> NameGenerator::TickedExtensions() const {

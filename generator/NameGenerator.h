@@ -8,6 +8,7 @@
 
 #include "platform/Control.h"
 #include "platform/Files.h"
+#include "platform/Keys.h"
 #include "platform/ListBox.h"
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
@@ -30,7 +31,6 @@ struct GeneratorHooks {
 // nothing; a view shows it.
 class NameGenerator {
 public:
-    static constexpr int kEnterKey = 13;
     static constexpr int kExtensionBoxes = 9;
     static constexpr int kCustomBox = 8;
     static constexpr int kOptionBoxes = 3;

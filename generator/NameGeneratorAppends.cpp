@@ -1,6 +1,7 @@
 // The generator's appends list and the saved copy of its names.
 #include "generator/NameCombiner.h"
 #include "generator/NameGenerator.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::generator {
@@ -15,7 +16,7 @@ void NameGenerator::LoadAppends() {
 }
 
 void NameGenerator::AppendWordKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) AddAppendWord();
+    if (keyAscii == key::kEnter) AddAppendWord();
 }
 
 void NameGenerator::AddAppendWord() {
@@ -45,11 +46,11 @@ void NameGenerator::RemoveAppendWord() {
 void NameGenerator::SaveAs() {
     FileDialogRequest request;
     request.title = "Save Domains As...";
-    request.startFolder = folder_.folder("\\CustomLists").string();
+    request.startFolder = folder_.folder(files::kCustomLists).string();
     request.fileName = baseWord.text() + ".txt";
     request.filter = "Text files (*.txt)|*.txt";
     // A cancelled dialog saves nothing.
-    if (const auto chosen = services_.dialogs().saveFile(request)) CopyFileQuietly(CreatedFile(), *chosen);
+    if (const auto chosen = services_.dialogs().saveFile(request)) CopyFileReplacing(CreatedFile(), *chosen);
 }
 
 }  // namespace quillmark::generator

@@ -4,14 +4,14 @@
 #include <algorithm>
 
 #include "platform/Files.h"
+#include "platform/ProgramFiles.h"
+#include "platform/Text.h"
 #include "program/WebsiteWindow.h"
 #include "results/ListActions.h"
 
 namespace quillmark::harvest {
 
 namespace {
-
-constexpr std::string_view kCrLf = "\r\n";
 
 void RemoveQuietly(const std::filesystem::path& path) {
     std::error_code ignored;
@@ -51,14 +51,13 @@ void BrowseWindow::SetUpControls() {
     for (std::size_t i = 0; i < siteButtons.size(); ++i)
         siteButtons[i].setCaption(sites_.siteButtons[i].caption);
     unregisteredList.setToolTip("These domain names have not been registered.");
-    for (int index : {1, 2}) {
-        const auto i = static_cast<std::size_t>(index);
-        clearButtons[i].setCaption("Clear");
-        clearButtons[i].setToolTip("Clear List");
-        deleteButtons[i].setCaption("Delete");
-        deleteButtons[i].setToolTip("Delete Selected Item");
-        copyButtons[i].setCaption("Copy");
-        copyButtons[i].setToolTip("Copy List");
+    for (results::ListButtons& buttons : listButtons) {
+        buttons.clear.setCaption("Clear");
+        buttons.clear.setToolTip("Clear List");
+        buttons.deleteSelected.setCaption("Delete");
+        buttons.deleteSelected.setToolTip("Delete Selected Item");
+        buttons.copy.setCaption("Copy");
+        buttons.copy.setToolTip("Copy List");
     }
     checkTimer->setInterval(kTickMs);
     checkTimer->setEnabled(false);
@@ -83,7 +82,7 @@ void BrowseWindow::WireEvents() {
 }
 
 std::filesystem::path BrowseWindow::SearchList() const {
-    return main_.state().programFolder.file("\\BrowserSearch.txt");
+    return main_.state().programFolder.file(files::kBrowserSearch);
 }
 
 void BrowseWindow::Load() {
@@ -140,7 +139,7 @@ void BrowseWindow::Go() {
 }
 
 void BrowseWindow::AddressKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) Go();
+    if (keyAscii == key::kEnter) Go();
 }
 
 void BrowseWindow::AddressChosen() {
@@ -202,7 +201,7 @@ void BrowseWindow::ExtractPage(const std::string& bodyMarkup) {
 }
 
 void BrowseWindow::FinishPage() {
-    AppendToFile(SearchList(), found.PageNames + std::string(kCrLf));
+    AppendToFile(SearchList(), found.PageNames + std::string(text::kCrLf));
     found.PageNames.clear();
     statusBar.setPanelText(2,
                            found.BrowsePageCount < 1 ? "No Domains Found" : std::string(kDomainsFoundStatus));
@@ -211,58 +210,70 @@ void BrowseWindow::FinishPage() {
 
 // --- lists -------------------------------------------------------------------
 
-ListBox& BrowseWindow::ResultList(int index) {
-    return index == 1 ? unregisteredList : registeredList;
-}
-Label& BrowseWindow::ResultCaption(int index) {
-    return index == 1 ? unregisteredCaption : registeredCaption;
+namespace {
+
+bool validList(BrowseList list) {
+    return list == BrowseList::Unregistered || list == BrowseList::Registered;
 }
 
-void BrowseWindow::ClearList(int index) {
-    if (index == 1) {
+// Shift+Delete clears the list, whatever else is held; Delete alone deletes the
+// selected item.
+results::DeleteKey deleteKey(int modifiers) {
+    if (modifiers & key::kShiftMask) return results::DeleteKey::Clear;
+    return modifiers == 0 ? results::DeleteKey::DeleteSelected : results::DeleteKey::Nothing;
+}
+
+}  // namespace
+
+ListBox& BrowseWindow::ListOf(BrowseList list) {
+    return list == BrowseList::Unregistered ? unregisteredList : registeredList;
+}
+Label& BrowseWindow::CaptionOf(BrowseList list) {
+    return list == BrowseList::Unregistered ? unregisteredCaption : registeredCaption;
+}
+results::ListButtons& BrowseWindow::ButtonsOf(BrowseList list) {
+    return listButtons.at(list == BrowseList::Unregistered ? 0 : 1);
+}
+
+void BrowseWindow::ClearList(BrowseList list) {
+    if (list == BrowseList::Unregistered) {
         unregisteredList.clear();
         // Names found before may be found and checked again.
         found.PageNames.clear();
         found.SessionNames.clear();
         main_.state().lowCount = 0;
         unregisteredCaption.setCaption("Unregistered");
-    } else if (index == 2) {
+    } else if (list == BrowseList::Registered) {
         registeredList.clear();
         main_.state().registeredCount = 0;
         registeredCaption.setCaption("Registered");
     }
 }
 
-void BrowseWindow::DeleteSelected(int index) {
-    if (index != 1 && index != 2) return;
-    ListBox& list = ResultList(index);
-    if (list.listIndex() >= 0 && list.listIndex() < list.listCount()) list.removeItem(list.listIndex());
-    ShowListCount(index);
+void BrowseWindow::DeleteSelected(BrowseList list) {
+    if (!validList(list)) return;
+    results::DeleteSelected(ListOf(list));
+    ShowListCount(list);
 }
 
-void BrowseWindow::ShowListCount(int index) {
-    const std::string caption = index == 1 ? "Unregistered (" : "Registered (";
-    ResultCaption(index).setCaption(caption + std::to_string(ResultList(index).listCount()) + ")");
+void BrowseWindow::ShowListCount(BrowseList list) {
+    const std::string caption = list == BrowseList::Unregistered ? "Unregistered (" : "Registered (";
+    CaptionOf(list).setCaption(caption + std::to_string(ListOf(list).listCount()) + ")");
 }
 
-void BrowseWindow::CopyList(int index) {
-    if (index != 1 && index != 2) return;
-    services_.clipboard().clear();
-    services_.clipboard().setText(results::CopyText(ResultList(index)));
+void BrowseWindow::CopyList(BrowseList list) {
+    if (!validList(list)) return;
+    results::CopyList(services_.clipboard(), ListOf(list));
 }
 
-void BrowseWindow::ListKeyDown(int list, int keyCode, int shift) {
-    if (keyCode != kKeyDelete) return;
-    if (shift & kShiftMask) {
-        ClearList(list);
-    } else if (shift == 0) {
-        DeleteSelected(list);
-    }
+void BrowseWindow::ListKeyDown(BrowseList list, int keyCode, int shift) {
+    results::OnListKey(
+        keyCode, shift, deleteKey, [&] { DeleteSelected(list); }, [&] { ClearList(list); });
 }
 
-void BrowseWindow::ListDoubleClicked(int list) {
-    if (list != 1 && list != 2) return;
-    const ListBox& box = ResultList(list);
+void BrowseWindow::ListDoubleClicked(BrowseList list) {
+    if (!validList(list)) return;
+    const ListBox& box = ListOf(list);
     if (box.listIndex() < 0 || box.listIndex() >= box.listCount()) return;
     main_.OpenListedName(box.list(box.listIndex()));
 }

@@ -13,12 +13,17 @@
 #include "platform/Browser.h"
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
+#include "platform/Keys.h"
 #include "platform/ListBox.h"
 #include "platform/Services.h"
 #include "platform/StatusBar.h"
+#include "results/ListActions.h"
 #include "whois/WhoisExchange.h"
 
 namespace quillmark::harvest {
+
+// The browse window's two result lists.
+enum class BrowseList { Unregistered = 1, Registered };
 
 // The browse window "Browse for Domains": a small web browser that finds the
 // names on every page and frame the user visits and checks each new one, one
@@ -26,9 +31,6 @@ namespace quillmark::harvest {
 // the main window's. Draws nothing; a view shows it.
 class BrowseWindow {
 public:
-    static constexpr int kEnterKey = 13;
-    static constexpr int kKeyDelete = 46;
-    static constexpr int kShiftMask = 1;
     static constexpr int kTickMs = 1000;
     static constexpr int kGiveUpTicks = 5;
 
@@ -70,12 +72,16 @@ public:
     void CheckTimerTick();
     void StepTimerTick();
 
-    // The two lists: 1 "Unregistered", 2 "Registered".
-    void ClearList(int index);
-    void DeleteSelected(int index);
-    void CopyList(int index);
-    void ListKeyDown(int list, int keyCode, int shift);
-    void ListDoubleClicked(int list);
+    // The two lists and what the user does with them.
+    void ClearList(BrowseList list);
+    void DeleteSelected(BrowseList list);
+    void CopyList(BrowseList list);
+    void ListKeyDown(BrowseList list, int keyCode, int shift);
+    void ListDoubleClicked(BrowseList list);
+    // The list box, caption and buttons of a list.
+    ListBox& ListOf(BrowseList list);
+    Label& CaptionOf(BrowseList list);
+    results::ListButtons& ButtonsOf(BrowseList list);
 
     // Controls.
     Window window{"Browse for Domains"};
@@ -86,7 +92,7 @@ public:
     std::array<Button, 7> siteButtons;
     ListBox unregisteredList, registeredList;
     Label unregisteredCaption{"Unregistered"}, registeredCaption{"Registered"};
-    std::array<Button, 3> clearButtons, deleteButtons, copyButtons;  // element 0 unused
+    std::array<results::ListButtons, 2> listButtons;  // Unregistered, Registered
     StatusBar statusBar{1};
     Browser& page;
     Browser& framePage;
@@ -111,9 +117,7 @@ private:
     bool BeginCheck(const std::string& name);
     void EndCheck();
     void Judge();
-    void ShowListCount(int index);
-    ListBox& ResultList(int index);
-    Label& ResultCaption(int index);
+    void ShowListCount(BrowseList list);
     std::filesystem::path SearchList() const;
 
     Services& services_;

@@ -3,14 +3,15 @@
 #include <array>
 
 #include "engine/PercentCoding.h"
+#include "engine/SearchTypes.h"
 #include "platform/Files.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::harvest {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kGooglePath =
     "/search?num=100&hl=en&lr=&ie=UTF-8&oe=UTF-8&safe=off&filter=0&start=";
 constexpr std::string_view kYahooPath = "/search/dir?h=s&xargs=0&p=";
@@ -60,7 +61,7 @@ void ListBuilder::Load() {
     // A space becomes "+"; what would end or split the query value is encoded.
     searchTerm = names::EncodeQueryValue(main_.searchText.text(), true);
     targetCount = TargetFor(main_.searchSize.listIndex());
-    engineName = main_.searchType.text() == "Yahoo Search" ? "Yahoo" : "Google";
+    engineName = SearchTypeOf(main_.searchType.text()) == SearchType::Yahoo ? "Yahoo" : "Google";
     resultIndex = 1;
     page.Navigate(ResultPageAddress());
 }
@@ -124,7 +125,7 @@ void ListBuilder::TakeNextWaitingPage() {
 
 std::filesystem::path ListBuilder::KeptCopyPath() const {
     const std::string name = SafeFileName(engineName + " " + main_.searchText.text()) + ".txt";
-    return main_.state().programFolder.folder("\\Searches") / name;
+    return main_.state().programFolder.folder(files::kSearches) / name;
 }
 
 void ListBuilder::FinishRun() {
@@ -132,9 +133,9 @@ void ListBuilder::FinishRun() {
     busy_ = false;
     waitingPages_.clear();
     const ProgramFolder& folder = main_.state().programFolder;
-    const std::filesystem::path list = folder.file("\\BrowserSearch.txt");
-    WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(kCrLf));
-    CopyFileQuietly(list, KeptCopyPath());
+    const std::filesystem::path list = folder.file(files::kBrowserSearch);
+    WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(text::kCrLf));
+    CopyFileReplacing(list, KeptCopyPath());
     main_.listSize.setText(std::to_string(CountListLines(list)));
     main_.SetStartNumber("1");
     const std::string count = std::to_string(found.FoundCount);

@@ -14,7 +14,6 @@ namespace {
 using Extensions = std::vector<std::string>;
 using text::containsIgnoreCase;
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kHttp = "http://";
 
 enum class Variant { ListBuilder, Browse };
@@ -27,7 +26,7 @@ std::string breakAfter(std::string_view text, const Extensions& extensions) {
     for (const auto& extension : extensions) {
         for (const char follower : kFollowers) {
             const std::string found = extension + follower;
-            out = text::replaceAll(out, found, found + std::string(kCrLf));
+            out = text::replaceAll(out, found, found + std::string(text::kCrLf));
         }
         // Made on every pass, whatever the extension: result pages quote their
         // .com links and those must end a line even with com disabled.
@@ -306,7 +305,7 @@ void ExtractListNames(std::string_view pageText, const whois::ServerTable& table
     extraction.run(
         pageText,
         [&](const std::string& name) {
-            names.FoundNames.append(name).append(kCrLf);
+            names.FoundNames.append(name).append(text::kCrLf);
             ++names.FoundCount;
             ++names.PageFoundCount;
         },
@@ -319,8 +318,8 @@ void ExtractPageNames(std::string_view pageText, const whois::ServerTable& table
     extraction.run(
         pageText,
         [&](const std::string& name) {
-            names.PageNames.append(name).append(kCrLf);
-            names.SessionNames.append(name).append(kCrLf);
+            names.PageNames.append(name).append(text::kCrLf);
+            names.SessionNames.append(name).append(text::kCrLf);
             ++names.BrowseFoundCount;
             ++names.BrowsePageCount;
             extraction.status(kDomainsFoundStatus);

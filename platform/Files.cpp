@@ -101,14 +101,17 @@ bool WriteFileReplacing(const fs::path& path, std::string_view bytes) {
     return false;
 }
 
-void CopyFileQuietly(const fs::path& source, const fs::path& destination) {
-    if (!FileExists(source)) return;
+bool CopyFileReplacing(const fs::path& source, const fs::path& destination) {
+    if (!FileExists(source)) return false;
     fs::path temporary = destination;
     temporary += ".saving";
     std::error_code error;
     fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
     if (!error) fs::rename(temporary, destination, error);
-    if (error) fs::remove(temporary, error);
+    if (!error) return true;
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
 }
 
 std::string SafeFileName(std::string_view text) {
@@ -143,15 +146,6 @@ std::vector<std::string> ReadNameList(const fs::path& path) {
         if (!line.empty() && line != " ") names.emplace_back(line);
     }
     return names;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
 }
 
 }  // namespace quillmark

@@ -38,10 +38,11 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 bool WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 bool AppendToFile(const std::filesystem::path& path, std::string_view bytes);
 bool MakeFolder(const std::filesystem::path& path);
-// Copies source over destination through a temporary file; any failure
-// (missing source or folder, a destination that cannot be replaced) is
-// ignored and leaves the destination as it was.
-void CopyFileQuietly(const std::filesystem::path& source, const std::filesystem::path& destination);
+// Copies a plain file over destination through a temporary file, so an
+// interrupted copy never leaves a truncated file behind. False, with the
+// destination as it was, when the source is missing or the copy or the
+// replacement fails.
+bool CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& destination);
 // A text made fit to be one file name inside a folder: path separators,
 // control characters and :*?"<>| become "_", and so does a leading dot.
 std::string SafeFileName(std::string_view text);
@@ -49,7 +50,5 @@ std::string SafeFileName(std::string_view text);
 // Names of a list file: lines ended by CR LF, LF or CR; empty lines and lines
 // of one space are no names. A missing file gives no names.
 std::vector<std::string> ReadNameList(const std::filesystem::path& path);
-// Each name followed by CR LF.
-std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace quillmark

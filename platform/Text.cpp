@@ -100,6 +100,15 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+std::string joinLines(std::span<const std::string> lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        out += line;
+        out += kCrLf;
+    }
+    return out;
+}
+
 std::optional<std::int64_t> parseWholeNumber(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return std::nullopt;

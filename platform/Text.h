@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,9 @@
 // Small text operations shared by every module. ASCII case folding only:
 // names are UTF-8 bytes and other bytes keep their case.
 namespace quillmark::text {
+
+// The line end of every file the program writes and of copied list text.
+inline constexpr std::string_view kCrLf = "\r\n";
 
 char lowerAscii(char c);
 char upperAscii(char c);
@@ -30,6 +34,9 @@ std::vector<std::string_view> split(std::string_view text, char separator);
 // Lines ended by CR LF, LF or a lone CR. A final line without an end counts;
 // a text that ends in a line end has no empty last line.
 std::vector<std::string_view> splitLines(std::string_view text);
+// Each line followed by CR LF: a list as its file holds it and as Copy puts it
+// on the clipboard.
+std::string joinLines(std::span<const std::string> lines);
 
 // A whole number: optional spaces, an optional sign and decimal digits that fit.
 std::optional<std::int64_t> parseWholeNumber(std::string_view text);

@@ -7,9 +7,6 @@
 
 namespace quillmark::program {
 
-// The help file as it ships, in the program folder.
-inline constexpr std::string_view kHelpFile = "\\Help.html";
-
 // Opens the help file with the desktop's viewer for it and notes that the
 // help has been shown, so start-up does not open it again. A missing file
 // opens nothing and notes nothing. True when the file was handed over.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Hook.h"
+#include "platform/Keys.h"
 
 namespace quillmark::program {
 
@@ -90,7 +91,7 @@ void WebsiteWindow::Go() {
 }
 
 void WebsiteWindow::AddressKeyPress(int keyAscii) {
-    if (keyAscii == kEnterKey) GoToTypedAddress();
+    if (keyAscii == key::kEnter) GoToTypedAddress();
 }
 
 void WebsiteWindow::GoToTypedAddress() {

@@ -28,8 +28,6 @@ struct WebsiteHooks {
 // usual navigation buttons and a status bar. Draws nothing; a view shows it.
 class WebsiteWindow {
 public:
-    static constexpr int kEnterKey = 13;
-
     // WebsiteMode and MainClosed are the program's: this window reads and
     // sets the first (on: open on the web address, not the product details)
     // and reads the second.

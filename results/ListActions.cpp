@@ -1,17 +1,34 @@
 #include "results/ListActions.h"
 
+#include "platform/Keys.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::results {
 
-namespace {
+bool DeleteSelected(ListBox& list) {
+    const int current = list.listIndex();
+    if (current < 0 || current >= list.listCount()) return false;
+    list.removeItem(current);
+    return true;
+}
 
-constexpr std::string_view kRememberedFile = "\\Remembered.txt";
+void CopyList(Clipboard& clipboard, const ListBox& list) {
+    clipboard.clear();
+    clipboard.setText(text::joinLines(list.items()));
+}
 
-}  // namespace
-
-std::string CopyText(const ListBox& list) {
-    return JoinLines(list.items());
+void OnListKey(int keyCode, int modifiers, DeleteKeyMap map, const std::function<void()>& deleteSelected,
+               const std::function<void()>& clear) {
+    if (keyCode != key::kDelete) return;
+    switch (map(modifiers)) {
+        case DeleteKey::DeleteSelected:
+            return deleteSelected();
+        case DeleteKey::Clear:
+            return clear();
+        case DeleteKey::Nothing:
+            return;
+    }
 }
 
 std::string DragText(const ListBox& list) {
@@ -34,7 +51,7 @@ std::vector<std::string> DroppedNames(std::string_view dragText, const ListBox& 
 }
 
 void LoadRemembered(const ProgramFolder& folder, ListBox& saved) {
-    const auto path = folder.file(kRememberedFile);
+    const auto path = folder.file(files::kRemembered);
     if (!FileExists(path)) return;
     std::vector<std::string> names = saved.items();
     for (auto& name : ReadNameList(path)) names.push_back(std::move(name));
@@ -42,7 +59,7 @@ void LoadRemembered(const ProgramFolder& folder, ListBox& saved) {
 }
 
 void SaveRemembered(const ProgramFolder& folder, const ListBox& saved) {
-    WriteFileReplacing(folder.file(kRememberedFile), JoinLines(saved.items()));
+    WriteFileReplacing(folder.file(files::kRemembered), text::joinLines(saved.items()));
 }
 
 }  // namespace quillmark::results

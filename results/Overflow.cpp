@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "ProfileFiles.h"
+#include "platform/ProgramFiles.h"
+#include "platform/Text.h"
 
 namespace quillmark::results {
 
@@ -20,10 +22,10 @@ bool ReachedOverflowLimit(const ListBox& low, const ListBox& mid, const ListBox&
 
 void OverflowLists(const ProgramFolder& folder, std::string_view sessionStamp, const ListBox& low,
                    const ListBox& mid, const ListBox& high) {
-    const auto overflow = folder.folder("\\overflow");
-    WriteFileReplacing(overflow / ProfileFileName(Verdict::Low, sessionStamp), ListFileBytes(low));
-    WriteFileReplacing(overflow / ProfileFileName(Verdict::Mid, sessionStamp), ListFileBytes(mid));
-    WriteFileReplacing(overflow / ProfileFileName(Verdict::High, sessionStamp), ListFileBytes(high));
+    const auto overflow = folder.folder(files::kOverflow);
+    WriteFileReplacing(overflow / ProfileFileName(Verdict::Low, sessionStamp), text::joinLines(low.items()));
+    WriteFileReplacing(overflow / ProfileFileName(Verdict::Mid, sessionStamp), text::joinLines(mid.items()));
+    WriteFileReplacing(overflow / ProfileFileName(Verdict::High, sessionStamp), text::joinLines(high.items()));
 }
 
 std::string SessionStampFor(const LocalTime& now) {
@@ -36,10 +38,13 @@ std::string SessionStampFor(const LocalTime& now) {
 
 std::string NewSessionStamp(const ProgramFolder& folder, const LocalTime& now) {
     std::string stamp = SessionStampFor(now);
-    const auto backups = folder.folder("\\backups");
-    const auto high = backups / ("HighProfile" + stamp + ".txt");
+    const auto backups = folder.folder(files::kBackups);
+    const auto backup = [&](std::string_view prefix) {
+        return backups / (std::string(prefix) + stamp + std::string(files::kSessionFileEnd));
+    };
+    const auto high = backup(files::kHighProfile);
     AppendToFile(high, kBackupLine);
-    AppendToFile(backups / ("MidProfile" + stamp + ".txt"), kBackupLine);
+    AppendToFile(backup(files::kMidProfile), kBackupLine);
     AppendToFile(high, kBackupLine);
     return stamp;
 }

@@ -3,20 +3,14 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/ProgramFiles.h"
+#include "platform/Text.h"
+
 namespace quillmark::results {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string linesFrom(const ListBox& list, int first) {
-    std::string bytes;
-    for (int i = first; i < list.listCount(); ++i) {
-        bytes += list.list(i);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
 
 struct FileState {
     std::uintmax_t size = 0;
@@ -39,24 +33,20 @@ std::string ProfileFileName(Verdict profile, std::string_view sessionStamp) {
     std::string name;
     switch (profile) {
         case Verdict::Low:
-            name = "LowProfile";
+            name = files::kLowProfile;
             break;
         case Verdict::Mid:
-            name = "HighProfile";
+            name = files::kHighProfile;
             break;
         case Verdict::High:
-            name = "SuperHighProfile";
+            name = files::kSuperHighProfile;
             break;
         case Verdict::Taken:
             break;
     }
     name += sessionStamp;
-    name += ".txt";
+    name += files::kSessionFileEnd;
     return name;
-}
-
-std::string ListFileBytes(const ListBox& list) {
-    return linesFrom(list, 0);
 }
 
 void ProfileFiles::SaveProfileFiles(const ProgramFolder& folder, std::string_view sessionStamp,
@@ -72,13 +62,14 @@ void ProfileFiles::SaveProfileFiles(const ProgramFolder& folder, std::string_vie
 void ProfileFiles::save(Written& known, const fs::path& path, const ListBox& list) {
     if (onlyAppendsSince(known, path, list)) {
         if (known.count == list.listCount()) return;
-        if (AppendToFile(path, linesFrom(list, known.count))) {
+        const auto added = std::span(list.items()).subspan(static_cast<std::size_t>(known.count));
+        if (AppendToFile(path, text::joinLines(added))) {
             remember(known, path, list);
             return;
         }
         // A failed append may have left part of a line: rewrite the whole file.
     }
-    if (WriteFileReplacing(path, ListFileBytes(list))) {
+    if (WriteFileReplacing(path, text::joinLines(list.items()))) {
         remember(known, path, list);
     } else {
         known = Written{};

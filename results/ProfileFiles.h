@@ -17,9 +17,6 @@ namespace quillmark::results {
 // Taken names have no such file.
 std::string ProfileFileName(Verdict profile, std::string_view sessionStamp);
 
-// The entries of a list, each followed by CR LF.
-std::string ListFileBytes(const ListBox& list);
-
 // Keeps the profile files in the program folder equal to the three lists.
 // Rewriting every file after every free name would cost a whole list per name,
 // so a file that only needs the names added since the last save gets just

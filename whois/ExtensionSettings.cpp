@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "platform/Hook.h"
+#include "platform/ProgramFiles.h"
+#include "platform/Text.h"
 
 namespace quillmark {
 
@@ -11,7 +13,6 @@ namespace {
 enum Column { kExtension, kServer, kPort, kStatus, kColumnCount };
 
 constexpr std::string_view kEnabled = "Enabled";
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kInvalidFields = "Please enter valid information for all fields.";
 constexpr std::string_view kFallbackExtension = ".com";
 
@@ -130,10 +131,10 @@ void ExtensionSettings::SaveServerList() {
             if (column != kExtension) bytes += '|';
             bytes += extensions.cell(row, column);
         }
-        bytes += kLineEnd;
+        bytes += text::kCrLf;
     }
-    bytes += kLineEnd;
-    WriteFileReplacing(folder_.file(whois::kServerFile), bytes);
+    bytes += text::kCrLf;
+    WriteFileReplacing(folder_.file(files::kServers), bytes);
 }
 
 void ExtensionSettings::ReloadServers() {

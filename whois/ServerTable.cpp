@@ -3,13 +3,13 @@
 #include <filesystem>
 
 #include "QuillmarkConfig.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark::whois {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEnabled = "Enabled";
 constexpr std::string_view kDisabled = "Disabled";
 constexpr std::string_view kProxyExtension = "proxy";
@@ -71,21 +71,21 @@ std::optional<std::uint16_t> ParsePort(std::string_view text) {
 }
 
 void WriteDefaultServers(const ProgramFolder& folder, bool overwrite) {
-    const auto path = folder.file(kServerFile);
+    const auto path = folder.file(files::kServers);
     if (!overwrite && FileExists(path)) return;
     std::string defaults;
     for (const auto line : nonBlankLines(config::kDefaultServers)) {
         defaults += line;
-        defaults += kLineEnd;
+        defaults += text::kCrLf;
     }
-    defaults += kLineEnd;
+    defaults += text::kCrLf;
     // Replacing in one step rather than deleting first: a failed write keeps
     // the old table instead of leaving none.
     WriteFileReplacing(path, defaults);
 }
 
 void LoadServers(const ProgramFolder& folder, ServerTable& table) {
-    const auto bytes = ReadWholeFile(folder.file(kServerFile));
+    const auto bytes = ReadWholeFile(folder.file(files::kServers));
     if (!bytes) return;
     ServerTable loaded;
     for (const auto line : nonBlankLines(*bytes)) {
@@ -107,43 +107,43 @@ std::optional<int> GetServerIndex(const ServerTable& table, std::string_view nam
 
 void UpdateServer(const ProgramFolder& folder, std::string_view extension, std::string_view server,
                   std::string_view port, bool enabled) {
-    const auto path = folder.file(kServerFile);
+    const auto path = folder.file(files::kServers);
     std::optional<std::string> bytes = FileExists(path) ? ReadWholeFile(path) : std::string();
     if (!bytes) return;  // unreadable: leave the file as it is
 
     const std::string newRow = rowLine(extension, server, port, enabled ? kEnabled : kDisabled);
     const std::string key = text::toLower(extension);
     bool matched = false;
-    std::string rewritten(kLineEnd);
+    std::string rewritten(text::kCrLf);
     for (const auto line : nonBlankLines(*bytes)) {
         const bool replace = firstField(line) == key;
         matched = matched || replace;
         rewritten += replace ? std::string_view(newRow) : line;
-        rewritten += kLineEnd;
+        rewritten += text::kCrLf;
     }
-    rewritten += kLineEnd;
+    rewritten += text::kCrLf;
     // A new extension goes after everything else, as an appended row would;
     // one write keeps the file whole if anything fails.
     if (!matched) {
         rewritten += newRow;
-        rewritten += kLineEnd;
+        rewritten += text::kCrLf;
     }
     WriteFileReplacing(path, rewritten);
 }
 
 void AddServer(const ProgramFolder& folder, std::string_view extension, std::string_view server,
                std::string_view port, std::string_view status) {
-    const auto path = folder.file(kServerFile);
+    const auto path = folder.file(files::kServers);
     std::string appended;
-    if (const auto bytes = ReadWholeFile(path); bytes && !endsInLineEnd(*bytes)) appended += kLineEnd;
+    if (const auto bytes = ReadWholeFile(path); bytes && !endsInLineEnd(*bytes)) appended += text::kCrLf;
     appended += rowLine(extension, server, port, status);
-    appended += kLineEnd;
+    appended += text::kCrLf;
     AppendToFile(path, appended);
 }
 
 void FillServerList(const ProgramFolder& folder, ListView& view) {
     view.clear();
-    const auto bytes = ReadWholeFile(folder.file(kServerFile));
+    const auto bytes = ReadWholeFile(folder.file(files::kServers));
     if (!bytes) return;
     for (const auto line : nonBlankLines(*bytes)) {
         const auto fields = text::split(line, '|');

@@ -22,8 +22,6 @@ struct ServerRow {
 };
 using ServerTable = std::vector<ServerRow>;
 
-inline constexpr std::string_view kServerFile = "\\registrars.txt";
-
 // Writes the default table when the file is missing; with overwrite, replaces
 // whatever file is there.
 void WriteDefaultServers(const ProgramFolder& folder, bool overwrite);

@@ -102,47 +102,51 @@ QGroupBox* MainWindowView::buildListFrame() {
     auto* row = new QHBoxLayout(frame);
     row->setSpacing(0);
     // Left to right: High, Mid, Low, Registered, Saved.
-    const std::array<int, 5> order{3, 4, 1, 2, 5};
+    const std::array order{ResultList::High, ResultList::Mid, ResultList::Low, ResultList::Registered,
+                           ResultList::Saved};
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (i > 0) row->addSpacing(order[i] == 2 || order[i] == 5 ? kSavedGap : kProfileGap);
+        const bool apart = order[i] == ResultList::Registered || order[i] == ResultList::Saved;
+        if (i > 0) row->addSpacing(apart ? kSavedGap : kProfileGap);
         row->addWidget(buildListColumn(order[i]), 1);
     }
     return frame;
 }
 
-QWidget* MainWindowView::buildListColumn(int n) {
+QWidget* MainWindowView::buildListColumn(ResultList n) {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(qt::makeLabel(form_.ResultCaption(n), column));
+    layout->addWidget(qt::makeLabel(form_.CaptionOf(n), column));
 
     auto* list = new QListView(column);
-    qt::bind(form_.ResultList(n), list, listCallbacks(n));
-    listViews_[static_cast<std::size_t>(n)] = list;
+    qt::bind(form_.ListOf(n), list, listCallbacks(n));
+    listViews_[SlotOf(n)] = list;
     layout->addWidget(list, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(kButtonGap);
-    const auto i = static_cast<std::size_t>(n);
-    buttons->addWidget(qt::makeButton(form_.copyButtons[i], column, [this, n] { form_.CopyList(n); }));
-    auto* clear = qt::makeButton(form_.deleteButtons[i], column, [this, n] { form_.DeleteSelected(n); });
-    clear->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    buttons->addWidget(clear);
-    buttons->addWidget(qt::makeButton(form_.clearButtons[i], column, [this, n] { form_.ClearList(n); }));
+    results::ListButtons& listButtons = form_.ButtonsOf(n);
+    buttons->addWidget(qt::makeButton(listButtons.copy, column, [this, n] { form_.CopyList(n); }));
+    auto* deleteSelected =
+        qt::makeButton(listButtons.deleteSelected, column, [this, n] { form_.DeleteSelected(n); });
+    deleteSelected->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    buttons->addWidget(deleteSelected);
+    buttons->addWidget(qt::makeButton(listButtons.clear, column, [this, n] { form_.ClearList(n); }));
     layout->addLayout(buttons);
     return column;
 }
 
-qt::ListBoxCallbacks MainWindowView::listCallbacks(int n) {
+qt::ListBoxCallbacks MainWindowView::listCallbacks(ResultList n) {
     qt::ListBoxCallbacks callbacks;
     callbacks.onClick = [this, n] { form_.ListClicked(n); };
     callbacks.onDoubleClick = [this, n] { form_.ListDoubleClicked(n); };
     callbacks.onKeyDown = [this, n](int key, bool shift, bool ctrl) {
         if (key == Qt::Key_Delete)
-            form_.ListKeyDown(n, MainWindow::kKeyDelete, (shift ? 1 : 0) | (ctrl ? 2 : 0));
+            form_.ListKeyDown(n, key::kDelete, (shift ? key::kShiftMask : 0) | (ctrl ? key::kCtrlMask : 0));
     };
-    if (n <= 4) callbacks.dragText = [this, n] { return form_.DragText(n); };
-    if (n == 5) callbacks.onDrop = [this](const std::string& text) { form_.DropOnSaved(text); };
+    if (n != ResultList::Saved) callbacks.dragText = [this, n] { return form_.DragText(n); };
+    if (n == ResultList::Saved)
+        callbacks.onDrop = [this](const std::string& text) { form_.DropOnSaved(text); };
     return callbacks;
 }
 
@@ -166,15 +170,15 @@ void MainWindowView::buildMenus() {
     menuBar()->addMenu("About")->addAction("About this software", this, [this] { form_.AboutMenu(); });
 }
 
-int MainWindowView::focusedList() const {
-    for (int n = 1; n <= 5; ++n) {
-        if (focusWidget() == resultListView(n)) return n;
+std::optional<ResultList> MainWindowView::focusedList() const {
+    for (const ResultList list : kResultLists) {
+        if (focusWidget() == resultListView(list)) return list;
     }
-    return 0;
+    return std::nullopt;
 }
 
-QListView* MainWindowView::resultListView(int n) const {
-    return listViews_.at(static_cast<std::size_t>(n));
+QListView* MainWindowView::resultListView(ResultList list) const {
+    return listViews_.at(SlotOf(list));
 }
 
 void MainWindowView::showAsTheWindowSays() {

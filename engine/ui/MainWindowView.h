@@ -23,8 +23,8 @@ public:
     // Shows the window as the window state asks (maximised after load).
     void showAsTheWindowSays();
 
-    // The widget of a result list (1 to 5), for tests and drag and drop.
-    QListView* resultListView(int n) const;
+    // The widget of a result list, for tests and drag and drop.
+    QListView* resultListView(ResultList list) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,15 +32,14 @@ protected:
 private:
     QWidget* buildSourceFrame();
     QGroupBox* buildListFrame();
-    QWidget* buildListColumn(int n);
+    QWidget* buildListColumn(ResultList list);
     void buildMenus();
-    // The result list (1 to 5) that has, or last had, the keyboard focus in
-    // this window; 0 for none.
-    int focusedList() const;
-    qt::ListBoxCallbacks listCallbacks(int n);
+    // The result list that has, or last had, the keyboard focus in this window.
+    std::optional<ResultList> focusedList() const;
+    qt::ListBoxCallbacks listCallbacks(ResultList list);
 
     MainWindow& form_;
-    std::array<QListView*, 6> listViews_{};
+    std::array<QListView*, 5> listViews_{};  // in the order of kResultLists
 };
 
 }  // namespace quillmark

@@ -43,7 +43,7 @@ QWidget* NameGeneratorView::buildBand() {
     baseRow->addWidget(qt::makeLabel(form_.baseWordLabel, band));
     auto* base = new QLineEdit(band);
     qt::bind(form_.baseWord, base, [this] { form_.BaseWordChanged(); });
-    qt::bindReturnPressed(base, [this] { form_.BaseWordKeyPress(NameGenerator::kEnterKey); });
+    qt::bindReturnPressed(base, [this] { form_.BaseWordKeyPress(key::kEnter); });
     baseRow->addWidget(base, 1);
     grid->addLayout(baseRow, 0, 0, 1, 8);
     for (int i = 0; i < NameGenerator::kCustomBox; ++i) {
@@ -78,7 +78,7 @@ QWidget* NameGeneratorView::buildAppendsFrame() {
     auto* entry = new QHBoxLayout;
     auto* word = new QLineEdit(box);
     qt::bind(form_.appendWord, word);
-    qt::bindReturnPressed(word, [this] { form_.AppendWordKeyPress(NameGenerator::kEnterKey); });
+    qt::bindReturnPressed(word, [this] { form_.AppendWordKeyPress(key::kEnter); });
     entry->addWidget(word, 1);
     entry->addWidget(qt::makeButton(form_.addButton, box, [this] { form_.AddAppendWord(); }));
     entry->addWidget(qt::makeButton(form_.removeButton, box, [this] { form_.RemoveAppendWord(); }));

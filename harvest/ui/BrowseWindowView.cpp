@@ -56,8 +56,7 @@ QWidget* BrowseWindowView::buildNavigation() {
     auto* address = new QComboBox(area);
     address->setEditable(true);
     qt::bind(form_.addressBox, address, [this] { form_.AddressChosen(); });
-    qt::bindReturnPressed(address->lineEdit(),
-                          [this] { form_.AddressKeyPress(harvest::BrowseWindow::kEnterKey); });
+    qt::bindReturnPressed(address->lineEdit(), [this] { form_.AddressKeyPress(key::kEnter); });
     addressRow->addWidget(address, 1);
     addressRow->addWidget(qt::makeButton(form_.goButton, area, [this] { form_.Go(); }));
     column->addLayout(addressRow);
@@ -76,36 +75,32 @@ QWidget* BrowseWindowView::buildLists() {
     auto* area = new QWidget(this);
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(buildListColumn(1), 1);
-    column->addWidget(buildListColumn(2), 1);
+    column->addWidget(buildListColumn(harvest::BrowseList::Unregistered), 1);
+    column->addWidget(buildListColumn(harvest::BrowseList::Registered), 1);
     return area;
 }
 
-QWidget* BrowseWindowView::buildListColumn(int index) {
+QWidget* BrowseWindowView::buildListColumn(harvest::BrowseList which) {
     auto* area = new QWidget(this);
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
     auto* caption = new QLabel(area);
-    qt::bind(index == 1 ? form_.unregisteredCaption : form_.registeredCaption, caption);
+    qt::bind(form_.CaptionOf(which), caption);
     column->addWidget(caption);
     auto* list = new QListView(area);
     qt::ListBoxCallbacks callbacks;
-    callbacks.onDoubleClick = [this, index] { form_.ListDoubleClicked(index); };
-    callbacks.onKeyDown = [this, index](int key, bool shift, bool) {
-        if (key == Qt::Key_Delete) {
-            form_.ListKeyDown(index, harvest::BrowseWindow::kKeyDelete,
-                              shift ? harvest::BrowseWindow::kShiftMask : 0);
-        }
+    callbacks.onDoubleClick = [this, which] { form_.ListDoubleClicked(which); };
+    callbacks.onKeyDown = [this, which](int key, bool shift, bool) {
+        if (key == Qt::Key_Delete) form_.ListKeyDown(which, key::kDelete, shift ? key::kShiftMask : 0);
     };
-    qt::bind(index == 1 ? form_.unregisteredList : form_.registeredList, list, std::move(callbacks));
+    qt::bind(form_.ListOf(which), list, std::move(callbacks));
     column->addWidget(list, 1);
     auto* buttons = new QHBoxLayout;
-    const auto i = static_cast<std::size_t>(index);
+    results::ListButtons& listButtons = form_.ButtonsOf(which);
+    buttons->addWidget(qt::makeButton(listButtons.clear, area, [this, which] { form_.ClearList(which); }));
     buttons->addWidget(
-        qt::makeButton(form_.clearButtons[i], area, [this, index] { form_.ClearList(index); }));
-    buttons->addWidget(
-        qt::makeButton(form_.deleteButtons[i], area, [this, index] { form_.DeleteSelected(index); }));
-    buttons->addWidget(qt::makeButton(form_.copyButtons[i], area, [this, index] { form_.CopyList(index); }));
+        qt::makeButton(listButtons.deleteSelected, area, [this, which] { form_.DeleteSelected(which); }));
+    buttons->addWidget(qt::makeButton(listButtons.copy, area, [this, which] { form_.CopyList(which); }));
     column->addLayout(buttons);
     return area;
 }

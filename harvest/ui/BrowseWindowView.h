@@ -26,7 +26,7 @@ private:
     void unload() override;
     QWidget* buildNavigation();
     QWidget* buildLists();
-    QWidget* buildListColumn(int index);
+    QWidget* buildListColumn(harvest::BrowseList list);
 
     QWebEngineView* page_;
     QWebEngineView* framePage_;

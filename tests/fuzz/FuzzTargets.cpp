@@ -16,6 +16,7 @@
 #include "engine/PercentCoding.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Files.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 #include "results/Profile.h"
 #include "whois/ServerTable.h"
@@ -188,7 +189,7 @@ void FuzzPageNames(std::string_view input) {
 
 void FuzzLoadServers(std::string_view input) {
     const ProgramFolder folder(scratch().path() / "servers");
-    require(WriteFileReplacing(folder.file(whois::kServerFile), input), "the server file is written");
+    require(WriteFileReplacing(folder.file(files::kServers), input), "the server file is written");
 
     const whois::ServerRow sentinel{"sentinel", "whois.sentinel.test", 4343, true};
     whois::ServerTable table{sentinel};

@@ -70,8 +70,8 @@ TEST(GeneratorRun, TheMainWindowLooksUpExactlyTheGeneratedNames) {
 
     // Prefixed names start with "free" and are free; suffixed ones are taken.
     std::vector<std::string> free;
-    for (int list : {1, 3, 4}) {
-        for (const auto& name : live.form->ResultList(list).items()) free.push_back(name);
+    for (const ResultList list : {ResultList::Low, ResultList::High, ResultList::Mid}) {
+        for (const auto& name : live.form->ListOf(list).items()) free.push_back(name);
     }
     std::sort(free.begin(), free.end());
     EXPECT_EQ(free,

@@ -63,10 +63,12 @@ TEST(MainWindow, ShowsARunLiveAndStaysResponsive) {
 
     EXPECT_TRUE(live.waitForStop(60'000)) << "the run did not end by itself";
     EXPECT_GT(ticks, 0) << "the event loop never ran during the run";
-    EXPECT_EQ(view.resultListView(4)->model()->rowCount(), 20);
-    EXPECT_EQ(view.resultListView(2)->model()->rowCount(), form.registeredList.listCount());
-    EXPECT_EQ(view.resultListView(2)->model()->index(0, 0).data().toString().toStdString(),
-              form.registeredList.list(0));
+    EXPECT_EQ(view.resultListView(ResultList::Mid)->model()->rowCount(), 20);
+    EXPECT_EQ(view.resultListView(ResultList::Registered)->model()->rowCount(),
+              form.registeredList.listCount());
+    EXPECT_EQ(
+        view.resultListView(ResultList::Registered)->model()->index(0, 0).data().toString().toStdString(),
+        form.registeredList.list(0));
     EXPECT_TRUE(labelTexts(view).contains("Mid Profile (20)"));
     EXPECT_TRUE(labelTexts(view).contains("Registered (60)"));
     EXPECT_TRUE(labelTexts(*view.statusBar()).contains("Entry Status"));
@@ -96,7 +98,7 @@ TEST(MainWindow, DoubleClickBuysAndTheWhoisMenuOpensTheWhoisRecordOfTheClickedNa
     ASSERT_TRUE(live.waitForStop());
     ASSERT_EQ(live.form->midList.items(), std::vector<std::string>{"freebie.com"});
 
-    QListView* mid = live.view->resultListView(4);
+    QListView* mid = live.view->resultListView(ResultList::Mid);
     const QRect item = mid->visualRect(mid->model()->index(0, 0));
     QTest::mouseClick(mid->viewport(), Qt::LeftButton, {}, item.center());
     QTest::mouseDClick(mid->viewport(), Qt::LeftButton, {}, item.center());

@@ -11,6 +11,7 @@
 #include "engine/MainWindow.h"
 #include "fakes/FakeServices.h"
 #include "platform/Files.h"
+#include "platform/Text.h"
 #include "platform/qt/QtTcpClient.h"
 #include "support/LocalWhoisServer.h"
 #include "support/TempFolder.h"
@@ -113,9 +114,9 @@ TEST_F(WhoisExchange, LongListIsJudgedOnceEachAndProfileFilesMatchTheLists) {
     EXPECT_EQ(judged.size(), 200u);
     for (const auto& [name, count] : judged) EXPECT_EQ(count, 1) << name;
     EXPECT_EQ(form->highList.listCount() + form->midList.listCount() + form->lowList.listCount(), 100);
-    EXPECT_EQ(ReadWholeFile(folder / "SuperHighProfile.txt"), JoinLines(form->highList.items()));
-    EXPECT_EQ(ReadWholeFile(folder / "HighProfile.txt"), JoinLines(form->midList.items()));
-    EXPECT_EQ(ReadWholeFile(folder / "LowProfile.txt"), JoinLines(form->lowList.items()));
+    EXPECT_EQ(ReadWholeFile(folder / "SuperHighProfile.txt"), text::joinLines(form->highList.items()));
+    EXPECT_EQ(ReadWholeFile(folder / "HighProfile.txt"), text::joinLines(form->midList.items()));
+    EXPECT_EQ(ReadWholeFile(folder / "LowProfile.txt"), text::joinLines(form->lowList.items()));
     EXPECT_EQ(form->registeredList.listCount(), 100);
 }
 

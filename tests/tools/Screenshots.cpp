@@ -51,7 +51,7 @@ bool PictureMainWindow(testing::LiveMainWindow& live, const std::filesystem::pat
 // A registered name chosen in its list, then Tools > Whois Lookup...
 bool PictureWhoisLookup(testing::LiveMainWindow& live, WhoisOpener& whois,
                         const std::filesystem::path& folder) {
-    QListView* registered = live.view->resultListView(2);
+    QListView* registered = live.view->resultListView(ResultList::Registered);
     registered->setFocus();
     registered->setCurrentIndex(registered->model()->index(1, 0));
     for (QAction* menu : live.view->menuBar()->actions()) {

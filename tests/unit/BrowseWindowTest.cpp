@@ -98,7 +98,7 @@ TEST_F(BrowseWindowTest, NamesUnderDisabledExtensionsAreNeitherFoundNorChecked) 
 TEST_F(BrowseWindowTest, ClearingUnregisteredLetsAPageBeFoundAndCheckedAgain) {
     visit("<p>free.com</p>");
     reply("No match for free.com");
-    window->ClearList(1);
+    window->ClearList(BrowseList::Unregistered);
     EXPECT_TRUE(window->unregisteredList.items().empty());
     EXPECT_EQ(window->unregisteredCaption.caption(), "Unregistered");
     EXPECT_EQ(state.lowCount, 0);
@@ -114,13 +114,13 @@ TEST_F(BrowseWindowTest, DeleteKeysAndCopyActOnTheirOwnList) {
     reply("taken");
     reply("No match for c.com");
     EXPECT_EQ(window->registeredList.items(), (std::vector<std::string>{"a.com", "b.com"}));
-    window->CopyList(2);
+    window->CopyList(BrowseList::Registered);
     EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
     window->registeredList.setListIndex(0);
-    window->ListKeyDown(2, BrowseWindow::kKeyDelete, 0);
+    window->ListKeyDown(BrowseList::Registered, key::kDelete, 0);
     EXPECT_EQ(window->registeredList.items(), std::vector<std::string>{"b.com"});
     EXPECT_EQ(window->registeredCaption.caption(), "Registered (1)");
-    window->ListKeyDown(2, BrowseWindow::kKeyDelete, BrowseWindow::kShiftMask);
+    window->ListKeyDown(BrowseList::Registered, key::kDelete, key::kShiftMask);
     EXPECT_TRUE(window->registeredList.items().empty());
     EXPECT_EQ(window->registeredCaption.caption(), "Registered");
     EXPECT_EQ(state.registeredCount, 0);

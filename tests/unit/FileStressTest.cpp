@@ -104,10 +104,10 @@ TEST_F(FileStress, FilesThatCannotBeWrittenLoseNothingAndStopNothing) {
 
     // The rewrite's temporary file cannot be made: the saved list stays whole.
     std::filesystem::create_directories(folder / "Remembered.txt.saving");
-    form->ListClicked(1);
+    form->ListClicked(ResultList::Low);
     form->lowList.setListIndex(0);
     form->DropOnSaved("0");
-    form->DeleteSelected(5);
+    form->DeleteSelected(ResultList::Saved);
     EXPECT_EQ(folder.read("Remembered.txt"), "kept.com\r\n");
 }
 

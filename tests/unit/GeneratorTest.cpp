@@ -149,7 +149,7 @@ TEST_F(Generator, AppendWordsAreAddedInOrderAndRemovedEverywhereInTheFile) {
     window->appendWord.setText("bob");
     window->AddAppendWord();
     window->appendWord.setText("ann");
-    window->AppendWordKeyPress(NameGenerator::kEnterKey);
+    window->AppendWordKeyPress(key::kEnter);
     EXPECT_EQ(window->appendWord.text(), "");
     EXPECT_EQ(folder.read("Appends.txt"), "\r\nbob\r\nann\r\n");
     open();

@@ -210,7 +210,8 @@ TEST_F(Form1Exchange, FullProfileListOverflowsIntoDatedFiles) {
     EXPECT_EQ(overflowMid.substr(overflowMid.size() - 11), "abcde.com\r\n");
     EXPECT_EQ(folder.read("overflow/SuperHighProfile.txt"), "abc.com\r\n");
     EXPECT_EQ(folder.read("overflow/LowProfile.txt"), "");
-    for (int n = 1; n <= 4; ++n) EXPECT_EQ(form->ResultList(n).listCount(), 0) << n;
+    for (const ResultList n : {ResultList::Low, ResultList::Registered, ResultList::High, ResultList::Mid})
+        EXPECT_EQ(form->ListOf(n).listCount(), 0) << static_cast<int>(n);
     EXPECT_EQ(form->savedList.items(), std::vector<std::string>{"kept.com"});
     EXPECT_EQ(state.midCount, 0);
     EXPECT_EQ(form->midCaption.caption(), "Mid Profile (6)");

@@ -5,21 +5,21 @@ namespace {
 
 class ResultLists : public testing::MainWindowFixture {
 protected:
-    void fill(int n, std::vector<std::string> names, std::int32_t* counter = nullptr) {
+    void fill(ResultList list, std::vector<std::string> names, std::int32_t* counter = nullptr) {
         if (counter != nullptr) *counter = static_cast<std::int32_t>(names.size());
-        form->ResultList(n).setItems(std::move(names));
+        form->ListOf(list).setItems(std::move(names));
     }
 };
 
 TEST_F(ResultLists, DeleteRemovesTheCurrentItemAndCountsDown) {
     load();
-    fill(1, {"aaaaaaaa.com", "bbbbbbbb.com", "cccccccc.com"}, &state.lowCount);
-    form->DeleteSelected(1);
+    fill(ResultList::Low, {"aaaaaaaa.com", "bbbbbbbb.com", "cccccccc.com"}, &state.lowCount);
+    form->DeleteSelected(ResultList::Low);
     EXPECT_EQ(form->lowList.listCount(), 3) << "no current item: nothing happens";
     EXPECT_EQ(state.lowCount, 3);
 
     form->lowList.setListIndex(1);
-    form->ListKeyDown(1, MainWindow::kKeyDelete, 0);
+    form->ListKeyDown(ResultList::Low, key::kDelete, 0);
     EXPECT_EQ(form->lowList.items(), (std::vector<std::string>{"aaaaaaaa.com", "cccccccc.com"}));
     EXPECT_EQ(state.lowCount, 2);
     EXPECT_EQ(form->lowCaption.caption(), "Low Profile (2)");
@@ -27,14 +27,14 @@ TEST_F(ResultLists, DeleteRemovesTheCurrentItemAndCountsDown) {
 
 TEST_F(ResultLists, ShiftDeleteClearsButCtrlDeleteDeletesOne) {
     load();
-    fill(3, {"a.com", "b.com", "c.com"}, &state.highCount);
+    fill(ResultList::High, {"a.com", "b.com", "c.com"}, &state.highCount);
     form->highList.setListIndex(0);
-    form->ListKeyDown(3, MainWindow::kKeyDelete, 2);  // Ctrl
-    form->ListKeyDown(3, MainWindow::kKeyDelete, 3);  // Shift and Ctrl
+    form->ListKeyDown(ResultList::High, key::kDelete, key::kCtrlMask);
+    form->ListKeyDown(ResultList::High, key::kDelete, key::kShiftMask | key::kCtrlMask);
     EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(3, 65, 1);  // Shift+A does nothing
+    form->ListKeyDown(ResultList::High, 65, key::kShiftMask);  // Shift+A does nothing
     EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(3, MainWindow::kKeyDelete, 1);
+    form->ListKeyDown(ResultList::High, key::kDelete, key::kShiftMask);
     EXPECT_EQ(form->highList.listCount(), 0);
     EXPECT_EQ(form->highCaption.caption(), "High Profile");
     form->AddFreeName("abc.com");
@@ -43,12 +43,12 @@ TEST_F(ResultLists, ShiftDeleteClearsButCtrlDeleteDeletesOne) {
 
 TEST_F(ResultLists, CopyPutsEveryNameWithItsLineEnd) {
     load();
-    fill(2, {"a.com", "b.com"});
-    form->CopyList(2);
+    fill(ResultList::Registered, {"a.com", "b.com"});
+    form->CopyList(ResultList::Registered);
     EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
-    form->CopyList(4);
+    form->CopyList(ResultList::Mid);
     EXPECT_EQ(services.clipboardFake.contents, "");
-    form->CopyList(9);
+    form->CopyList(static_cast<ResultList>(9));
     EXPECT_EQ(services.clipboardFake.contents, "");
 }
 
@@ -56,37 +56,44 @@ TEST_F(ResultLists, EditMenuClearsAndCopiesTheRightLists) {
     load();
     const std::vector<std::string> names{"x.com"};
     // Copy entries 6 to 9 copy High, Mid, Low, Saved.
-    const std::vector<std::pair<int, int>> copies{{6, 3}, {7, 4}, {8, 1}, {9, 5}};
+    const auto number = [](ResultList list) { return std::to_string(static_cast<int>(list)); };
+    const std::vector<std::pair<int, ResultList>> copies{
+        {6, ResultList::High}, {7, ResultList::Mid}, {8, ResultList::Low}, {9, ResultList::Saved}};
     for (const auto& [entry, list] : copies) {
-        for (int n = 1; n <= 5; ++n) fill(n, {std::to_string(n) + ".com"});
+        for (const ResultList n : kResultLists) fill(n, {number(n) + ".com"});
         form->EditMenu(entry);
-        EXPECT_EQ(services.clipboardFake.contents, std::to_string(list) + ".com\r\n") << entry;
+        EXPECT_EQ(services.clipboardFake.contents, number(list) + ".com\r\n") << entry;
     }
-    const std::vector<std::pair<int, std::vector<int>>> clears{{0, {1, 3, 4}}, {1, {3}}, {2, {4}},
-                                                               {3, {1}},       {4, {2}}, {5, {5}}};
+    const std::vector<std::pair<int, std::vector<ResultList>>> clears{
+        {0, {ResultList::Low, ResultList::High, ResultList::Mid}},
+        {1, {ResultList::High}},
+        {2, {ResultList::Mid}},
+        {3, {ResultList::Low}},
+        {4, {ResultList::Registered}},
+        {5, {ResultList::Saved}}};
     for (const auto& [entry, cleared] : clears) {
-        for (int n = 1; n <= 5; ++n) fill(n, names);
+        for (const ResultList n : kResultLists) fill(n, names);
         form->EditMenu(entry);
-        for (int n = 1; n <= 5; ++n) {
+        for (const ResultList n : kResultLists) {
             const bool expectEmpty = std::find(cleared.begin(), cleared.end(), n) != cleared.end();
-            EXPECT_EQ(form->ResultList(n).listCount() == 0, expectEmpty)
-                << "entry " << entry << " list " << n;
+            EXPECT_EQ(form->ListOf(n).listCount() == 0, expectEmpty)
+                << "entry " << entry << " list " << number(n);
         }
     }
 }
 
 TEST_F(ResultLists, DragCarriesSelectedIndicesAndTheDropSavesTheirNames) {
     load();
-    fill(4, {"n0.com", "n1.com", "n2.com", "n3.com", "n4.com", "n5.com"});
+    fill(ResultList::Mid, {"n0.com", "n1.com", "n2.com", "n3.com", "n4.com", "n5.com"});
     form->midList.setSelected(2, true);
     form->midList.setSelected(5, true);
-    EXPECT_EQ(form->DragText(4), "2|5");
+    EXPECT_EQ(form->DragText(ResultList::Mid), "2|5");
 
     form->DropOnSaved("2|5");
     EXPECT_EQ(form->savedList.listCount(), 0) << "nothing clicked yet";
     EXPECT_EQ(folder.read("Remembered.txt"), "");
 
-    form->ListClicked(4);
+    form->ListClicked(ResultList::Mid);
     form->DropOnSaved("2|5");
     form->DropOnSaved("5|x|-1|99||2.5");
     EXPECT_EQ(form->savedList.items(), (std::vector<std::string>{"n2.com", "n5.com", "n5.com"}));
@@ -98,7 +105,7 @@ TEST_F(ResultLists, SavedNamesSurviveARestartAndDeletionsStick) {
     load();
     EXPECT_EQ(form->savedList.items(), (std::vector<std::string>{"abc.com", "xyz.net", "keep.org"}));
     form->savedList.setListIndex(1);
-    form->DeleteSelected(5);
+    form->DeleteSelected(ResultList::Saved);
     EXPECT_EQ(form->savedCaption.caption(), "Saved Domains");
 
     ProgramState restarted{folder.path()};
@@ -113,13 +120,13 @@ TEST_F(ResultLists, DoubleClickOpensThePurchasePageForTheName) {
     std::vector<std::optional<std::string>> opened;
     hooks.openWebsite = [&](std::optional<std::string> address) { opened.push_back(std::move(address)); };
     load();
-    fill(2, {"abc.net", "a&b=c#d.com"});
+    fill(ResultList::Registered, {"abc.net", "a&b=c#d.com"});
     form->registeredList.setListIndex(0);
-    form->ListDoubleClicked(2);
+    form->ListDoubleClicked(ResultList::Registered);
     form->registeredList.setListIndex(1);
-    form->ListDoubleClicked(2);
+    form->ListDoubleClicked(ResultList::Registered);
     form->savedList.setListIndex(-1);
-    form->ListDoubleClicked(5);
+    form->ListDoubleClicked(ResultList::Saved);
 
     ASSERT_EQ(opened.size(), 3u);
     EXPECT_EQ(opened[0], state.identity.PurchaseAddress + "abc.net");
@@ -133,16 +140,16 @@ TEST_F(ResultLists, WhoisMenuOpensTheWhoisWindowForTheCurrentNameOfTheList) {
     std::vector<std::string> looked;
     hooks.openWhois = [&](const std::string& name) { looked.push_back(name); };
     load();
-    fill(5, {"example.de"});
-    fill(4, {"mid.com", "other.com"});
-    form->WhoisMenu(5);  // no current name: nothing
+    fill(ResultList::Saved, {"example.de"});
+    fill(ResultList::Mid, {"mid.com", "other.com"});
+    form->WhoisMenu(ResultList::Saved);  // no current name: nothing
     form->savedList.setListIndex(0);
-    form->WhoisMenu(5);
+    form->WhoisMenu(ResultList::Saved);
     EXPECT_EQ(state.selectedName, "example.de");
     form->midList.setListIndex(1);
-    form->WhoisMenu(4);
-    form->WhoisMenu(0);
-    form->WhoisMenu(6);
+    form->WhoisMenu(ResultList::Mid);
+    form->WhoisMenu(std::nullopt);
+    form->WhoisMenu(static_cast<ResultList>(6));
     EXPECT_EQ(looked, (std::vector<std::string>{"example.de", "other.com"}));
     EXPECT_EQ(state.selectedName, "other.com");
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fakes/FakeBrowser.h"
+#include "platform/Keys.h"
 #include "program/WebsiteWindow.h"
 
 namespace quillmark::program {
@@ -75,7 +76,7 @@ TEST_F(WebsiteOpener, GoAndEnterNavigateToTheTypedAddress) {
     form.Go();
     form.addressBox.setText("https://www.quillmark.example/");
     form.AddressKeyPress('a');
-    form.AddressKeyPress(WebsiteWindow::kEnterKey);
+    form.AddressKeyPress(key::kEnter);
     form.addressBox.setText("   ");
     form.Go();
     EXPECT_EQ(browser.navigations, (Steps{"http://127.0.0.1:8080/two", "https://www.quillmark.example/"}));

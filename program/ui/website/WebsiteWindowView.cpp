@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "platform/Keys.h"
 #include "platform/qt/Bindings.h"
 #include "platform/qt/Skin.h"
 #include "platform/qt/WidgetSync.h"
@@ -51,7 +52,7 @@ QGroupBox* WebsiteWindowView::buildBrowserFrame() {
     addressRow->addWidget(caption);
     auto* address = new QLineEdit(frame);
     qt::bind(form_.addressBox, address);
-    qt::bindReturnPressed(address, [this] { form_.AddressKeyPress(program::WebsiteWindow::kEnterKey); });
+    qt::bindReturnPressed(address, [this] { form_.AddressKeyPress(key::kEnter); });
     addressRow->addWidget(address, 1);
     addressRow->addWidget(qt::makeButton(form_.goButton, frame, [this] { form_.Go(); }));
     column->addLayout(addressRow);
