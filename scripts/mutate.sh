@@ -57,7 +57,7 @@ def read_faults():
             faults.append(current)
         elif current is not None and line[:1] not in ("", "#"):
             key, _, value = line.partition(": ")
-            current[key.strip()] = value
+            current[key.strip()] = value.replace("{NL}", "\n")
     return [f for f in faults if not wanted or f["id"] in wanted]
 
 
