@@ -1,7 +1,7 @@
 // Acting on one listed name, and the menus that open other windows.
 #include "engine/MainWindow.h"
-#include "engine/PercentCoding.h"
 #include "platform/Hook.h"
+#include "platform/WebAddress.h"
 
 namespace quillmark {
 
@@ -14,7 +14,7 @@ void MainWindow::OpenListedName(std::string_view name) {
     state_.selectedName = std::string(name);
     // The name stays one query value, whatever it holds.
     call(hooks_.openWebsite, std::optional<std::string>(state_.identity.PurchaseAddress +
-                                                        names::EncodeQueryValue(state_.selectedName, false)));
+                                                        EncodeQueryValue(state_.selectedName, false)));
 }
 
 void MainWindow::WhoisMenu(std::optional<ResultList> list) {

@@ -41,24 +41,4 @@ std::string UrlDecode(std::string_view text) {
     return decoded;
 }
 
-std::string EncodeQueryValue(std::string_view text, bool spaceAsPlus) {
-    constexpr std::string_view kHex = "0123456789ABCDEF";
-    std::string encoded;
-    encoded.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == ' ' && spaceAsPlus) {
-            encoded += '+';
-        } else if (byte < 0x20 || byte == 0x7F || c == ' ' || c == '&' || c == '#' || c == '+' || c == '%' ||
-                   c == '=') {
-            encoded += '%';
-            encoded += kHex[byte >> 4];
-            encoded += kHex[byte & 0x0F];
-        } else {
-            encoded += c;
-        }
-    }
-    return encoded;
-}
-
 }  // namespace quillmark::names

@@ -1,5 +1,6 @@
 // The browse window: navigation, pages and its two lists.
 #include "harvest/BrowseWindow.h"
+#include "platform/WebAddress.h"
 
 #include <algorithm>
 
@@ -111,7 +112,7 @@ void BrowseWindow::Unload() {
 // --- navigation --------------------------------------------------------------
 
 void BrowseWindow::Navigate(const std::string& address) {
-    const std::string full = program::AddressWithScheme(address);
+    const std::string full = AddressWithScheme(address);
     if (!full.empty()) page.Navigate(full);
 }
 

@@ -1,8 +1,8 @@
 #include "harvest/ListBuilder.h"
+#include "platform/WebAddress.h"
 
 #include <array>
 
-#include "engine/PercentCoding.h"
 #include "engine/SearchTypes.h"
 #include "platform/Files.h"
 #include "platform/ProgramFiles.h"
@@ -59,7 +59,7 @@ void ListBuilder::Load() {
     listDone = false;
     found = {};
     // A space becomes "+"; what would end or split the query value is encoded.
-    searchTerm = names::EncodeQueryValue(main_.searchText.text(), true);
+    searchTerm = EncodeQueryValue(main_.searchText.text(), true);
     targetCount = TargetFor(main_.searchSize.listIndex());
     engineName = SearchTypeOf(main_.searchType.text()) == SearchType::Yahoo ? "Yahoo" : "Google";
     resultIndex = 1;

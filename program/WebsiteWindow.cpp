@@ -1,53 +1,10 @@
-#include "WebsiteWindow.h"
-
-#include <algorithm>
+#include "program/WebsiteWindow.h"
 
 #include "platform/Hook.h"
 #include "platform/Keys.h"
+#include "platform/WebAddress.h"
 
 namespace quillmark::program {
-
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isSchemeChar(char c) {
-    return isLetter(c) || isDigit(c) || c == '+' || c == '-' || c == '.';
-}
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view blanks = " \t\r\n";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-// "name:" at the front is a scheme unless it is a host with a port
-// ("localhost:8080", "www.quillmark.example:8080/x").
-bool hasScheme(std::string_view text) {
-    const auto colon = text.find(':');
-    if (colon == std::string_view::npos || colon == 0 || !isLetter(text.front())) return false;
-    const std::string_view scheme = text.substr(0, colon);
-    if (!std::all_of(scheme.begin(), scheme.end(), isSchemeChar)) return false;
-    const std::string_view rest = text.substr(colon + 1);
-    if (rest.starts_with("//")) return true;
-    const std::string_view port = rest.substr(0, rest.find_first_of("/?#"));
-    const bool isPort = !port.empty() && std::all_of(port.begin(), port.end(), isDigit);
-    return !isPort && scheme.find('.') == std::string_view::npos;
-}
-
-}  // namespace
-
-std::string AddressWithScheme(std::string_view text) {
-    const std::string_view address = trimmed(text);
-    if (address.empty()) return {};
-    if (hasScheme(address)) return std::string(address);
-    return "http://" + std::string(address);
-}
 
 WebsiteWindow::WebsiteWindow(Browser& browser, const ProductIdentity& constants, bool& WebsiteMode,
                              bool& MainClosed, WebsiteHooks hooks)

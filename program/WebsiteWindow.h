@@ -11,12 +11,6 @@
 
 namespace quillmark::program {
 
-// The address to hand the browser for what a person writes: a bare host
-// ("www.quillmark.example", "127.0.0.1:8080/x") gets "http://" in front; an
-// address with its own scheme ("https://…", "about:blank") stays as it is.
-// Surrounding blanks are dropped; blank text gives an empty address.
-std::string AddressWithScheme(std::string_view text);
-
 // What the website window asks of the windows around it. Each hook may be
 // left empty; the window then does without that step.
 struct WebsiteHooks {

@@ -6,6 +6,7 @@
 
 #include "fakes/FakeBrowser.h"
 #include "platform/Keys.h"
+#include "platform/WebAddress.h"
 #include "program/WebsiteWindow.h"
 
 namespace quillmark::program {

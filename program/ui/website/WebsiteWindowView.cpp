@@ -1,4 +1,5 @@
 #include "program/ui/website/WebsiteWindowView.h"
+#include "platform/WebAddress.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,7 +31,7 @@ WebsiteWindowView::WebsiteWindowView(const program::ProductIdentity& constants, 
                                      bool& MainClosed, program::WebsiteHooks hooks, QWidget* parent)
     : WindowView(parent),
       page_(new QWebEngineView(this)),
-      browser_(page_, program::AddressWithScheme(constants.WebAddress)),
+      browser_(page_, AddressWithScheme(constants.WebAddress)),
       form_(browser_, constants, WebsiteMode, MainClosed, withViewHooks(std::move(hooks), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBrowserFrame(), 1);
