@@ -1,12 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
-#include <memory>
-#include <optional>
-#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>

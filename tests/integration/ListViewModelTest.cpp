@@ -26,7 +26,6 @@ struct BoundReport {
                             {[this] { log += " item " + std::to_string(state.selectedIndex()); },
                              [this](int column) { log += " column " + std::to_string(column); }});
         view.show();
-        exposed = QTest::qWaitForWindowExposed(&view);
     }
 
     // "header|header row|row ...", as the view's model gives it.
@@ -53,23 +52,23 @@ struct BoundReport {
     // Steps such as "click 1, down, select 2".
     void run(const std::string& script) {
         static const std::map<std::string, std::function<void(BoundReport&)>> steps = {
-            {"click 1", [](BoundReport& r) { r.clickRow(1); }},
-            {"down", [](BoundReport& r) { QTest::keyClick(&r.view, Qt::Key_Down); }},
-            {"header 0", [](BoundReport& r) { r.clickHeader(0); }},
-            {"header 1", [](BoundReport& r) { r.clickHeader(1); }},
-            {"select 0", [](BoundReport& r) { r.state.setSelectedIndex(0); }},
-            {"select 2", [](BoundReport& r) { r.state.setSelectedIndex(2); }},
-            {"select -1", [](BoundReport& r) { r.state.setSelectedIndex(-1); }},
-            {"remove 0", [](BoundReport& r) { r.state.removeItem(0); }},
-            {"add d", [](BoundReport& r) { r.state.addItem("d"); }},
-            {"free 2", [](BoundReport& r) { r.state.setSubItem(2, 1, "free"); }},
-            {"sort up", [](BoundReport& r) { r.state.sortBy(0, ListView::SortOrder::Ascending); }},
-            {"sort down", [](BoundReport& r) { r.state.sortBy(0, ListView::SortOrder::Descending); }},
+            {"click 1", [](auto& r) { r.clickRow(1); }},
+            {"down", [](auto& r) { QTest::keyClick(&r.view, Qt::Key_Down); }},
+            {"header 0", [](auto& r) { r.clickHeader(0); }},
+            {"header 1", [](auto& r) { r.clickHeader(1); }},
+            {"select 0", [](auto& r) { r.state.setSelectedIndex(0); }},
+            {"select 2", [](auto& r) { r.state.setSelectedIndex(2); }},
+            {"select -1", [](auto& r) { r.state.setSelectedIndex(-1); }},
+            {"remove 0", [](auto& r) { r.state.removeItem(0); }},
+            {"add d", [](auto& r) { r.state.addItem("d"); }},
+            {"free 2", [](auto& r) { r.state.setSubItem(2, 1, "free"); }},
+            {"sort up", [](auto& r) { r.state.sortBy(0, ListView::SortOrder::Ascending); }},
+            {"sort down", [](auto& r) { r.state.sortBy(0, ListView::SortOrder::Descending); }},
             {"3 columns",
-             [](BoundReport& r) {
+             [](auto& r) {
                  r.state.setColumns({"Name", "Status", "Checked"});
              }},
-            {"clear", [](BoundReport& r) { r.state.clear(); }},
+            {"clear", [](auto& r) { r.state.clear(); }},
         };
         std::istringstream text(script);
         for (std::string step; std::getline(text >> std::ws, step, ',');) steps.at(step)(*this);
@@ -77,7 +76,6 @@ struct BoundReport {
 
     ListView state;
     QTreeView view;
-    bool exposed = false;
     std::string log;
 };
 
@@ -106,7 +104,7 @@ TEST(ListViewModelTest, ViewAgreesWithTheStateAfterEachAction) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
         BoundReport report;
-        ASSERT_TRUE(report.exposed);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&report.view));
         quillmark::testing::ModelComplaints complaints(report.view.model());
         report.run(c.script);
         EXPECT_EQ(report.shown(), c.shown);

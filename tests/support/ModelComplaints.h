@@ -16,8 +16,6 @@ public:
         qInstallMessageHandler(previous_);
         seen().clear();
     }
-    ModelComplaints(const ModelComplaints&) = delete;
-    ModelComplaints& operator=(const ModelComplaints&) = delete;
 
     const std::vector<std::string>& messages() const { return seen(); }
 
