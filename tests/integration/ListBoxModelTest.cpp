@@ -106,7 +106,6 @@ TEST(ListBoxModelTest, StateAndViewAgreeAfterEachAction) {
         {"insert 0, insert 3, remove 2", false, "zazcde", -1, {}, ""},
         {"add 1, add 2", false, "abcdeyyy", -1, {}, ""},
         {"set 2", false, "xx", -1, {}, ""},
-        {"set 0", false, "", -1, {}, ""},
         // Focus alone chooses nothing.
         {"focus, key Down", false, "abcde", 0, {0}, "Down click"},
         {"click 2, key Down", false, "abcde", 3, {3}, "click Down click"},
