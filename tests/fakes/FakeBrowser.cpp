@@ -14,23 +14,7 @@ void FakeBrowser::Navigate(std::string_view address) {
 
 void FakeBrowser::raiseDocumentComplete(std::string bodyMarkup) {
     markup = std::move(bodyMarkup);
-    if (events_.documentComplete) events_.documentComplete(markup);
-}
-
-void FakeBrowser::raiseStatusTextChange(const std::string& text) {
-    if (events_.statusTextChange) events_.statusTextChange(text);
-}
-
-void FakeBrowser::raiseDownloadBegin() {
-    if (events_.downloadBegin) events_.downloadBegin();
-}
-
-void FakeBrowser::raiseDownloadComplete() {
-    if (events_.downloadComplete) events_.downloadComplete();
-}
-
-void FakeBrowser::raiseTitleChange(const std::string& title) {
-    if (events_.titleChange) events_.titleChange(title);
+    raise(events_.documentComplete, markup);
 }
 
 }  // namespace quillmark::testing

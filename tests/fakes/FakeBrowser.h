@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeServices.h"
 #include "platform/Browser.h"
 
 namespace quillmark::testing {
@@ -25,10 +26,10 @@ public:
 
     // Test side. Raising an event nobody listens to does nothing.
     void raiseDocumentComplete(std::string bodyMarkup);
-    void raiseStatusTextChange(const std::string& text);
-    void raiseDownloadBegin();
-    void raiseDownloadComplete();
-    void raiseTitleChange(const std::string& title);
+    void raiseStatusTextChange(const std::string& text) { raise(events_.statusTextChange, text); }
+    void raiseDownloadBegin() { raise(events_.downloadBegin); }
+    void raiseDownloadComplete() { raise(events_.downloadComplete); }
+    void raiseTitleChange(const std::string& title) { raise(events_.titleChange, title); }
 
     // Every call in order: "Navigate <address>", "GoBack", ...
     std::vector<std::string> calls;

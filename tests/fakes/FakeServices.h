@@ -1,55 +1,29 @@
 #pragma once
 
-#include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
-#include <memory>
-#include <optional>
-#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/Services.h"
 
 namespace quillmark::testing {
 
-class FakeClock;
+// Calls an event handler the program may not have set.
+template <typename Handler, typename... Args>
+void raise(const Handler& handler, const Args&... args) {
+    if (handler) handler(args...);
+}
 
-// A timer that ticks only when the test advances its clock.
-class FakeTimer : public Timer {
-public:
-    explicit FakeTimer(FakeClock& clock);
-    ~FakeTimer() override;
-
-    void setOnTick(std::function<void()> onTick) override { onTick_ = std::move(onTick); }
-    void setInterval(int milliseconds) override;
-    int interval() const override { return interval_; }
-    void setEnabled(bool enabled) override;
-    bool enabled() const override { return enabled_; }
-
-    std::int64_t due() const { return due_; }
-    void fire();
-
-private:
-    FakeClock& clock_;
-    std::function<void()> onTick_;
-    int interval_ = 0;
-    bool enabled_ = false;
-    std::int64_t due_ = 0;
-};
+class FakeTimer;
 
 class FakeClock : public Clock {
 public:
-    LocalTime now() const override { return localTime; }
-    void sleep(int milliseconds) override { sleptMs += milliseconds; }
-
+    LocalTime now() const override { return {2026, 12, 6, 9, 30, 15}; }
+    void sleep(int) override {}
     // Moves time on, firing every due tick in order of time.
     void advance(std::int64_t milliseconds);
-    std::int64_t elapsed() const { return nowMs_; }
-
-    LocalTime localTime{2026, 12, 6, 9, 30, 15};
-    std::int64_t sleptMs = 0;
 
 private:
     friend class FakeTimer;
@@ -57,31 +31,67 @@ private:
     std::int64_t nowMs_ = 0;
 };
 
+// A timer that ticks only when the test advances its clock.
+class FakeTimer : public Timer {
+public:
+    explicit FakeTimer(FakeClock& clock) : clock_(clock) { clock_.timers_.push_back(this); }
+    ~FakeTimer() override { std::erase(clock_.timers_, this); }
+    void setOnTick(std::function<void()> onTick) override { onTick_ = std::move(onTick); }
+    void setInterval(int milliseconds) override {
+        interval_ = milliseconds;
+        due_ = clock_.nowMs_ + interval_;
+    }
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override {
+        if (enabled && !enabled_) due_ = clock_.nowMs_ + interval_;
+        enabled_ = enabled;
+    }
+    bool enabled() const override { return enabled_; }
+
+private:
+    friend class FakeClock;
+    FakeClock& clock_;
+    std::function<void()> onTick_;
+    int interval_ = 0;
+    bool enabled_ = false;
+    std::int64_t due_ = 0;
+};
+
 // A TCP client whose events the test raises.
 class FakeTcpClient : public TcpClient {
 public:
-    ~FakeTcpClient() override;
-
     void setEvents(Events events) override { events_ = std::move(events); }
-    void close() override;
+    void close() override {
+        open = false;
+        unread_.clear();
+    }
     void setLocalPort(std::uint16_t port) override { localPort = port; }
-    void connect(std::string_view host, std::uint16_t port) override;
+    void connect(std::string_view toHost, std::uint16_t toPort) override {
+        host = toHost;
+        port = toPort;
+        open = true;
+        sent.clear();
+        ++connectCount;
+    }
     void send(std::string_view data) override { sent += data; }
-    std::string read() override;
+    std::string read() override { return std::exchange(unread_, {}); }
 
-    // Test side.
-    void raiseConnected();
-    void raiseData(std::string_view bytes);
-    void raiseClosed();
+    void raiseConnected() { raise(events_.connected); }
+    void raiseData(std::string_view bytes) {
+        unread_ += bytes;
+        raise(events_.dataArrival, static_cast<std::int32_t>(bytes.size()));
+    }
+    void raiseClosed() {
+        open = false;
+        raise(events_.closed);
+    }
 
     std::string host;
     std::uint16_t port = 0;
     std::uint16_t localPort = 1;
     std::string sent;
     int connectCount = 0;
-    int closeCount = 0;
     bool open = false;
-    std::function<void(FakeTcpClient*)> onDestroyed;
 
 private:
     Events events_;
@@ -91,64 +101,76 @@ private:
 class MemorySettingsStore : public SettingsStore {
 public:
     std::string GetSetting(std::string_view application, std::string_view section, std::string_view key,
-                           std::string_view defaultValue) override;
+                           std::string_view defaultValue) override {
+        const auto it = values_.find(Key(application, section, key));
+        return it == values_.end() ? std::string(defaultValue) : it->second;
+    }
     void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
-                     std::string_view value) override;
-    void flush() override { ++flushCount; }
+                     std::string_view value) override {
+        values_[Key(application, section, key)] = value;
+    }
+    void flush() override {}
+    // A key of the "Settings" section, if saved.
+    std::optional<std::string> stored(std::string_view application, std::string_view key) const {
+        const auto it = values_.find(Key(application, "Settings", key));
+        return it == values_.end() ? std::nullopt : std::optional(it->second);
+    }
 
-    std::optional<std::string> stored(std::string_view application, std::string_view key) const;
-
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
-    int flushCount = 0;
+private:
+    using Key = std::tuple<std::string, std::string, std::string>;
+    std::map<Key, std::string> values_;
 };
 
-class FakeClipboard : public Clipboard {
-public:
+struct FakeClipboard : Clipboard {
     void clear() override { contents.clear(); }
-    void setText(std::string_view text) override { contents = std::string(text); }
+    void setText(std::string_view text) override { contents = text; }
     std::string text() const override { return contents; }
     std::string contents;
 };
 
-class FakeDialogs : public FileDialogs {
-public:
-    std::optional<std::string> openFile(const FileDialogRequest& request) override;
-    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
-
-    // Answers given in turn; an empty queue answers "cancelled".
+struct FakeDialogs : FileDialogs {
+    std::optional<std::string> openFile(const FileDialogRequest& request) override { return next(request); }
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override { return next(request); }
+    // Answers in turn; with none left, "cancelled".
+    std::optional<std::string> next(const FileDialogRequest& request) {
+        requests.push_back(request);
+        if (answers.empty()) return std::nullopt;
+        auto answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogRequest> requests;
 };
 
-class FakeMessageBox : public MessageBox {
-public:
-    MessageResult show(std::string_view text, std::string_view title, MessageButtons buttons) override;
+// Answers Yes to every question.
+struct FakeMessageBox : MessageBox {
+    MessageResult show(std::string_view text, std::string_view title, MessageButtons buttons) override {
+        shown.push_back({std::string(text), std::string(title), buttons});
+        return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Yes;
+    }
     struct Shown {
         std::string text;
         std::string title;
         MessageButtons buttons;
     };
     std::vector<Shown> shown;
-    MessageResult answer = MessageResult::Yes;
 };
 
-class FakeShell : public Shell {
-public:
-    bool openWithDefaultApplication(std::string_view path) override;
+struct FakeShell : Shell {
+    bool openWithDefaultApplication(std::string_view path) override {
+        opened.emplace_back(path);
+        return true;
+    }
     std::vector<std::string> opened;
-    bool succeeds = true;
 };
 
-class FakeEventPump : public EventPump {
-public:
-    void processPendingEvents() override;
-    int calls = 0;
-    // Runs at every call: what "pending events" are in a test.
-    std::function<void()> pending;
+struct FakeEventPump : EventPump {
+    void processPendingEvents() override { raise(pending); }
+    std::function<void()> pending;  // what "pending events" are in a test
 };
 
-class FakeServices : public Services {
-public:
+struct FakeServices : Services {
     std::unique_ptr<TcpClient> makeTcpClient() override;
     std::unique_ptr<Timer> makeTimer() override { return std::make_unique<FakeTimer>(clockFake); }
     EventPump& pump() override { return pumpFake; }
@@ -159,9 +181,7 @@ public:
     Shell& shell() override { return shellFake; }
     Clock& clock() override { return clockFake; }
 
-    // Every client made and not yet destroyed, in order of making.
-    std::vector<FakeTcpClient*> clients;
-
+    std::vector<FakeTcpClient*> clients;  // made and not yet destroyed, in order
     FakeClock clockFake;
     FakeEventPump pumpFake;
     MemorySettingsStore settingsFake;

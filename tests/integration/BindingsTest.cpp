@@ -8,209 +8,157 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <memory>
 
 #include "platform/qt/Bindings.h"
 
 namespace {
 
 using namespace quillmark;
-using quillmark::qt::bind;
 
-// A shown window holding the widget under test, as a view would.
+bool shown(QWidget& widget) {
+    widget.show();
+    return QTest::qWaitForWindowExposed(&widget);
+}
+
+QString caption(const QGroupBox& frame) {
+    return frame.title();
+}
 template <typename Widget>
-struct Window {
-    Window() : widget(new Widget(&window)) {
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(widget);
-        window.show();
-        exposed = QTest::qWaitForWindowExposed(&window);
-    }
-    QWidget window;
-    Widget* widget;
-    bool exposed = false;
-};
-
-TEST(TextBoxBinding, UserEditsReachTheStateBeforeTheHandler) {
-    Window<QLineEdit> ui;
-    ASSERT_TRUE(ui.exposed);
-    TextBox state;
-    state.setText("hello");
-    int changes = 0, returns = 0;
-    bind(state, ui.widget, [&] {
-        ++changes;
-        EXPECT_EQ(state.text(), ui.widget->text().toStdString());
-    });
-    qt::bindReturnPressed(ui.widget, [&] { ++returns; });
-    ui.widget->setFocus();
-    ui.widget->setCursorPosition(2);
-    QTest::keyClicks(ui.widget, "XY");
-    EXPECT_EQ(state.text(), "heXYllo");
-    EXPECT_EQ(ui.widget->cursorPosition(), 4) << "the echo keeps the cursor";
-    QTest::keyClick(ui.widget, Qt::Key_Backspace);
-    QTest::keyClick(ui.widget, Qt::Key_Return);
-    EXPECT_EQ(state.text(), "heXllo");
-    EXPECT_EQ(changes, 3);
-    EXPECT_EQ(returns, 1);
+QString caption(const Widget& widget) {
+    return widget.text();
 }
 
-TEST(TextBoxBinding, StateChangesShowWithoutCallingTheHandler) {
-    Window<QLineEdit> ui;
-    TextBox state;
-    state.setText("kestrel");
-    int changes = 0;
-    bind(state, ui.widget, [&] { ++changes; });
-    EXPECT_EQ(ui.widget->text(), "kestrel") << "shown from the start";
-    state.setText("ünï words");
+// Enabled, tool tip, visibility and any caption show on every kind of
+// widget, from the start and after each change; a widget gone before its
+// state is harmless.
+template <typename State, typename Widget, typename... Handler>
+void expectStateShown(Handler... handler) {
+    SCOPED_TRACE(Widget::staticMetaObject.className());
+    State state;
+    state.setToolTip("Names found free");
+    auto widget = std::make_unique<Widget>();
+    if constexpr (std::is_base_of_v<CaptionControl, State>) state.setCaption("<b>Names</b>");
+    qt::bind(state, widget.get(), handler...);
+    widget->show();
+    EXPECT_EQ(widget->toolTip(), "Names found free");
     state.setEnabled(false);
-    state.setToolTip("The word to search");
     state.setVisible(false);
-    EXPECT_EQ(ui.widget->text(), "ünï words");
-    EXPECT_FALSE(ui.widget->isEnabled());
-    EXPECT_EQ(ui.widget->toolTip(), "The word to search");
-    EXPECT_TRUE(ui.widget->isHidden());
+    EXPECT_FALSE(widget->isEnabled());
+    EXPECT_TRUE(widget->isHidden());
     state.setVisible(true);
-    EXPECT_TRUE(ui.widget->isVisible());
-    EXPECT_EQ(changes, 0);
-}
-
-TEST(CaptionBinding, CaptionsShowAndClicksCountOnlyWhileEnabled) {
-    Window<QLabel> label;
-    Window<QGroupBox> frame;
-    Window<QPushButton> button;
-    ASSERT_TRUE(button.exposed);
-    Label labelState("<b>not bold</b>");
-    Frame frameState("Options");
-    Button buttonState("&Start");
-    int clicks = 0;
-    bind(labelState, label.widget);
-    bind(frameState, frame.widget);
-    bind(buttonState, button.widget, [&] { ++clicks; });
-    EXPECT_EQ(label.widget->text(), "<b>not bold</b>");
-    EXPECT_EQ(label.widget->textFormat(), Qt::PlainText);
-    EXPECT_EQ(frame.widget->title(), "Options");
-    EXPECT_EQ(button.widget->text(), "&Start");
-
-    labelState.setCaption("Names checked: 12");
-    frameState.setCaption("Extensions");
-    frameState.setEnabled(false);
-    buttonState.setCaption("Stop");
-    EXPECT_EQ(label.widget->text(), "Names checked: 12");
-    EXPECT_EQ(frame.widget->title(), "Extensions");
-    EXPECT_FALSE(frame.widget->isEnabled());
-    EXPECT_EQ(button.widget->text(), "Stop");
-
-    QTest::mouseClick(button.widget, Qt::LeftButton);
-    buttonState.setEnabled(false);
-    QTest::mouseClick(button.widget, Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(CheckBoxBinding, ClicksSetZeroOrOneAndStateValuesShowSilently) {
-    Window<QCheckBox> ui;
-    ASSERT_TRUE(ui.exposed);
-    CheckBox state(".com");
-    std::vector<int> seen;
-    bind(state, ui.widget, [&] { seen.push_back(state.value()); });
-    EXPECT_EQ(ui.widget->text(), ".com");
-    state.setValue(1);
-    EXPECT_EQ(ui.widget->checkState(), Qt::Checked);
-    state.setValue(0);
-    EXPECT_EQ(ui.widget->checkState(), Qt::Unchecked);
-    EXPECT_TRUE(seen.empty());
-
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    QTest::mouseClick(ui.widget, Qt::LeftButton);
-    // Greyed comes from the state only; a click makes it plain again.
-    state.setValue(2);
-    EXPECT_EQ(ui.widget->checkState(), Qt::PartiallyChecked);
-    for (int n = 0; n < 3; ++n) QTest::mouseClick(ui.widget, Qt::LeftButton);
-    EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 0, 1}));
-}
-
-TEST(ComboBoxBinding, ItemsAndChoiceGoBothWays) {
-    Window<QComboBox> ui;
-    ASSERT_TRUE(ui.exposed);
-    ComboBox state;
-    state.addItem("Full Word List");
-    state.addItem("Two Letters");
-    int clicks = 0;
-    bind(state, ui.widget, [&] {
-        ++clicks;
-        EXPECT_EQ(state.listIndex(), ui.widget->currentIndex());
-    });
-    state.addItem("Custom List");
-    ASSERT_EQ(ui.widget->count(), 3);
-    EXPECT_EQ(ui.widget->itemText(2), "Custom List");
-
-    state.setListIndex(1);
-    EXPECT_EQ(ui.widget->currentIndex(), 1);
-    EXPECT_EQ(clicks, 0);
-
-    ui.widget->setFocus();
-    QTest::keyClick(ui.widget, Qt::Key_Down);
-    EXPECT_EQ(state.listIndex(), 2);
-    EXPECT_EQ(state.text(), "Custom List");
-    EXPECT_EQ(clicks, 1);
-
-    state.clear();
-    EXPECT_EQ(ui.widget->count(), 0);
-}
-
-TEST(ComboBoxBinding, EditableComboShowsAndTakesText) {
-    Window<QComboBox> ui;
-    ASSERT_TRUE(ui.exposed);
-    ui.widget->setEditable(true);
-    ComboBox state;
-    state.addItem(".com");
-    state.addItem(".net");
-    bind(state, ui.widget);
-
-    state.setText(".org");
-    EXPECT_EQ(ui.widget->currentText(), ".org");
-    state.setText(".net");
-    EXPECT_EQ(ui.widget->currentIndex(), 1);
-
-    ui.widget->lineEdit()->clear();
-    ui.widget->lineEdit()->setFocus();
-    QTest::keyClicks(ui.widget->lineEdit(), ".info");
-    EXPECT_EQ(state.text(), ".info");
-    EXPECT_EQ(state.listIndex(), -1);
-
-    QTest::keyClick(ui.widget->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(ui.widget->count(), 2) << "typed text is no new item";
-    EXPECT_EQ(state.text(), ".info");
-}
-
-TEST(StatusBarBinding, OneLabelPerPanelFollowingItsText) {
-    Window<QStatusBar> ui;
-    StatusBar state(2);
-    state.setPanelText(1, "Ready");
-    bind(state, ui.widget);
-    auto panel = [&](int n) { return ui.widget->findChild<QLabel*>(QStringLiteral("panel%1").arg(n)); };
-    ASSERT_NE(panel(1), nullptr);
-    ASSERT_NE(panel(2), nullptr);
-    EXPECT_EQ(panel(1)->text(), "Ready");
-    EXPECT_EQ(panel(2)->text(), "");
-
-    state.setPanelText(2, "Free: 3");
-    EXPECT_EQ(panel(2)->text(), "Free: 3");
-    state.addPanel();
-    state.setPanelText(3, "kestrel.com");
-    ASSERT_NE(panel(3), nullptr);
-    EXPECT_EQ(panel(3)->text(), "kestrel.com");
-    EXPECT_EQ(panel(1)->text(), "Ready");
-}
-
-TEST(Binding, WidgetGoneBeforeTheStateIsHarmless) {
-    TextBox state;
-    {
-        QLineEdit edit;
-        bind(state, &edit);
+    EXPECT_TRUE(widget->isVisible());
+    if constexpr (std::is_base_of_v<CaptionControl, State>) {
+        EXPECT_EQ(caption(*widget), "<b>Names</b>");
+        state.setCaption("&Stop");
+        EXPECT_EQ(caption(*widget), "&Stop");
     }
-    state.setText("still fine");
-    EXPECT_EQ(state.text(), "still fine");
+    widget.reset();
+    state.setEnabled(true);
+}
+
+TEST(BindingsTest, StateShowsOnEveryKindOfWidget) {
+    expectStateShown<TextBox, QLineEdit>();
+    expectStateShown<Label, QLabel>();
+    expectStateShown<Frame, QGroupBox>();
+    expectStateShown<Button, QPushButton>(std::function<void()>());
+    expectStateShown<CheckBox, QCheckBox>();
+    expectStateShown<ComboBox, QComboBox>();
+    expectStateShown<StatusBar, QStatusBar>();
+
+    Label label("<b>not bold</b>");  // shown as it is, never as markup
+    QLabel labelWidget;
+    qt::bind(label, &labelWidget);
+    EXPECT_EQ(labelWidget.textFormat(), Qt::PlainText);
+
+    StatusBar status(2);
+    status.setPanelText(1, "Ready");
+    QStatusBar statusWidget;
+    qt::bind(status, &statusWidget);
+    const auto panels = [&] {
+        std::string text;
+        for (int n = 1; auto* panel = statusWidget.findChild<QLabel*>(QStringLiteral("panel%1").arg(n)); ++n)
+            text += "[" + panel->text().toStdString() + "]";
+        return text;
+    };
+    EXPECT_EQ(panels(), "[Ready][]");
+    status.setPanelText(2, "Free: 3");
+    status.addPanel();
+    status.setPanelText(3, "kestrel.com");
+    EXPECT_EQ(panels(), "[Ready][Free: 3][kestrel.com]");
+}
+
+// The user's edits and clicks set the state before the handler hears of
+// them; the state set in code shows without calling it.
+TEST(BindingsTest, UserActionsReachTheStateThenTheHandler) {
+    std::string log;
+    TextBox text;
+    text.setText("hello");
+    QLineEdit edit;
+    qt::bind(text, &edit, [&] { log += text.text() + " "; });
+    qt::bindReturnPressed(&edit, [&] { log += "return "; });
+    ASSERT_TRUE(shown(edit));
+    edit.setCursorPosition(2);
+    QTest::keyClicks(&edit, "XY");
+    EXPECT_EQ(edit.cursorPosition(), 4);  // the echo keeps the cursor
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    text.setText("ünï words");
+    EXPECT_EQ(edit.text(), "ünï words");
+
+    CheckBox check;
+    QCheckBox box;
+    qt::bind(check, &box, [&] { log += std::to_string(check.value()); });
+    ASSERT_TRUE(shown(box));
+    check.setValue(1);
+    EXPECT_EQ(box.checkState(), Qt::Checked);
+    check.setValue(2);  // greyed comes from the state only: a click makes it plain
+    EXPECT_EQ(box.checkState(), Qt::PartiallyChecked);
+    for (int n = 0; n < 3; ++n) QTest::mouseClick(&box, Qt::LeftButton);
+    check.setValue(0);
+    EXPECT_EQ(box.checkState(), Qt::Unchecked);
+
+    Button button;
+    QPushButton push;
+    qt::bind(button, &push, [&] { log += " start"; });
+    ASSERT_TRUE(shown(push));
+    QTest::mouseClick(&push, Qt::LeftButton);
+    button.setEnabled(false);
+    QTest::mouseClick(&push, Qt::LeftButton);
+    EXPECT_EQ(log, "heXllo heXYllo heXllo return 101 start");
+}
+
+TEST(BindingsTest, ComboBoxItemsAndChoiceGoBothWays) {
+    for (const bool editable : {false, true}) {
+        SCOPED_TRACE(editable);
+        ComboBox state;
+        state.addItem(".com");
+        state.addItem(".net");
+        QComboBox combo;
+        combo.setEditable(editable);
+        std::string log;
+        qt::bind(state, &combo, [&] { log += std::to_string(state.listIndex()) + state.text(); });
+        state.addItem(".org");
+        state.setListIndex(1);
+        EXPECT_EQ(combo.currentIndex(), 1);
+        ASSERT_TRUE(shown(combo));
+        QTest::keyClick(&combo, Qt::Key_Down);
+        EXPECT_EQ(log, "2.org");
+        if (editable) {
+            state.setText(".info");
+            EXPECT_EQ(combo.currentText(), ".info");
+            state.setText(".net");
+            EXPECT_EQ(combo.currentIndex(), 1);
+            combo.lineEdit()->clear();
+            QTest::keyClicks(combo.lineEdit(), ".biz");
+            EXPECT_EQ(state.listIndex(), -1);
+            QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
+            EXPECT_EQ(state.text(), ".biz");
+        }
+        EXPECT_EQ(combo.count(), 3) << "typed text is no new item";
+        state.clear();
+        EXPECT_EQ(combo.count(), 0);
+    }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/qt/IniSettingsStore.h"
 
@@ -14,119 +13,88 @@ namespace {
 
 using quillmark::qt::IniSettingsStore;
 
-// Sets an environment variable for one test and puts it back after.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, std::optional<QByteArray> value)
-        : name_(name), old_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
-        set(value);
-    }
-    ~ScopedEnv() { set(old_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
+// What any INI reader finds in the file.
+QString fileValue(const QTemporaryDir& folder, const char* file, const char* key) {
+    return QSettings(folder.filePath(file), QSettings::IniFormat).value(key).toString();
+}
 
-private:
-    void set(const std::optional<QByteArray>& value) {
-        if (value) {
-            qputenv(name_, *value);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<QByteArray> old_;
-};
-
-// Every test gets its own XDG_CONFIG_HOME.
-class IniSettingsStoreTest : public ::testing::Test {
-protected:
-    std::string configHome() const { return dir_.path().toStdString(); }
-    std::string folder() const { return configHome() + "/Quillmark"; }
-
-    QString fileText(const std::string& application) const {
-        QFile file(QString::fromStdString(folder() + "/" + application + ".ini"));
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(file.readAll());
-    }
-
-    QTemporaryDir dir_;
-    ScopedEnv xdg_{"XDG_CONFIG_HOME", dir_.path().toUtf8()};
-};
-
-TEST_F(IniSettingsStoreTest, TextReadsBackExactlyBeforeAndAfterFlushAndFromDisk) {
-    const std::vector<std::string> values = {
-        "0",           ".com",       "",           "two words",   "a=b",     "x;y",       "a, b", "#hash",
-        "@at",         "  padded  ", "say \"hi\"", "back\\slash", "ünïcödé", "tab\there", "true", "1.50",
-        "line\nbreak", "[Settings]", "-12",
+// Values read back exactly as written: while they wait, once flushed, and
+// from the disk.
+TEST(IniSettingsStoreTest, ValuesReadBackAsWritten) {
+    QTemporaryDir folder;
+    const std::string values[] = {
+        "0",         "",     ".com", "two words",  "a=b",         "x;y",      "a, b",
+        "#hash",     "@at",  "-12",  "  padded ",  "say \"hi\"",  "back\\sl", "ünïcödé",
+        "tab\there", "true", "1.50", "[Settings]", "line\nbreak",
     };
-    const auto readAll = [&](IniSettingsStore& store, const char* when) {
-        for (std::size_t i = 0; i < values.size(); ++i)
-            EXPECT_EQ(store.GetSetting("Quillmark", "Settings", "key" + std::to_string(i), "default"),
-                      values[i])
-                << when;
+    const auto key = [](std::size_t n) { return "key" + std::to_string(n); };
+    const auto expectAll = [&](IniSettingsStore& store, const char* when) {
+        for (std::size_t n = 0; n < std::size(values); ++n)
+            EXPECT_EQ(store.GetSetting("Quillmark", "Settings", key(n), "default"), values[n]) << when;
+        EXPECT_EQ(store.GetSetting("Quillmark", "Settings", "missing", "default"), "default") << when;
+        EXPECT_EQ(store.GetSetting("Quillmark", "Other", "key0", "none"), "none") << when;
+        EXPECT_EQ(store.GetSetting("Kestrelon", "Settings", "key0", "none"), "12") << when;
     };
     {
-        IniSettingsStore store;
+        IniSettingsStore store(folder.path().toStdString());
         store.SaveSetting("Quillmark", "Settings", "key0", "stale");
         store.flush();
-        for (std::size_t i = 0; i < values.size(); ++i)
-            store.SaveSetting("Quillmark", "Settings", "key" + std::to_string(i), values[i]);
-        readAll(store, "before flush");
+        for (std::size_t n = 0; n < std::size(values); ++n)
+            store.SaveSetting("Quillmark", "Settings", key(n), values[n]);
+        store.SaveSetting("Kestrelon", "Settings", "key0", "12");
+        expectAll(store, "waiting");
         store.flush();
-        readAll(store, "after flush");
+        expectAll(store, "flushed");
     }
-    IniSettingsStore reopened;  // the first was dropped without a flush of its own
-    readAll(reopened, "from disk");
+    IniSettingsStore reopened(folder.path().toStdString());
+    expectAll(reopened, "from disk");
+    // One file per application, the section as its group.
+    EXPECT_EQ(fileValue(folder, "Quillmark.ini", "Settings/key0"), "0");
+    EXPECT_EQ(fileValue(folder, "Kestrelon.ini", "Settings/key0"), "12");
 }
 
-TEST_F(IniSettingsStoreTest, MissingKeysGiveTheDefaultAndApplicationsStayApart) {
-    {
-        IniSettingsStore store;
-        EXPECT_EQ(store.GetSetting("Quillmark", "Settings", "wordNumber", "1"), "1");
-        store.SaveSetting("Kestrelon", "Settings", "wordNumber", "12");
-        store.SaveSetting("Quillmark", "Other", "wordNumber", "13");
-        EXPECT_EQ(store.GetSetting("Quillmark", "Settings", "wordNumber", "none"), "none");
-        store.SaveSetting("Quillmark", "Settings", "txtMake", "kestrel");
-    }
-    IniSettingsStore reopened;
-    EXPECT_EQ(reopened.GetSetting("Kestrelon", "Settings", "wordNumber", "none"), "12");
-    EXPECT_EQ(reopened.GetSetting("Quillmark", "Other", "wordNumber", "none"), "13");
-    EXPECT_EQ(reopened.GetSetting("Quillmark", "Settings", "wordNumber", ""), "");
-    EXPECT_EQ(reopened.GetSetting("Quillmark", "Settings", "txtMake", ""), "kestrel");
-}
-
-TEST_F(IniSettingsStoreTest, WritesReachTheDiskOnTheirOwnSoon) {
-    IniSettingsStore store(std::nullopt, 50);
+TEST(IniSettingsStoreTest, WritesReachTheDiskOnTheirOwnSoon) {
+    QTemporaryDir folder;
+    IniSettingsStore store(folder.path().toStdString(), 50);
     store.SaveSetting("Quillmark", "Settings", "wordNumber", "41");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return fileText("Quillmark").contains("wordNumber=41"); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return fileValue(folder, "Quillmark.ini", "Settings/wordNumber") == "41"; }, 5000));
 }
 
-TEST_F(IniSettingsStoreTest, FileFollowsTheXdgRuleWithASettingsGroup) {
-    IniSettingsStore store;
-    EXPECT_EQ(store.folder(), folder());
-    EXPECT_EQ(store.filePath("Kestrelon"), folder() + "/Kestrelon.ini");
-    store.SaveSetting("Quillmark", "Settings", "DefaultExt", ".org");
-    store.SaveSetting("Kestrelon", "Settings", "wordNumber", "3");
-    store.flush();
-    const QString options = fileText("Quillmark");
-    EXPECT_TRUE(options.startsWith("[Settings]")) << options.toStdString();
-    EXPECT_FALSE(options.contains("wordNumber"));
-    EXPECT_TRUE(fileText("Kestrelon").contains("wordNumber=3"));
-    QSettings reader(QString::fromStdString(folder() + "/Quillmark.ini"), QSettings::IniFormat);
-    EXPECT_EQ(reader.value("Settings/DefaultExt").toString(), ".org") << "any INI reader finds it";
-
-    ScopedEnv home("HOME", dir_.path().toUtf8());
-    for (const std::optional<QByteArray>& xdg : {std::optional(QByteArray()), std::optional<QByteArray>()}) {
-        ScopedEnv unsetOrEmpty("XDG_CONFIG_HOME", xdg);
-        EXPECT_EQ(IniSettingsStore::defaultFolder(), configHome() + "/.config/Quillmark");
+// Sets an environment variable (nullopt: unsets it) until the end of the scope.
+struct ScopedEnv {
+    ScopedEnv(const char* name, std::optional<QByteArray> value)
+        : name(name), old(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
+        set(value);
     }
-}
+    ~ScopedEnv() { set(old); }
+    void set(const std::optional<QByteArray>& value) const {
+        value ? qputenv(name, *value) : qunsetenv(name);
+    }
+    const char* name;
+    std::optional<QByteArray> old;
+};
 
-TEST_F(IniSettingsStoreTest, GivenFolderIsUsedInstead) {
-    QTemporaryDir other;
-    IniSettingsStore(other.path().toStdString()).SaveSetting("Quillmark", "Settings", "showHelp", "0");
-    EXPECT_TRUE(QFile::exists(other.path() + "/Quillmark.ini"));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder() + "/Quillmark.ini")));
+// Without a folder of its own: $XDG_CONFIG_HOME/Quillmark, or
+// ~/.config/Quillmark when that is unset or empty.
+TEST(IniSettingsStoreTest, FolderFollowsTheXdgRule) {
+    QTemporaryDir home;
+    const std::string path = home.path().toStdString();
+    ScopedEnv homeEnv("HOME", home.path().toUtf8());
+    const std::pair<std::optional<QByteArray>, std::string> cases[] = {
+        {home.path().toUtf8(), path + "/Quillmark"},
+        {QByteArray(), path + "/.config/Quillmark"},
+        {std::nullopt, path + "/.config/Quillmark"},
+    };
+    for (const auto& [xdg, folder] : cases) {
+        ScopedEnv xdgEnv("XDG_CONFIG_HOME", xdg);
+        {
+            IniSettingsStore store;
+            EXPECT_EQ(store.folder(), folder);
+            store.SaveSetting("Quillmark", "Settings", "showHelp", "0");
+        }
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(folder + "/Quillmark.ini"))) << folder;
+    }
 }
 
 }  // namespace

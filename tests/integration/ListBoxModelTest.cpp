@@ -1,211 +1,145 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractItemModelTester>
+#include <QKeySequence>
 #include <QListView>
 #include <QTest>
-#include <QVBoxLayout>
-#include <QWidget>
-#include <string>
-#include <tuple>
-#include <vector>
+#include <functional>
+#include <map>
+#include <sstream>
 
 #include "platform/qt/Bindings.h"
 #include "support/ModelComplaints.h"
 
 namespace {
 
-using quillmark::testing::ModelComplaints;
-
 using quillmark::ListBox;
-using quillmark::qt::bind;
-using quillmark::qt::ListBoxCallbacks;
+using Rows = std::vector<int>;
+using Names = std::vector<std::string>;
 
-// A shown list bound to a ListBox, recording the handlers it calls.
+// A shown list bound to a ListBox of five names, logging the handlers it
+// calls as "click", "double" or the key, after "S-" or "C-" for Shift or
+// Control held.
 struct BoundList {
-    explicit BoundList(bool multiSelect = false) {
+    explicit BoundList(bool multiSelect) {
         state.setMultiSelect(multiSelect);
-        for (const char* name : {"alpha.com", "bravo.net", "charlie.org", "delta.com", "echo.net"}) {
-            state.addItem(name);
-        }
-        view = new QListView(&window);
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(view);
-        ListBoxCallbacks callbacks;
-        callbacks.onClick = [this] { ++clicks; };
-        callbacks.onDoubleClick = [this] { ++doubleClicks; };
-        callbacks.onKeyDown = [this](int key, bool shift, bool ctrl) { keys.emplace_back(key, shift, ctrl); };
-        bind(state, view, callbacks);
-        window.resize(300, 400);
-        window.show();
-        exposed = QTest::qWaitForWindowExposed(&window);
+        state.setItems({"a", "b", "c", "d", "e"});
+        quillmark::qt::ListBoxCallbacks callbacks;
+        callbacks.onClick = [this] { note("click"); };
+        callbacks.onDoubleClick = [this] { note("double"); };
+        callbacks.onKeyDown = [this](int key, bool shift, bool ctrl) {
+            note((shift ? "S-" : "") + std::string(ctrl ? "C-" : "") +
+                 QKeySequence(key).toString().toStdString());
+        };
+        quillmark::qt::bind(state, &view, callbacks);
+        view.show();
     }
 
-    QString row(int n) const { return view->model()->index(n, 0).data().toString(); }
-    QStringList rows() const {
-        QStringList all;
-        for (int n = 0; n < view->model()->rowCount(); ++n) all << row(n);
+    void note(const std::string& call) { log += (log.empty() ? "" : " ") + call; }
+    std::string rows() const {
+        std::string all;
+        for (int n = 0; n < view.model()->rowCount(); ++n)
+            all += view.model()->index(n, 0).data().toString().toStdString();
         return all;
     }
-    QPoint centerOf(int n) const { return view->visualRect(view->model()->index(n, 0)).center(); }
-    void click(int n, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, centerOf(n));
-    }
-    std::vector<int> viewSelection() const {
-        std::vector<int> selected;
-        for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
+    Rows viewSelection() const {
+        Rows selected;
+        for (const QModelIndex& index : view.selectionModel()->selectedIndexes())
             selected.push_back(index.row());
         std::sort(selected.begin(), selected.end());
         return selected;
     }
-    // Queued work (selection shown, clicks told) done.
-    static void settle() { QTest::qWait(50); }
+    void mouse(int row, Qt::KeyboardModifiers modifiers, bool twice = false) {
+        const QPoint at = view.visualRect(view.model()->index(row, 0)).center();
+        twice ? QTest::mouseDClick(view.viewport(), Qt::LeftButton, modifiers, at)
+              : QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers, at);
+    }
+    void focus() {
+        view.clearFocus();
+        view.setFocus(Qt::TabFocusReason);
+    }
+    // Steps such as "click 2, ctrl 3, key Down, current 4, remove 0", each
+    // followed by its queued work (selection shown, click told).
+    void run(const std::string& script) {
+        using Step = std::function<void(BoundList&, int n, const std::string& key)>;
+        static const std::map<std::string, Step> steps = {
+            {"click", [](auto& l, int row, auto&) { l.mouse(row, {}); }},
+            {"ctrl", [](auto& l, int row, auto&) { l.mouse(row, Qt::ControlModifier); }},
+            {"shift", [](auto& l, int row, auto&) { l.mouse(row, Qt::ShiftModifier); }},
+            {"double", [](auto& l, int row, auto&) { l.mouse(row, {}, true); }},
+            {"focus", [](auto& l, int, auto&) { l.focus(); }},
+            {"key", [](auto& l, int, auto& key) { QTest::keySequence(&l.view, QKeySequence(key.c_str())); }},
+            {"current", [](auto& l, int row, auto&) { l.state.setListIndex(row); }},
+            {"select", [](auto& l, int row, auto&) { l.state.setSelected(row, true); }},
+            {"insert", [](auto& l, int row, auto&) { l.state.insertItem(row, "z"); }},
+            {"remove", [](auto& l, int row, auto&) { l.state.removeItem(row); }},
+            {"add", [](auto& l, int count, auto&) { l.state.addItems(Names(count, "y")); }},
+            {"set", [](auto& l, int count, auto&) { l.state.setItems(Names(count, "x")); }},
+            {"multi", [](auto& l, int, auto&) { l.state.setMultiSelect(true); }},
+            {"disable", [](auto& l, int, auto&) { l.state.setEnabled(false); }},
+            {"tip", [](auto& l, int, auto&) { l.state.setToolTip("Names found free"); }},
+        };
+        std::istringstream text(script);
+        for (std::string step; std::getline(text, step, ','); QTest::qWait(50)) {
+            std::string word, argument;
+            std::istringstream(step) >> word >> argument;
+            steps.at(word)(*this, std::isdigit(argument[0]) || argument[0] == '-' ? std::stoi(argument) : 0,
+                           argument);
+        }
+    }
 
     ListBox state;
-    QWidget window;
-    QListView* view = nullptr;
-    bool exposed = false;
-    int clicks = 0;
-    int doubleClicks = 0;
-    std::vector<std::tuple<int, bool, bool>> keys;
+    QListView view;
+    std::string log;
 };
 
-using Rows = std::vector<int>;
-
-TEST(ListBoxModelTest, RowsFollowInsertsRemovesAndResets) {
-    ModelComplaints complaints;
-    BoundList list;
-    QAbstractItemModelTester tester(list.view->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
-    EXPECT_EQ(list.rows(), QStringList({"alpha.com", "bravo.net", "charlie.org", "delta.com", "echo.net"}));
-
-    list.state.insertItem(0, "zulu.com");
-    list.state.removeItem(2);
-    list.state.addItem("foxtrot.org");
-    list.state.insertItem(3, "golf.net");
-    EXPECT_EQ(list.rows(), QStringList({"zulu.com", "alpha.com", "charlie.org", "golf.net", "delta.com",
-                                        "echo.net", "foxtrot.org"}));
-
-    list.state.setItems({"hotel.com", "india.net"});
-    EXPECT_EQ(list.rows(), QStringList({"hotel.com", "india.net"}));
-    list.state.clear();
-    EXPECT_EQ(list.view->model()->rowCount(), 0);
-    EXPECT_TRUE(complaints.messages().empty()) << complaints.messages().front();
-}
-
-TEST(ListBoxModelTest, TwentyThousandNamesAreRowsOfOneModel) {
-    BoundList list;
-    std::vector<std::string> names;
-    for (int n = 0; n < 20000; ++n) names.push_back("name" + std::to_string(n) + ".com");
-    list.state.setItems(names);
-    for (int n = 0; n < 500; ++n) list.state.addItem("more" + std::to_string(n) + ".net");
-    EXPECT_EQ(list.view->model()->rowCount(), 20500);
-    EXPECT_EQ(list.row(12345), "name12345.com");
-    EXPECT_EQ(list.row(20499), "more499.net");
-    EXPECT_TRUE(list.view->uniformItemSizes());
-}
-
-TEST(ListBoxModelTest, UserChoiceReachesTheStateOnceWithoutEcho) {
-    BoundList list;
-    ASSERT_TRUE(list.exposed);
-    list.view->clearFocus();
-    list.view->setFocus(Qt::TabFocusReason);
-    list.settle();
-    EXPECT_EQ(list.state.listIndex(), -1) << "focus alone chooses nothing";
-    QTest::keyClick(list.view, Qt::Key_Down);
-    EXPECT_EQ(list.state.listIndex(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return list.clicks == 1; }, 5000));
-
-    list.click(2);
-    EXPECT_EQ(list.state.listIndex(), 2);
-    EXPECT_EQ(list.state.selectedIndices(), Rows{2});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return list.clicks == 2; }, 5000));
-    QTest::keyClick(list.view, Qt::Key_Down);
-    EXPECT_EQ(list.state.selectedIndices(), Rows{3});
-    EXPECT_EQ(list.state.text(), "delta.com");
-    list.settle();
-    EXPECT_EQ(list.clicks, 3) << "one click per user action";
-    EXPECT_EQ(list.viewSelection(), Rows{3}) << "the state's echo leaves the view alone";
-}
-
-TEST(ListBoxModelTest, ControlClickBuildsAMultiSelection) {
-    BoundList list(true);
-    ASSERT_TRUE(list.exposed);
-    EXPECT_EQ(list.view->selectionMode(), QAbstractItemView::ExtendedSelection);
-    list.click(1);
-    list.click(3, Qt::ControlModifier);
-    EXPECT_EQ(list.state.selectedIndices(), (Rows{1, 3}));
-    EXPECT_EQ(list.state.listIndex(), 3);
-
-    list.click(3, Qt::ControlModifier);
-    EXPECT_EQ(list.state.selectedIndices(), Rows{1});
-    EXPECT_EQ(list.state.listIndex(), 3) << "current, though no longer selected";
-
-    list.click(4, Qt::ShiftModifier);
-    EXPECT_EQ(list.state.selectedIndices(), (Rows{1, 3, 4}));
-    list.settle();
-    EXPECT_EQ(list.viewSelection(), (Rows{1, 3, 4}));
-}
-
-TEST(ListBoxModelTest, DoubleClickAndKeysReachTheirHandlers) {
-    BoundList list;
-    ASSERT_TRUE(list.exposed);
-    list.click(1);
-    QTest::mouseDClick(list.view->viewport(), Qt::LeftButton, {}, list.centerOf(1));
-    EXPECT_EQ(list.doubleClicks, 1);
-    EXPECT_EQ(list.state.listIndex(), 1);
-
-    list.view->setFocus();
-    QTest::keyClick(list.view, Qt::Key_Delete, Qt::ShiftModifier);
-    QTest::keyClick(list.view, Qt::Key_C, Qt::ControlModifier);
-    // Modifier keys are keys too; the others carry the modifiers held.
-    using Key = std::tuple<int, bool, bool>;
-    EXPECT_EQ(list.keys, (std::vector<Key>{{Qt::Key_Shift, true, false},
-                                           {Qt::Key_Delete, true, false},
-                                           {Qt::Key_Control, false, true},
-                                           {Qt::Key_C, false, true}}));
-}
-
-TEST(ListBoxModelTest, StateShowsWithoutAClick) {
-    BoundList list;
-    list.state.setToolTip("Names found free");
-    list.state.setEnabled(false);
-    EXPECT_EQ(list.view->toolTip(), "Names found free");
-    EXPECT_FALSE(list.view->isEnabled());
-    list.state.setListIndex(4);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return list.view->currentIndex().row() == 4; }, 5000));
-    EXPECT_EQ(list.viewSelection(), Rows{4});
-
-    list.state.setListIndex(-1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return list.viewSelection().empty(); }, 5000));
-    EXPECT_FALSE(list.view->currentIndex().isValid());
-    list.state.setMultiSelect(true);
-    for (int n = 0; n < 5; ++n) list.state.setSelected(n, n != 2);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return list.viewSelection() == Rows({0, 1, 3, 4}); }, 5000));
-    EXPECT_EQ(list.view->selectionMode(), QAbstractItemView::ExtendedSelection);
-    list.settle();
-    EXPECT_EQ(list.clicks, 0);
-}
-
-TEST(ListBoxModelTest, RemovingTheCurrentItemLeavesNoneCurrent) {
-    BoundList list;
-    list.state.setListIndex(2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return list.view->currentIndex().row() == 2; }, 5000));
-
-    // Qt would move the current row to a neighbour; the state says none.
-    list.state.removeItem(2);
-    list.settle();
-    EXPECT_EQ(list.state.listIndex(), -1);
-    EXPECT_EQ(list.state.selCount(), 0);
-    EXPECT_FALSE(list.view->currentIndex().isValid());
-    EXPECT_TRUE(list.viewSelection().empty());
-    EXPECT_EQ(list.clicks, 0);
-
-    list.state.setListIndex(3);
-    list.state.removeItem(0);
-    list.settle();
-    EXPECT_EQ(list.state.listIndex(), 2);
-    EXPECT_EQ(list.view->currentIndex().row(), 2);
-    EXPECT_EQ(list.view->currentIndex().data().toString(), "echo.net");
+// Whatever the user or the program does, state and view end up agreeing,
+// and only the user's actions reach the handlers, once per action.
+TEST(ListBoxModelTest, StateAndViewAgreeAfterEachAction) {
+    const struct {
+        const char* script;
+        bool multiSelect;
+        const char* rows;
+        int current;
+        Rows selected;
+        const char* log;
+    } cases[] = {
+        {"insert 0, insert 3, remove 2", false, "zazcde", -1, {}, ""},
+        {"add 1, add 2", false, "abcdeyyy", -1, {}, ""},
+        {"set 2", false, "xx", -1, {}, ""},
+        // Focus alone chooses nothing.
+        {"focus, key Down", false, "abcde", 0, {0}, "Down click"},
+        {"click 2, key Down", false, "abcde", 3, {3}, "click Down click"},
+        // Current, though no longer selected.
+        {"click 1, ctrl 3, ctrl 3", true, "abcde", 3, {1}, "click click click"},
+        {"click 1, ctrl 3, ctrl 3, shift 4", true, "abcde", 4, {1, 3, 4}, "click click click click"},
+        {"click 1, double 1", false, "abcde", 1, {1}, "click double"},
+        // Modifier keys are keys too; the others carry the modifiers held.
+        {"click 0, key Shift+Del, key Ctrl+C", false, "abcde", 0, {0}, "click S-Shift S-Del C-Control C-C"},
+        {"current 4, current -1", false, "abcde", -1, {}, ""},
+        {"multi, select 0, select 1, select 3, select 4", false, "abcde", -1, {0, 1, 3, 4}, ""},
+        // Qt would move the current row to a neighbour.
+        {"current 2, remove 2", false, "abde", -1, {}, ""},
+        {"current 3, remove 0", false, "bcde", 2, {2}, ""},
+        {"tip, disable", false, "abcde", -1, {}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        BoundList list(c.multiSelect);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list.view));
+        quillmark::testing::ModelComplaints complaints(list.view.model());
+        list.run(c.script);
+        EXPECT_EQ(list.rows(), c.rows);
+        EXPECT_EQ(list.state.listIndex(), c.current);
+        EXPECT_EQ(list.view.currentIndex().row(), c.current);
+        EXPECT_EQ(list.state.selectedIndices(), c.selected);
+        EXPECT_EQ(list.viewSelection(), c.selected);
+        EXPECT_EQ(list.log, c.log);
+        EXPECT_EQ(list.view.selectionMode(), list.state.multiSelect() ? QAbstractItemView::ExtendedSelection
+                                                                      : QAbstractItemView::SingleSelection);
+        EXPECT_EQ(list.view.isEnabled(), list.state.enabled());
+        EXPECT_EQ(list.view.toolTip().toStdString(), list.state.toolTip());
+        EXPECT_EQ(complaints.messages(), std::vector<std::string>{});
+    }
 }
 
 }  // namespace

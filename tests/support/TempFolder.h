@@ -16,8 +16,7 @@ class TempFolder {
 public:
     TempFolder() {
         static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("quillmark-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        path_ /= "quillmark-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -30,7 +29,6 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
     std::string read(std::string_view name) const {
         return ReadWholeFile(path_ / name).value_or("<missing>");
     }
@@ -39,7 +37,7 @@ public:
     }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_ = std::filesystem::temp_directory_path();
 };
 
 }  // namespace quillmark::testing
