@@ -22,7 +22,7 @@ struct Command {
     std::size_t minArguments;
     std::size_t maxArguments;
     Application application;
-    int (*run)(const program::CommandLine& line);
+    int (*run)(const app::CommandLine& line);
     std::string_view usage;
 };
 
@@ -96,7 +96,7 @@ bool listed(const std::vector<std::string_view>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-program::CommandLineResult failure(std::string message) {
+app::CommandLineResult failure(std::string message) {
     return {std::nullopt, std::move(message)};
 }
 
@@ -123,8 +123,8 @@ std::unique_ptr<QCoreApplication> makeApplication(Application kind, int& argc, c
 
 }  // namespace
 
-program::CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
-    program::CommandLine line;
+app::CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
+    app::CommandLine line;
     std::size_t i = 0;
     if (!args.empty() && !args[0].empty() && args[0][0] != '-') {
         if (findCommand(args[0]) == nullptr) return failure("unknown command '" + args[0] + "'");
@@ -187,7 +187,7 @@ int Fail(std::string_view message, int status) {
 int RunCommandLine(int& argc, char** argv) {
     const auto parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.commandLine) return Fail(parsed.error);
-    const program::CommandLine& line = *parsed.commandLine;
+    const app::CommandLine& line = *parsed.commandLine;
     if (line.help) {
         std::cout << Usage(line.command);
         return 0;

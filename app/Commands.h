@@ -15,7 +15,7 @@ int RunCommandLine(int& argc, char** argv);
 
 // The command line checked against the table of commands: their options,
 // flags and number of arguments.
-program::CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
+app::CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
 
 // Usage text of a command ("" for the windows, which also lists the others).
 std::string Usage(std::string_view command);
@@ -25,11 +25,11 @@ int Fail(std::string_view message, int status = 2);
 
 // The commands of the table. Each runs with the application object its row
 // asks for already made, and returns the program's exit status.
-int RunClean(const program::CommandLine& line);
-int RunExtract(const program::CommandLine& line);
-int RunLookups(const program::CommandLine& line);
-int RunGenerate(const program::CommandLine& line);
-int RunWhois(const program::CommandLine& line);
-int RunWindows(const program::CommandLine& line);
+int RunClean(const app::CommandLine& line);
+int RunExtract(const app::CommandLine& line);
+int RunLookups(const app::CommandLine& line);
+int RunGenerate(const app::CommandLine& line);
+int RunWhois(const app::CommandLine& line);
+int RunWindows(const app::CommandLine& line);
 
 }  // namespace quillmark::app

@@ -35,7 +35,7 @@ void printNames(std::string_view names) {
 
 // Runs the list builder's pass (or the browse window's, with --browse) over a
 // saved page. Frames would need a browser to load them, so they are skipped.
-int RunExtract(const program::CommandLine& line) {
+int RunExtract(const app::CommandLine& line) {
     const std::string& file = line.arguments.front();
     const auto page = FileExists(file) ? ReadWholeFile(file) : std::nullopt;
     if (!page) return Fail("cannot read the page " + file);

@@ -11,7 +11,7 @@ namespace quillmark::app {
 
 // The generator's run with the stored options and appends list and the base
 // word given: writes CreatedDomains.txt and prints its names, one per line.
-int RunGenerate(const program::CommandLine& line) {
+int RunGenerate(const app::CommandLine& line) {
     const auto base = line.option("--base");
     if (!base) return Fail("generate needs --base WORD; see --help");
     const auto location = PrepareProgramFolder(line);

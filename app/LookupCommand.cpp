@@ -54,7 +54,7 @@ bool runnable(const MainWindow& form, const std::string& source) {
 
 // Chooses the source as a user would, presses Start, and prints every judged
 // name until the run stops by itself.
-int RunLookups(const program::CommandLine& line) {
+int RunLookups(const app::CommandLine& line) {
     const auto source = line.option("--source");
     if (!source) return Fail("run needs --source \"ITEM\"");
     const auto list = line.option("--list");

@@ -18,7 +18,7 @@ namespace {
 constexpr std::int64_t kDefaultTimeoutSeconds = 60;
 constexpr std::int64_t kLongestTimeoutSeconds = 24 * 60 * 60;
 
-std::optional<std::int64_t> timeoutSeconds(const program::CommandLine& line) {
+std::optional<std::int64_t> timeoutSeconds(const app::CommandLine& line) {
     const auto option = line.option("--timeout");
     if (!option) return kDefaultTimeoutSeconds;
     const auto seconds = text::parseWholeNumber(*option);
@@ -40,7 +40,7 @@ void writeReply(const std::string& reply) {
 }  // namespace
 
 // Runs the whois window's exchange without the window and prints the reply.
-int RunWhois(const program::CommandLine& line) {
+int RunWhois(const app::CommandLine& line) {
     const std::string& name = line.arguments.front();
     const auto serverOption = line.option("--server");
     const auto server = serverOption ? ParseWhoisServer(*serverOption) : FixedWhoisServer();

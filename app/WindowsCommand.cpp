@@ -9,7 +9,7 @@
 
 namespace quillmark::app {
 
-int RunWindows(const program::CommandLine& line) {
+int RunWindows(const app::CommandLine& line) {
     const auto folder = PrepareProgramFolder(line);
     if (!folder) return 2;
 

@@ -5,6 +5,11 @@
 
 namespace quillmark::names {
 
+// Turns the percent-codes a name picks up in page addresses back into their
+// characters. Codes are matched without regard to case; codes outside the
+// fixed table (such as %2B) stay as they are.
+std::string UrlDecode(std::string_view text);
+
 // Strips markup remnants and punctuation from the part of a candidate name
 // before its first full stop; the rest (the suffix) is kept as it is, except
 // that every "?" of the whole name goes. Letter case is never changed.

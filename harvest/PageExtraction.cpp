@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "engine/NameCleaning.h"
-#include "engine/PercentCoding.h"
 #include "platform/Text.h"
 
 namespace quillmark::harvest {

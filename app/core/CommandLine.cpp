@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-namespace quillmark::program {
+namespace quillmark::app {
 
 std::optional<std::string> CommandLine::option(std::string_view name) const {
     const auto it = options.find(std::string(name));
@@ -8,4 +8,4 @@ std::optional<std::string> CommandLine::option(std::string_view name) const {
     return it->second;
 }
 
-}  // namespace quillmark::program
+}  // namespace quillmark::app

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quillmark::program {
+namespace quillmark::app {
 
 // What the user asked for on the command line.
 struct CommandLine {
@@ -25,4 +25,4 @@ struct CommandLineResult {
     std::string error;  // one line, set when commandLine is empty
 };
 
-}  // namespace quillmark::program
+}  // namespace quillmark::app

@@ -26,7 +26,7 @@ fs::path shippedDataFolder() {
 
 }  // namespace
 
-std::optional<fs::path> PrepareProgramFolder(const program::CommandLine& line) {
+std::optional<fs::path> PrepareProgramFolder(const app::CommandLine& line) {
     const fs::path folder = line.has("--folder") ? fs::path(*line.option("--folder")) : defaultFolder();
     std::error_code error;
     fs::create_directories(folder, error);

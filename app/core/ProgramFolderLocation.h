@@ -11,6 +11,6 @@ namespace quillmark::app {
 // made when missing and filled with the shipped files it lacks. Nothing, after
 // a one-line message on standard error, when the folder cannot be made.
 // Needs the application object (for the standard locations).
-std::optional<std::filesystem::path> PrepareProgramFolder(const program::CommandLine& line);
+std::optional<std::filesystem::path> PrepareProgramFolder(const app::CommandLine& line);
 
 }  // namespace quillmark::app

@@ -13,7 +13,6 @@
 
 #include "engine/NameCleaning.h"
 #include "engine/NameListReader.h"
-#include "engine/PercentCoding.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Files.h"
 #include "platform/ProgramFiles.h"

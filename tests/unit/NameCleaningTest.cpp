@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "engine/NameCleaning.h"
-#include "engine/PercentCoding.h"
 
 namespace quillmark {
 namespace {
