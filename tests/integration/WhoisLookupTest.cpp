@@ -4,9 +4,6 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTimer>
 
 #include "fakes/FakeServices.h"
 #include "platform/qt/QtTcpClient.h"
@@ -72,59 +69,52 @@ TEST_F(WhoisWindowView, SecondNameReplacesTheWindowAndItsLookup) {
     EXPECT_FALSE(window.isOpen());
 }
 
-using Finished = testing::ProgramOutcome;
-
-class WhoisCommand : public ::testing::Test {
-protected:
-    // Runs the program while this process keeps serving whois queries.
-    Finished run(const QStringList& args) {
-        const auto outcome = testing::RunProgram(
-            QStringList{"whois", "--folder", QString::fromStdString(folder.path().string())} + args,
-            config.path(), 30'000);
-        EXPECT_TRUE(outcome.finished) << "the lookup did not stop by itself";
-        return outcome;
-    }
-
-    QString at(quint16 port) const { return "127.0.0.1:" + QString::number(port); }
-
-    TempFolder folder;
-    TempFolder config;
-};
-
-TEST_F(WhoisCommand, PrintsExactlyTheBytesTheServerSent) {
+// Bytes go out exactly as the server sent them; unusable requests give one line and
+// status 2 without connecting; no complete reply within the timeout is status 1.
+TEST(WhoisCommand, PrintsTheReplyOrSaysWhyNot) {
     const std::string odd = std::string("\xff\0\r\n", 4) + "Domain: ODD.COM\r\n\x80 end";
-    LocalWhoisServer server([&odd](const std::string&) { return LocalWhoisServer::Reply{odd, 3}; });
-    const auto finished = run({"--server", at(server.port()), "odd.com"});
-    EXPECT_EQ(finished.exitCode, 0) << finished.err;
-    EXPECT_EQ(finished.out, odd);
-    EXPECT_EQ(finished.err, "");
-    EXPECT_EQ(server.queries(), (std::map<std::string, int>{{"odd.com", 1}}));
-}
-
-TEST_F(WhoisCommand, UnusableRequestsGiveOneLineAndStatusTwoWithoutConnecting) {
+    LocalWhoisServer oddServer([&odd](const std::string&) { return LocalWhoisServer::Reply{odd, 3}; });
     LocalWhoisServer server;
+    const auto at = [](quint16 port) { return "127.0.0.1:" + QString::number(port); };
     const QString good = at(server.port());
-    for (const auto& [option, value, name] :
-         {std::tuple{"--server", "", "a.com"}, std::tuple{"--server", "127.0.0.1:0", "a.com"},
-          std::tuple{"--server", "127.0.0.1:65536", "a.com"}, std::tuple{"--timeout", "0", "a.com"},
-          std::tuple{"--timeout", "1", "a.com\r\nb.com"}}) {
-        const auto finished = run({"--server", good, option, value, name});
-        EXPECT_EQ(finished.exitCode, 2) << option << " " << value;
-        EXPECT_EQ(finished.out, "");
-        EXPECT_EQ(std::count(finished.err.begin(), finished.err.end(), '\n'), 1) << finished.err;
+    const QString refused = at(LocalWhoisServer::refusedPort());
+    const auto noReply = [](const QString& address) {
+        return "quillmark: no reply from " + address.toStdString() + " within 1 s\n";
+    };
+    const std::string oneLine = "<one line>";
+    const struct {
+        QStringList args;
+        int exitCode;
+        std::string out, err;
+    } cases[] = {
+        {{"--server", at(oddServer.port()), "odd.com"}, 0, odd, ""},
+        {{"--server", good, "--server", "", "a.com"}, 2, "", oneLine},
+        {{"--server", good, "--server", "127.0.0.1:0", "a.com"}, 2, "", oneLine},
+        {{"--server", good, "--server", "127.0.0.1:65536", "a.com"}, 2, "", oneLine},
+        {{"--server", good, "--timeout", "0", "a.com"}, 2, "", oneLine},
+        {{"--server", good, "--timeout", "1", "a.com\r\nb.com"}, 2, "", oneLine},
+        {{"--timeout", "1", "--server", refused, "a.com"}, 1, "", noReply(refused)},
+        {{"--timeout", "1", "--server", good, "silent.com"}, 1, "", noReply(good)},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        TempFolder config;
+        const QStringList args =
+            QStringList{"whois", "--folder", QString::fromStdString(folder.path().string())} + c.args;
+        // This process keeps serving whois queries while the program runs.
+        const auto outcome = testing::RunProgram(args, config.path(), 30'000);
+        const std::string what = args.join(' ').toStdString();
+        ASSERT_TRUE(outcome.finished) << what;
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << what << ": " << outcome.err;
+        EXPECT_EQ(outcome.out, c.out) << what;
+        if (c.err == oneLine)
+            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1)
+                << what << ": " << outcome.err;
+        else
+            EXPECT_EQ(outcome.err, c.err) << what;
     }
-    EXPECT_EQ(server.connections(), 0);
-}
-
-TEST_F(WhoisCommand, NoCompleteReplyWithinTheTimeoutIsStatusOne) {
-    LocalWhoisServer server;
-    for (const auto& [address, name] : {std::pair{at(LocalWhoisServer::refusedPort()), "a.com"},
-                                        std::pair{at(server.port()), "silent.com"}}) {
-        const auto finished = run({"--timeout", "1", "--server", address, name});
-        EXPECT_EQ(finished.exitCode, 1) << finished.err;
-        EXPECT_EQ(finished.out, "");
-        EXPECT_EQ(finished.err, "quillmark: no reply from " + address.toStdString() + " within 1 s\n");
-    }
+    EXPECT_EQ(oddServer.queries(), (std::map<std::string, int>{{"odd.com", 1}}));
+    EXPECT_EQ(server.queries(), (std::map<std::string, int>{{"silent.com", 1}}));
 }
 
 }  // namespace
