@@ -21,7 +21,24 @@ export QT_QPA_PLATFORM=offscreen QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox
 
 mkdir -p "$scratch/main"
 # The working tree as it stands, uncommitted changes included.
-git ls-files -co --exclude-standard -z | tar --null --ignore-failed-read -T - -cf - | tar -xf - -C "$scratch/main"
+# Only files whose bytes differ are written, so the scratch build stays
+# incremental and never keeps an object of an older source.
+git ls-files -co --exclude-standard -z | python3 -c '
+import os, shutil, sys
+target = sys.argv[1]
+for path in sys.stdin.read().split("\0"):
+    if not path or not os.path.isfile(path):
+        continue
+    copy = os.path.join(target, path)
+    with open(path, "rb") as source:
+        data = source.read()
+    if os.path.isfile(copy) and open(copy, "rb").read() == data:
+        continue
+    os.makedirs(os.path.dirname(copy), exist_ok=True)
+    with open(copy, "wb") as out:
+        out.write(data)
+    shutil.copymode(path, copy)
+' "$scratch/main"
 configure=()
 if command -v ccache >/dev/null; then configure+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 # Every fault relinks the test programs: a faster linker pays off.
