@@ -41,8 +41,6 @@ for path in sys.stdin.read().split("\0"):
 ' "$scratch/main"
 configure=()
 if command -v ccache >/dev/null; then configure+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-# Every fault relinks the test programs: a faster linker pays off.
-if command -v ld.lld >/dev/null; then configure+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld); fi
 cmake -S "$scratch/main" -B "$scratch/build" -G Ninja -DQUILLMARK_BENCH=OFF "${configure[@]}" >/dev/null
 
 exec python3 - "scripts/mutations.txt" "$scratch" "$@" <<'PY'
