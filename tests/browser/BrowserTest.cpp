@@ -4,9 +4,9 @@
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform/qt/browser/QtBrowser.h"
@@ -15,11 +15,8 @@
 namespace quillmark {
 namespace {
 
-using testing::LocalHttpServer;
-
-// The first load also starts the browser engine.
-constexpr int kFirstLoadMs = 20000;
-constexpr int kLoadMs = 10000;
+// Generous: the first load also starts the browser engine.
+constexpr int kLoadMs = 20000;
 
 // Every event of a browser, in order; the markup of each document apart.
 struct Recorder {
@@ -33,15 +30,20 @@ struct Recorder {
                 [this](const std::string& title) { log.push_back("title " + title); }};
     }
     long count(const std::string& entry) const { return std::count(log.begin(), log.end(), entry); }
-    std::vector<std::string> log;
-    std::vector<std::string> documents;
+    // Runs a step and waits for the document it loads.
+    bool loads(const std::function<void()>& step) {
+        *this = {};
+        step();
+        return QTest::qWaitFor([&] { return count("complete") > 0 && !documents.empty(); }, kLoadMs);
+    }
+    std::vector<std::string> log, documents;
 };
 
 class QtBrowserTest : public ::testing::Test {
 protected:
     // One server and one page area for the suite: starting the engine costs seconds.
     static void SetUpTestSuite() {
-        server = std::make_unique<LocalHttpServer>();
+        server = std::make_unique<testing::LocalHttpServer>();
         server->page("/",
                      "<html><head><title>First page</title></head><body><p>Hello from the first page</p>"
                      "</body></html>");
@@ -63,45 +65,31 @@ protected:
 
     QtBrowserTest() { browser->setEvents(recorder.events()); }
 
-    // Runs a step and waits for the document it loads.
-    template <typename Step>
-    bool loads(Step step, Recorder& events, int timeoutMs = kFirstLoadMs) {
-        events = {};
-        step();
-        return QTest::qWaitFor([&] { return events.count("complete") > 0 && !events.documents.empty(); },
-                               timeoutMs);
-    }
-
-    static inline std::unique_ptr<LocalHttpServer> server;
+    static inline std::unique_ptr<testing::LocalHttpServer> server;
     static inline std::unique_ptr<QWebEngineView> view;
     static inline std::unique_ptr<qt::QtBrowser> browser;
     Recorder recorder;
 };
 
 TEST_F(QtBrowserTest, LoadsPagesReadsTheirBodyAndWalksTheHistory) {
-    ASSERT_TRUE(loads([] { browser->Navigate(server->url("/")); }, recorder));
-    const auto at = [this](const char* entry) {
-        return std::find(recorder.log.begin(), recorder.log.end(), entry);
-    };
-    EXPECT_EQ(recorder.log.front(), "begin");
-    EXPECT_LT(at("complete"), at("document"));
+    ASSERT_TRUE(recorder.loads([] { browser->Navigate(server->url("/")); }));
+    const auto& log = recorder.log;
+    EXPECT_EQ(log.front(), "begin");
+    EXPECT_LT(std::find(log.begin(), log.end(), "complete"), std::find(log.begin(), log.end(), "document"));
     EXPECT_EQ(recorder.count("title First page"), 1);
     EXPECT_NE(recorder.documents.back().find("<p>Hello from the first page</p>"), std::string::npos);
     EXPECT_EQ(browser->bodyMarkup(), recorder.documents.back());
-    EXPECT_EQ(browser->LocationURL(), server->url("/"));
-    EXPECT_EQ(browser->LocationName(), "First page");
-
-    ASSERT_TRUE(loads([] { browser->Navigate(server->url("/two")); }, recorder, kLoadMs));
+    ASSERT_TRUE(recorder.loads([] { browser->Navigate(server->url("/two")); }));
     for (const auto& [step, title, path] : {std::tuple{&Browser::GoBack, "First page", "/"},
                                             std::tuple{&Browser::GoForward, "Second page", "/two"}}) {
-        ASSERT_TRUE(loads([step = step] { (browser.get()->*step)(); }, recorder, kLoadMs)) << path;
+        ASSERT_TRUE(recorder.loads([step = step] { (browser.get()->*step)(); })) << path;
         EXPECT_EQ(browser->LocationName(), title);
         EXPECT_EQ(browser->LocationURL(), server->url(path));
     }
 }
 
 TEST_F(QtBrowserTest, FramesGiveADocumentEachAndOneForThePage) {
-    ASSERT_TRUE(loads([] { browser->Navigate(server->url("/frames")); }, recorder));
+    ASSERT_TRUE(recorder.loads([] { browser->Navigate(server->url("/frames")); }));
     ASSERT_TRUE(QTest::qWaitFor([this] { return recorder.documents.size() >= 3; }, kLoadMs));
     // Whatever else this page raises comes before the next page begins.
     browser->Navigate(server->url("/two"));
@@ -121,7 +109,7 @@ TEST_F(QtBrowserTest, NoHistoryIsHarmlessAndNoEventOutlivesTheBrowser) {
     own->GoBack();
     own->GoForward();
     own->Stop();
-    ASSERT_TRUE(loads([&] { own->GoHome(); }, events));
+    ASSERT_TRUE(events.loads([&] { own->GoHome(); }));
     EXPECT_EQ(events.documents.front(), "Second body");
     EXPECT_EQ(own->LocationURL(), server->url("/two"));
 

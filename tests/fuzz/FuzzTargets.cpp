@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,7 +21,6 @@
 #include "whois/WhoisReply.h"
 
 namespace quillmark::fuzz {
-
 namespace {
 
 // Aborts so the fuzzer keeps the input; the message says which promise broke.
@@ -33,42 +31,26 @@ void require(bool holds, const char* what) {
     std::abort();
 }
 
-// One folder per process for the files the targets write, made on first use
-// and removed at exit.
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : path_(std::filesystem::temp_directory_path() / ("quillmark-fuzz-" + std::to_string(::getpid()))) {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-        std::filesystem::create_directories(path_ / "servers");
-        std::filesystem::create_directories(path_ / "defaults");
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-const ScratchFolder& scratch() {
-    static const ScratchFolder folder;
-    return folder;
+// One folder per process for the files the targets write, removed at exit.
+const std::filesystem::path& scratch() {
+    static const struct Folder {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("quillmark-fuzz-" + std::to_string(::getpid()));
+        Folder() { std::filesystem::create_directories(path / "servers"); }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } folder;
+    return folder.path;
 }
 
 // The table the program writes on first start, loaded the way it loads it.
 const whois::ServerTable& defaultTable() {
     static const whois::ServerTable table = [] {
-        const ProgramFolder folder(scratch().path() / "defaults");
-        whois::WriteDefaultServers(folder, true);
+        whois::WriteDefaultServers(ProgramFolder(scratch()), true);
         whois::ServerTable loaded;
-        whois::LoadServers(folder, loaded);
+        whois::LoadServers(ProgramFolder(scratch()), loaded);
         require(!loaded.empty(), "the default server table loads");
         return loaded;
     }();
@@ -79,31 +61,37 @@ bool hasLineEnd(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-bool isSubsequence(std::string_view part, std::string_view whole) {
-    std::size_t at = 0;
-    for (const char c : part) {
-        at = whole.find(c, at);
-        if (at == std::string_view::npos) return false;
-        ++at;
-    }
-    return true;
-}
-
 // A names text must be `count` names, each followed by CR LF, none holding a
 // line end, a tab or markup brackets.
 void checkNamesText(std::string_view names, std::int64_t count) {
     require(count >= 0, "name count is not negative");
     std::size_t at = 0;
-    for (std::int64_t i = 0; i < count; ++i) {
+    for (std::int64_t i = 0; i < count; ++i, at += 2) {
         const std::size_t end = names.find("\r\n", at);
         require(end != std::string_view::npos, "every counted name is followed by CR LF");
         const std::string_view name = names.substr(at, end - at);
         require(!name.empty(), "an accepted name is not empty");
         require(name.find_first_of("\r\n\t<>") == std::string_view::npos,
                 "an accepted name holds no CR, LF, tab, < or >");
-        at = end + 2;
+        at = end;
     }
     require(at == names.size(), "the names text holds the counted names and nothing else");
+}
+
+// Extracts the input twice into the same names, as a window does with two
+// pages. The window lets events run after each line; the first of them
+// starts another extraction of the input's second half into the same names.
+template <typename Names, typename Extract, typename Check>
+void extractTwice(std::string_view input, Names& names, Extract extract, harvest::ExtractionHooks hooks,
+                  Check checkPage) {
+    int lines = 0;
+    hooks.afterEachLine = [&] {
+        if (lines++ == 0) extract(input.substr(input.size() / 2), defaultTable(), names, {}, {});
+    };
+    for (int page = 0; page < 2; ++page) {
+        extract(input, defaultTable(), names, {}, hooks);
+        checkPage(page);
+    }
 }
 
 }  // namespace
@@ -116,17 +104,17 @@ void FuzzCorrectName(std::string_view input) {
 
     const std::string name = names::CorrectName(decoded);
     require(name.find('?') == std::string::npos, "a corrected name holds no question mark");
-
-    const std::string_view decodedView(decoded);
-    const std::size_t stop = decodedView.find('.');
-    const std::string_view body = decodedView.substr(0, stop);
-    std::string suffix(stop == std::string_view::npos ? std::string_view() : decodedView.substr(stop));
+    const std::string_view body = std::string_view(decoded).substr(0, decoded.find('.'));
+    std::string suffix = decoded.substr(body.size());
     std::erase(suffix, '?');
-    require(
-        name.size() >= suffix.size() && std::string_view(name).substr(name.size() - suffix.size()) == suffix,
-        "the suffix is kept but for its question marks");
+    require(name.ends_with(suffix), "the suffix is kept but for its question marks");
     const std::string_view cleanedBody = std::string_view(name).substr(0, name.size() - suffix.size());
-    require(isSubsequence(cleanedBody, body), "the body only loses characters, none change");
+    std::size_t at = 0;
+    for (const char c : cleanedBody) {
+        require((at = body.find(c, at)) != std::string_view::npos,
+                "the body only loses characters, none change");
+        ++at;
+    }
     const bool plain = std::all_of(body.begin(), body.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
     });
@@ -134,64 +122,41 @@ void FuzzCorrectName(std::string_view input) {
 }
 
 void FuzzListNames(std::string_view input) {
-    const auto& table = defaultTable();
     harvest::ListBuilderNames names;
-    std::vector<std::string> frames;
-    int lines = 0;
     harvest::ExtractionHooks hooks;
-    hooks.followFrame = [&](std::string_view address) { frames.emplace_back(address); };
-    // The window lets events run after each line; one of them may be another
-    // extraction into the same names.
-    hooks.afterEachLine = [&] {
-        if (lines++ != 0) return;
-        harvest::ExtractListNames(input.substr(input.size() / 2), table, names);
-    };
-    harvest::ExtractListNames(input, table, names, {}, hooks);
-    require(frames.empty(), "the list builder follows no frames");
-    checkNamesText(names.FoundNames, names.FoundCount);
-
-    // A second page with the same text adds to what was found.
-    const std::int32_t before = names.FoundCount;
-    harvest::ExtractListNames(input, table, names);
-    require(names.PageFoundCount == names.FoundCount - before, "the page count is this page's names");
-    checkNamesText(names.FoundNames, names.FoundCount);
+    hooks.followFrame = [](std::string_view) { require(false, "the list builder follows no frames"); };
+    std::int32_t before = 0;
+    extractTwice(input, names, harvest::ExtractListNames, hooks, [&](int page) {
+        checkNamesText(names.FoundNames, names.FoundCount);
+        if (page == 1)
+            require(names.PageFoundCount == names.FoundCount - before, "the page count is this page's names");
+        before = names.FoundCount;
+    });
 }
 
 void FuzzPageNames(std::string_view input) {
-    const auto& table = defaultTable();
     harvest::BrowseNames names;
-    std::vector<std::string> frames;
-    std::int64_t statuses = 0;
-    int lines = 0;
     harvest::ExtractionHooks hooks;
-    hooks.followFrame = [&](std::string_view address) { frames.emplace_back(address); };
-    hooks.showStatus = [&](std::string_view) { ++statuses; };
-    hooks.afterEachLine = [&] {
-        if (lines++ != 0) return;
-        harvest::ExtractPageNames(input.substr(input.size() / 2), table, names);
-    };
-    harvest::ExtractPageNames(input, table, names, {}, hooks);
-    checkNamesText(names.PageNames, names.BrowsePageCount);
-    checkNamesText(names.SessionNames, names.BrowseFoundCount);
-    require(names.PageNames == names.SessionNames, "a first page's names are the session's names");
-
-    // The next page starts its own page list; the session keeps growing.
-    names.PageNames.clear();
-    names.BrowsePageCount = 0;
-    const std::int32_t before = names.BrowseFoundCount;
-    harvest::ExtractPageNames(input, table, names, {}, hooks);
-    checkNamesText(names.PageNames, names.BrowsePageCount);
-    checkNamesText(names.SessionNames, names.BrowseFoundCount);
-    require(names.BrowsePageCount == names.BrowseFoundCount - before, "the page count is this page's names");
-    require(statuses >= 0, "statuses are counted");
+    hooks.followFrame = hooks.showStatus = [](std::string_view) {};
+    std::int32_t before = 0;
+    extractTwice(input, names, harvest::ExtractPageNames, hooks, [&](int page) {
+        checkNamesText(names.PageNames, names.BrowsePageCount);
+        checkNamesText(names.SessionNames, names.BrowseFoundCount);
+        if (page == 0)
+            require(names.PageNames == names.SessionNames, "a first page's names are the session's names");
+        require(names.BrowsePageCount == names.BrowseFoundCount - before,
+                "the page count is this page's names");
+        // The next page starts its own page list; the session keeps growing.
+        names.PageNames.clear();
+        names.BrowsePageCount = 0;
+        before = names.BrowseFoundCount;
+    });
 }
 
 void FuzzLoadServers(std::string_view input) {
-    const ProgramFolder folder(scratch().path() / "servers");
+    const ProgramFolder folder(scratch() / "servers");
     require(WriteFileReplacing(folder.file(files::kServers), input), "the server file is written");
-
-    const whois::ServerRow sentinel{"sentinel", "whois.sentinel.test", 4343, true};
-    whois::ServerTable table{sentinel};
+    whois::ServerTable table{{"sentinel", "whois.sentinel.test", 4343, true}};
     whois::LoadServers(folder, table);
     require(!table.empty(), "loading never empties the table");
     for (const auto& row : table) {
@@ -215,88 +180,57 @@ void FuzzLoadServers(std::string_view input) {
     checkNamesText(names.FoundNames, names.FoundCount);
 }
 
-namespace {
-
-std::vector<std::string> namesIn(std::string_view bytes) {
-    std::vector<std::string> names;
-    for (const auto line : text::splitLines(bytes)) {
-        if (!line.empty()) names.emplace_back(line);
-    }
-    return names;
-}
-
-// Reads the list through the reader and compares it with the bytes it holds.
-void checkList(NameListReader& reader, std::string_view bytes, std::uint8_t seed) {
-    const std::vector<std::string> expected = namesIn(bytes);
-    const std::int32_t count = reader.CountListEntries();
-    require(count >= 0 && static_cast<std::size_t>(count) == expected.size(),
-            "the count is the number of non-empty lines");
-    auto check = [&](std::int32_t n) {
-        const std::string name = reader.ReadNameAt(n);
-        if (n >= 1 && n <= count) {
-            require(!name.empty() && !hasLineEnd(name), "a name is one non-empty line");
-            require(name == expected[static_cast<std::size_t>(n) - 1], "a name is its line, unchanged");
-        } else {
-            require(name == kEndOfList, "past the list comes the end marker");
-        }
-    };
-    constexpr std::int32_t kFullSweep = 300;
-    for (std::int32_t n = 0; n <= std::min(count, kFullSweep) + 1; ++n) check(n);
-    for (const std::int32_t n : {-1, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max(), count, count + 1}) {
-        check(n);
-    }
-    for (std::int32_t k = 1; k <= 5; ++k)
-        check(static_cast<std::int32_t>((seed * 7919 + k * 104729) % (count + 2)));
-}
-
-}  // namespace
-
+// The first byte picks what happens to the list between two looks (nothing,
+// it grows, it is cut, it is cut and grows); the second how much.
 void FuzzNameList(std::string_view input) {
     const std::uint8_t mode = input.size() > 0 ? static_cast<std::uint8_t>(input[0]) : 0;
     const std::uint8_t amount = input.size() > 1 ? static_cast<std::uint8_t>(input[1]) : 0;
     const std::string_view content = input.substr(std::min<std::size_t>(2, input.size()));
-    const auto path = scratch().path() / "list.txt";
-    require(WriteFileReplacing(path, content), "the list is written");
-
+    const auto path = scratch() / "list.txt";
     NameListReader reader;
     reader.setFile(path);
     std::string bytes(content);
-    checkList(reader, bytes, amount);
-
-    const std::string_view tail = content.substr(content.size() * amount / 256);
-    auto append = [&] {
+    // Reads the list through the reader and compares it with the bytes it holds.
+    const auto check = [&](std::uint8_t seed) {
+        std::vector<std::string> expected;
+        for (const auto line : text::splitLines(bytes))
+            if (!line.empty()) expected.emplace_back(line);
+        const std::int32_t count = reader.CountListEntries();
+        require(count >= 0 && static_cast<std::size_t>(count) == expected.size(),
+                "the count is the number of non-empty lines");
+        std::vector<std::int32_t> positions = {-1, std::numeric_limits<std::int32_t>::min(),
+                                               std::numeric_limits<std::int32_t>::max(), count, count + 1};
+        for (std::int32_t n = 0; n <= std::min(count, 300) + 1; ++n) positions.push_back(n);
+        for (std::int32_t k = 1; k <= 5; ++k) positions.push_back((seed * 7919 + k * 104729) % (count + 2));
+        for (const std::int32_t n : positions) {
+            const std::string name = reader.ReadNameAt(n);
+            if (n < 1 || n > count) {
+                require(name == kEndOfList, "past the list comes the end marker");
+            } else {
+                require(!name.empty() && !hasLineEnd(name), "a name is one non-empty line");
+                require(name == expected[static_cast<std::size_t>(n) - 1], "a name is its line, unchanged");
+            }
+        }
+    };
+    require(WriteFileReplacing(path, bytes), "the list is written");
+    check(amount);
+    if (mode % 4 >= 2) {
+        bytes.resize(bytes.size() * (255 - amount) / 256);
+        std::filesystem::resize_file(path, bytes.size());
+        if (mode % 4 == 3) check(amount);
+    }
+    if (mode % 2 == 1) {
+        const std::string_view tail = content.substr(content.size() * amount / 256);
         require(AppendToFile(path, tail), "the list grows");
         bytes += tail;
-    };
-    auto truncate = [&] {
-        const std::size_t size = bytes.size() * (255 - amount) / 256;
-        std::filesystem::resize_file(path, size);
-        bytes.resize(size);
-    };
-    switch (mode % 4) {
-        case 1:
-            append();
-            break;
-        case 2:
-            truncate();
-            break;
-        case 3:
-            truncate();
-            checkList(reader, bytes, amount);
-            append();
-            break;
-        default:
-            break;
     }
-    checkList(reader, bytes, mode);
-
+    check(mode);
     // Gone under the reader: no names, then the list again once it is back.
     std::filesystem::remove(path);
     require(reader.CountListEntries() == 0 && reader.ReadNameAt(1) == kEndOfList,
             "a missing list has no names");
     require(WriteFileReplacing(path, bytes), "the list is written again");
-    checkList(reader, bytes, amount);
+    check(amount);
 }
 
 void FuzzWhoisReply(std::string_view input) {
@@ -312,8 +246,7 @@ void FuzzWhoisReply(std::string_view input) {
     require(verdict != results::Verdict::Taken, "a profile is High, Mid or Low");
     const std::string_view label = input.substr(0, input.find('.'));
     require(results::ProfileOf(std::string(label) + ".com") == verdict, "only the first label counts");
-    const bool ascii = std::all_of(label.begin(), label.end(), [](char c) { return (c & 0x80) == 0; });
-    if (ascii) {
+    if (std::all_of(label.begin(), label.end(), [](char c) { return (c & 0x80) == 0; })) {
         const auto expected = label.size() < 5    ? results::Verdict::High
                               : label.size() <= 7 ? results::Verdict::Mid
                                                   : results::Verdict::Low;

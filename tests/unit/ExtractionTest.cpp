@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "harvest/PageExtraction.h"
@@ -11,212 +11,133 @@ namespace quillmark {
 namespace {
 
 using namespace harvest;
-using whois::ServerRow;
-using whois::ServerTable;
+using Names = std::vector<std::string>;
 
-ServerTable tableOf(const std::vector<std::pair<std::string, bool>>& rows) {
-    ServerTable table;
-    for (const auto& [extension, enabled] : rows)
-        table.push_back(ServerRow{extension, "whois.test", 43, enabled});
+whois::ServerTable tableOf(const std::vector<std::pair<std::string, bool>>& rows) {
+    whois::ServerTable table;
+    for (const auto& [extension, enabled] : rows) table.push_back({extension, "whois.test", 43, enabled});
     return table;
 }
 
 // The enabled set of the default table, with a disabled row and the proxy row around it.
-const ServerTable kTable = tableOf({{"proxy", true},
-                                    {"com", true},
-                                    {"net", true},
-                                    {"org", false},
-                                    {"info", true},
-                                    {"biz", true},
-                                    {"name", true}});
+const auto kTable = tableOf({{"proxy", true},
+                             {"com", true},
+                             {"net", true},
+                             {"org", false},
+                             {"info", true},
+                             {"biz", true},
+                             {"name", true}});
 
-std::vector<std::string> linesOf(std::string_view names) {
-    std::vector<std::string> lines;
+Names linesOf(std::string_view names) {
+    Names lines;
     for (const auto line : text::splitLines(names)) lines.emplace_back(line);
     return lines;
 }
 
-std::vector<std::string> listNames(std::string_view page, const ServerTable& table = kTable) {
-    ListBuilderNames names;
-    ExtractListNames(page, table, names);
-    return linesOf(names.FoundNames);
-}
-
-std::vector<std::string> browseNames(std::string_view page, const ServerTable& table = kTable) {
-    BrowseNames names;
-    ExtractPageNames(page, table, names);
-    return linesOf(names.PageNames);
-}
-
-using Names = std::vector<std::string>;
-
-struct PageCase {
-    std::string_view page;
-    Names expected;
-};
-
-void expectEach(const std::vector<PageCase>& cases, Names (*extract)(std::string_view, const ServerTable&)) {
-    for (const auto& c : cases)
-        EXPECT_EQ(extract(c.page, kTable), c.expected) << "page: \"" << c.page << "\"";
-}
-
-TEST(ExtractionHelpers, BreakAfterExtensionsFollowsEveryEnabledExtension) {
-    const ServerTable comOff = tableOf({{"com", false}, {"net", true}});
-    const ServerTable comNet = tableOf({{"com", true}, {"net", true}});
+// Each row's pages go in turn into one window's names; browsing starts each
+// page's own list afresh while the session keeps growing.
+TEST(Extraction, FindsEachNameOfThePagesOnce) {
+    const auto comOff = tableOf({{"com", false}, {"net", true}}),
+               ukUs = tableOf({{"uk", true}, {"us", true}});
+    enum { List = 1, Browse = 2, Both = 3 };
     const struct {
-        const ServerTable& table;
-        std::string_view input;
-        std::string_view expected;
+        int passes;
+        std::vector<std::string_view> pages;
+        Names expected;
+        const whois::ServerTable* table = &kTable;
     } cases[] = {
-        {comNet, "telecom home", "telecom \r\nhome"},
-        {comNet, "a.net/b a.com?x a.com'y a.com:1", "a.net/\r\nb a.com?\r\nx a.com'\r\ny a.com:\r\n1"},
-        {comNet, "A.COM x", "A.COM x"},
-        {comNet, "a.com\"b", "a.com\"\r\n\r\n\r\nb"},
-        {comOff, "a.com\"b a.com b", "a.com\"\r\nb a.com b"},
-        {tableOf({{"com", false}}), "a.com\"b", "a.com\"b"},
+        // clang-format off
+        // Addresses give the name a registrant holds: no first label, port or path.
+        {Both, {"<a href=\"http://www.example.com/page\">"}, {"example.com"}},
+        {Both, {"<a href=\"http://example.com/\">"}, {"example.com"}}, {Both, {"http://a.b.example.net"}, {}},
+        {Both, {"http://a.b.example.com/"}, {"example.com"}}, {Both, {"http://www.a.example.COM/"}, {}},
+        {Both, {"<a href=\"http://example.info/\">"}, {}}, {Both, {"http://www.example.com>x</a>"}, {}},
+        {Both, {"<a href=\"http://www.example.net/\">"}, {"example.net"}},
+        {Both, {"<a href=\"http://www.example.org/\">"}, {}}, {Both, {"http://www.exa\x01" "mple.com/"}, {}},
+        {Both, {"http://www.example.co.uk/", "http://www.a.example.us/"}, {"example.co.uk", "example.us"},
+         &ukUs},
+        {Both, {"<a href=\"http://www.example.com:8080/x\">"}, {"example.com"}},
+        {Both, {"<a href=\"HTTP://www.example.biz/\">"}, {"example.biz"}},
+        {List, {"http://www.example.com?x=1"}, {"example.com"}},
+        // An extension is an enabled row but proxy, in any case; the first in table order counts.
+        {Both, {"http://www.example.COM/ x.proxy http://www.x.proxy/"}, {"example.COM"}},
+        {Browse, {"see example.info and example.com", "www.Example.INFO!"}, {"example.com", "Example.INFO"}},
+        {List, {"http://www.example.com/ http://example.net/"}, {"example.net"}, &comOff},
+        // Each line is decoded before the cuts; an encoded address never starts a line.
+        {List, {"http://www.shop%24.com/"}, {"shop.com"}}, {List, {"http://www.exam%0Aple.com/"}, {}},
+        {List, {"http://www.example.com%2Fpath/"}, {"example.com"}},
+        {List, {"<a href=\"/r?u=http%3A%2F%2Fwww.example.com/\">"}, {}},
+        // Lines the filter drops.
+        {List, {"http://search.yahoo.com/r/x.com/"}, {}}, {List, {"http://l.yimg.com/a.com/"}, {}},
+        {List, {"http://www.sedo.com/search?x.com"}, {}}, {List, {"http://joe@example.com/"}, {}},
+        // Browsing rewrites a bare "www." after "=" and ">" into an address; a
+        // bare-name scan would stop at the quote and give "deal.com".
+        {Browse, {"<a href=www.best\"deal.com/>"}, {"bestdeal.com"}},
+        {Browse, {"<b>www.best\"deal.com/</b>"}, {"bestdeal.com"}},
+        {List, {"<a href=www.best\"deal.com/>", "<b>www.best\"deal.com/</b>"}, {}},
+        // Browsing also finds names in plain text.
+        {Browse, {"bar.com and more"}, {"bar.com"}}, {Browse, {"write to joe@shop.net now"}, {"shop.net"}},
+        {Browse, {"see www.example.net now"}, {"example.net"}},
+        {Browse, {"http://joe@example.com/"}, {"example.com"}},
+        {Browse, {"Visit\texample.com\fand\vbar.net"}, {"example.com", "bar.net"}},
+        {Browse, {"x\nexample.com today\rsee\vother.net"}, {"example.com", "other.net"}},
+        {Browse, {"x%0Aexample.com today"}, {"example.com"}},
+        // A name contained in one found before, whatever its case, is not added.
+        {List, {"http://www.example.com/ http://www.ample.com/ http://www.EXAMPLE.com/",
+                "http://www.example.com/ http://www.other.net/"}, {"example.com", "other.net"}},
+        {Browse, {"Visit example.com today", "Visit AMPLE.com and other.net"}, {"example.com", "other.net"}},
+        // clang-format on
     };
-    for (const auto& c : cases) EXPECT_EQ(BreakAfterExtensions(c.input, c.table), c.expected) << c.input;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pages.front());
+        if (c.passes & List) {
+            ListBuilderNames names;
+            for (const auto page : c.pages) {
+                const std::int32_t before = names.FoundCount;
+                ExtractListNames(page, *c.table, names);
+                EXPECT_EQ(names.PageFoundCount, names.FoundCount - before);
+            }
+            EXPECT_EQ(linesOf(names.FoundNames), c.expected) << "list builder";
+            EXPECT_EQ(names.FoundCount, std::ssize(c.expected));
+        }
+        if (c.passes & Browse) {
+            BrowseNames names;
+            Names pageNames;
+            for (const auto page : c.pages) {
+                names.PageNames.clear();
+                names.BrowsePageCount = 0;
+                ExtractPageNames(page, *c.table, names);
+                EXPECT_EQ(names.BrowsePageCount, std::ssize(linesOf(names.PageNames)));
+                for (auto& name : linesOf(names.PageNames)) pageNames.push_back(name);
+            }
+            EXPECT_EQ(pageNames, c.expected) << "browse";
+            EXPECT_EQ(linesOf(names.SessionNames), c.expected);
+            EXPECT_EQ(names.BrowseFoundCount, std::ssize(c.expected));
+        }
+    }
 }
 
-TEST(ExtractionHelpers, HasEnabledExtensionIgnoresCaseDisabledRowsAndProxy) {
-    EXPECT_TRUE(HasEnabledExtension("WWW.EXAMPLE.NET", kTable));
-    EXPECT_TRUE(HasEnabledExtension("x.information", kTable));
-    EXPECT_FALSE(HasEnabledExtension("example.org", kTable));
-    EXPECT_FALSE(HasEnabledExtension("x.proxy", kTable));
-    EXPECT_FALSE(HasEnabledExtension("com net", kTable));
-}
-
-TEST(ExtractionHelpers, ExtensionEndTakesTheFirstExtensionInTableOrder) {
-    EXPECT_EQ(ExtensionEnd("example.info and example.com", kTable), 29u);
-    EXPECT_EQ(ExtensionEnd("www.network.info", kTable), 8u);
-    EXPECT_EQ(ExtensionEnd("X.COM", kTable), 6u);
-    EXPECT_EQ(ExtensionEnd("example.org", kTable), 0u);
-}
-
-TEST(ExtractionHelpers, RegistrableNameKeepsWhatARegistrantHolds) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"example", "example"},
-        {"example.com", "example.com"},
-        {"example.net", "example.net"},
-        {"www.example.com", "example.com"},
-        {"a.b.example.org", "example.org"},
-        {"www.example.co.uk", "example.co.uk"},
-        {"www.example.us", "example.us"},
-        {"www.example.net", ""},
-        {"a.b.example.net", ""},
-        {"www.example.COM", ""},
-        {"www.example.de", ""},
-    };
-    for (const auto& [host, expected] : cases) EXPECT_EQ(RegistrableName(host), expected) << host;
-}
-
-TEST(ExtractionAddressBranch, CutsTheHostOutOfEachAddress) {
-    const std::vector<PageCase> cases = {
-        {"<a href=\"http://www.example.com/page\">", {"example.com"}},
-        {"<a href=\"http://example.com/\">", {"example.com"}},
-        {"<a href=\"http://example.info/\">", {}},
-        {"<a href=\"http://a.b.example.net\">", {}},
-        {"<a href=\"http://www.example.net/\">", {"example.net"}},
-        {"<a href=\"http://www.example.com:8080/x\">", {"example.com"}},
-        {"<a href=\"http://www.example.org/\">", {}},
-        {"<a href=\"HTTP://www.example.biz/\">", {"example.biz"}},
-        {"http://www.example.com>x</a>", {}},
-    };
-    expectEach(cases, listNames);
-    expectEach(cases, browseNames);
-}
-
-TEST(ExtractionAddressBranch, DecodesEachLineBeforeCutting) {
-    expectEach({{"http://www.shop%24.com/", {"shop.com"}},
-                {"http://www.example.com%2Fpath/", {"example.com"}},
-                {"http://www.exam%0Aple.com/", {}},
-                // An encoded address inside a line never starts a line of its own.
-                {"<a href=\"/r?u=http%3A%2F%2Fwww.example.com/\">", {}}},
-               listNames);
-}
-
-TEST(ExtractionAddressBranch, FilteredLinesGiveNoNames) {
-    expectEach({{"http://search.yahoo.com/r/x.com/", {}},
-                {"http://l.yimg.com/a.com/", {}},
-                {"http://www.sedo.com/search?x.com", {}},
-                {"http://joe@example.com/", {}}},
-               listNames);
-}
-
-TEST(ExtractionAddressBranch, DisabledExtensionGivesNoName) {
-    const ServerTable comOff = tableOf({{"com", false}, {"net", true}});
-    EXPECT_EQ(listNames("http://www.example.com/ http://example.net/", comOff), Names{"example.net"});
-}
-
-TEST(ExtractionDuplicates, ANameContainedInAnEarlierNameIsNotAdded) {
-    ListBuilderNames names;
-    ExtractListNames("http://www.example.com/ http://www.ample.com/ http://www.EXAMPLE.com/", kTable, names);
-    ExtractListNames("http://www.example.com/ http://www.other.net/", kTable, names);
-    EXPECT_EQ(linesOf(names.FoundNames), (Names{"example.com", "other.net"}));
-    EXPECT_EQ(names.FoundCount, 2);
-    EXPECT_EQ(names.PageFoundCount, 1);
-}
-
-TEST(ExtractionDuplicates, BrowseTestsAgainstTheSessionUntilItIsCleared) {
+TEST(Extraction, FollowsAFrameAndKeepsItsLinesFromANestedExtraction) {
     BrowseNames names;
-    ExtractPageNames("Visit example.com today", kTable, names);
-    names.PageNames.clear();
-    ExtractPageNames("Visit AMPLE.com and other.net", kTable, names);
-    EXPECT_EQ(linesOf(names.PageNames), Names{"other.net"});
-    names.PageNames.clear();
-    names.SessionNames.clear();
-    ExtractPageNames("Visit ample.com today", kTable, names);
-    EXPECT_EQ(linesOf(names.SessionNames), Names{"ample.com"});
-    EXPECT_EQ(names.BrowseFoundCount, 3);
-}
-
-TEST(ExtractionBrowse, RewritesBareWwwAfterEqualsAndCloseTag) {
-    // Only the rewrite puts these through the address branch; a bare-name
-    // scan would stop at the quote and give "deal.com".
-    const std::vector<PageCase> cases = {{"<a href=www.best\"deal.com/>", {"bestdeal.com"}},
-                                         {"<b>www.best\"deal.com/</b>", {"bestdeal.com"}}};
-    expectEach(cases, browseNames);
-    for (const auto& c : cases) EXPECT_EQ(listNames(c.page), Names{}) << c.page;
-}
-
-TEST(ExtractionBrowse, FindsNamesInPlainText) {
-    expectEach({{"Visit example.com today", {"example.com"}},
-                {"bar.com and more", {"bar.com"}},
-                {"write to joe@shop.net now", {"shop.net"}},
-                {"see www.example.net now", {"example.net"}},
-                {"http://joe@example.com/", {"example.com"}},
-                {"Visit\texample.com\fand\vbar.net", {"example.com", "bar.net"}},
-                {"x\nexample.com today\rsee\vother.net", {"example.com", "other.net"}},
-                {"x%0Aexample.com today", {"example.com"}}},
-               browseNames);
-}
-
-TEST(ExtractionBrowse, FollowsAFrameSplitOverTwoLines) {
-    BrowseNames names;
-    std::vector<std::string> frames;
-    std::vector<std::string> statuses;
+    Names frames, statuses;
     ExtractionHooks hooks;
     hooks.followFrame = [&](std::string_view address) { frames.emplace_back(address); };
     hooks.showStatus = [&](std::string_view status) { statuses.emplace_back(status); };
-    ExtractPageNames("<FRAME src=\"http://www.example.com/frames/a%20b.html?site=partner.net\">", kTable,
-                     names, {}, hooks);
-    EXPECT_EQ(frames, Names{"www.example.com/frames/a%20b.html?site=partner.net"});
-    EXPECT_EQ(statuses, Names{"Following Frame: www.example.com/frames/a%20b.html?site=partner.net"});
+    const std::string address = "www.example.com/frames/a%20b.html?site=partner.net";
+    ExtractPageNames("<FRAME src=\"http://" + address + "\">", kTable, names, {}, hooks);
+    EXPECT_EQ(frames, Names{address});
+    EXPECT_EQ(statuses, Names{"Following Frame: " + address});
     EXPECT_EQ(names.PageNames, "");
-}
 
-TEST(ExtractionReentry, AnExtractionStartedBetweenLinesKeepsItsOwnLines) {
-    ListBuilderNames names;
+    // The window lets events run after each line; one may start another extraction.
+    ListBuilderNames list;
     bool nested = false;
-    ExtractionHooks hooks;
     hooks.afterEachLine = [&] {
-        if (nested) return;
-        nested = true;
-        ExtractListNames("http://www.gamma.com/", kTable, names);
+        if (!std::exchange(nested, true)) ExtractListNames("http://www.gamma.com/", kTable, list);
     };
-    ExtractListNames("http://www.alpha.com/ http://www.beta.com/", kTable, names, {}, hooks);
-    EXPECT_EQ(linesOf(names.FoundNames), (Names{"gamma.com", "alpha.com", "beta.com"}));
-    EXPECT_EQ(names.FoundCount, 3);
+    ExtractListNames("http://www.alpha.com/ http://www.beta.com/", kTable, list, {}, hooks);
+    EXPECT_EQ(linesOf(list.FoundNames), (Names{"gamma.com", "alpha.com", "beta.com"}));
+    EXPECT_EQ(list.FoundCount, 3);
 }
 
 }  // namespace
