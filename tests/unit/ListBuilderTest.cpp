@@ -6,6 +6,7 @@
 
 #include "fakes/FakeBrowser.h"
 #include "harvest/ListBuilder.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
 #include "support/MainWindowFixture.h"
 
@@ -85,6 +86,7 @@ const SearchRun kRuns[] = {
      {"<a href=\"http://www.example.com/\">x</a> <a href=\"http://shop.example.org/\">y</a>", ""}, {0, 100},
      1, "example.com\r\n\r\n", "searches/Google .._a b&c=d_e.txt"},
     {"Yahoo", "zzz", "zzz", 0, {"<p>No results</p>"}, {1}, 0, "\r\n", "searches/Yahoo zzz.txt"},
+    {"Google", "x\ty", "x%09y", 0, {""}, {0}, 0, "\r\n", "searches/Google x_y.txt"},
     // clang-format on
 };
 
@@ -151,3 +153,10 @@ TEST_F(ListBuilderTest, ClosingByHandEndsTheRunWithoutWritingTheList) {
 
 }  // namespace
 }  // namespace quillmark::harvest
+
+// A kept copy's name never leaves its folder, hides or holds a control character.
+TEST(SafeFileName, ReplacesWhatCannotStandInAFileName) {
+    const std::pair<std::string, std::string> cases[] = {
+        {".hidden", "_hidden"}, {"a\x01\x7f b", "a__ b"}, {"a/b\\c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j"}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(quillmark::SafeFileName(text), expected) << text;
+}
