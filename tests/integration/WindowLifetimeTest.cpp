@@ -14,49 +14,41 @@
 namespace quillmark {
 namespace {
 
-// Windows that own their controls are dropped while still on screen when the
-// program ends; their lists must not read controls that are already gone.
-TEST(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
+class WindowLifetime : public ::testing::Test {
+protected:
     testing::TempFolder folder;
-    const ProgramFolder programFolder(folder.path());
+    const ProgramFolder programFolder{folder.path()};
     testing::FakeServices services;
     program::ProductIdentity constants;
+};
+
+// Windows that own their controls are dropped while still on screen when the
+// program ends; their lists must not read controls that are already gone.
+TEST_F(WindowLifetime, ShownWindowsWithFilledListsCanBeDropped) {
     whois::WriteDefaultServers(programFolder, true);
     whois::ServerTable table;
     bool useProxy = false;
     std::string defaultExtension = ".com";
     for (int round = 0; round < 3; ++round) {
-        auto settings = std::make_unique<ExtensionSettingsView>(services, programFolder, table, useProxy,
-                                                                defaultExtension, "Quillmark");
-        settings->form().Load();
-        settings->show();
-        auto generator = std::make_unique<NameGeneratorView>(services, programFolder, constants,
-                                                             generator::GeneratorHooks{});
-        generator->form().generated.addItems({"a.com", "b.com"});
-        generator->show();
+        ExtensionSettingsView settings(services, programFolder, table, useProxy, defaultExtension,
+                                       "Quillmark");
+        settings.form().Load();
+        settings.show();
+        NameGeneratorView generator(services, programFolder, constants, generator::GeneratorHooks{});
+        generator.form().generated.addItems({"a.com", "b.com"});
+        generator.show();
         QApplication::processEvents();
-        EXPECT_EQ(settings->form().extensions.count(), 92);
-        settings.reset();
-        generator.reset();
-        QApplication::processEvents();
+        EXPECT_EQ(settings.form().extensions.count(), 92);
     }
 }
 
 // One window of a kind: made, skinned and shown once, raised after, dropped once closed.
-TEST(WindowLifetime, ASlotOpensOneWindowAndDropsItWhenClosed) {
-    testing::TempFolder folder;
-    const ProgramFolder programFolder(folder.path());
-    testing::FakeServices services;
-    program::ProductIdentity constants;
+TEST_F(WindowLifetime, ASlotOpensOneWindowAndDropsItWhenClosed) {
     qt::WindowSlot<NameGeneratorView> slot;
     int shown = 0;
     const auto open = [&] {
-        return &slot.openOrRaise(
-            [&shown](NameGeneratorView& view) {
-                ++shown;
-                view.show();
-            },
-            services, programFolder, constants, generator::GeneratorHooks{});
+        return &slot.openOrRaise([&shown](NameGeneratorView& view) { ++shown, view.show(); }, services,
+                                 programFolder, constants, generator::GeneratorHooks{});
     };
     QPointer<NameGeneratorView> first = open();
     EXPECT_EQ(open(), first.data());

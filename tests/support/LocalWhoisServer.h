@@ -1,37 +1,51 @@
 #pragma once
 
+#include <sys/socket.h>
+
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
 
 namespace quillmark::testing {
 
-// A whois server on 127.0.0.1 inside the test: reads one query line and
-// answers by rule. By default names starting with "free" are unregistered,
-// "empty" gets no text, "silent" never gets an answer and "pieces" gets its
-// reply a few bytes at a time.
+// A whois server on 127.0.0.1 inside the test. It answers each query line by
+// rule, or misbehaves in one way on every connection. By default names
+// starting with "free" are unregistered, "empty" gets no text, "silent" never
+// gets an answer and "pieces" gets its reply a few bytes at a time.
 class LocalWhoisServer : public QObject {
 public:
     struct Reply {
         std::optional<std::string> text;  // nothing: keep the connection open, say nothing
         std::size_t pieceSize = 0;        // 0: all at once
+        int pieceMs = 2;
     };
     using Rule = std::function<Reply(const std::string& query)>;
+    enum class Manner {
+        Answer,       // by the rule; a rule answering nothing stalls
+        CloseAtOnce,  // closes as soon as it accepts
+        Reset,        // resets the connection when the query arrives
+        Flood,        // a hundred megabytes as fast as the client drains them, never closing
+    };
 
-    explicit LocalWhoisServer(Rule rule = {}) : rule_(rule ? std::move(rule) : defaultRule()) {
+    explicit LocalWhoisServer(Rule rule = {}, Manner manner = Manner::Answer)
+        : rule_(rule ? std::move(rule) : defaultRule()), manner_(manner) {
         QObject::connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
+        server_.setMaxPendingConnections(100);
         server_.listen(QHostAddress::LocalHost, 0);
     }
 
     quint16 port() const { return server_.serverPort(); }
     const std::map<std::string, int>& queries() const { return queries_; }
     int connections() const { return connections_; }
+    int peakOpen() const { return peakOpen_; }  // the most connections open at one time
 
     // A loopback port that refuses connections: listened on once, then closed.
     static quint16 refusedPort() {
@@ -50,14 +64,42 @@ public:
             return {"   Domain Name: " + query + "\r\n"};
         };
     }
+    // A free name's answer, one byte every `ms`.
+    static Rule trickle(int ms) {
+        return [ms](const std::string& query) {
+            return Reply{"Whois server\r\nNo match for \"" + query + "\".\r\n", 1, ms};
+        };
+    }
+    // Binary bytes and NULs; "free" names hide "No match" among them.
+    static Rule garbage() {
+        return [](const std::string& query) {
+            std::mt19937 random(7);
+            std::uniform_int_distribution<int> byte(0, 255);
+            std::string reply;
+            for (int i = 0; i < 4096; ++i) reply += (i % 3 == 0) ? '\0' : static_cast<char>(byte(random));
+            if (query.rfind("free", 0) == 0) reply.insert(2048, std::string("\0\0No match for ", 15) + query);
+            return Reply{reply};
+        };
+    }
 
 private:
     void accept() {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             ++connections_;
+            peakOpen_ = std::max(peakOpen_, ++open_);
             socket->setParent(this);
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+            QObject::connect(socket, &QObject::destroyed, this, [this] { --open_; });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            if (manner_ == Manner::CloseAtOnce) {
+                socket->close();
+                continue;
+            }
+            if (manner_ == Manner::Flood) {
+                QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
+                                 [this, socket] { flood(socket); });
+                flood(socket);
+            }
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
         }
     }
 
@@ -66,30 +108,49 @@ private:
         std::string query = socket->readLine().toStdString();
         while (!query.empty() && (query.back() == '\n' || query.back() == '\r')) query.pop_back();
         ++queries_[query];
+        if (manner_ == Manner::Reset) {
+            // No lingering: closing sends a reset instead of the orderly goodbye.
+            const linger noLinger{1, 0};
+            ::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &noLinger,
+                         sizeof noLinger);
+            return socket->abort();
+        }
+        if (manner_ != Manner::Answer) return;
         const Reply reply = rule_(query);
-        if (!reply.text) return;
-        sendPieces(socket, *reply.text, reply.pieceSize == 0 ? reply.text->size() : reply.pieceSize);
+        if (reply.text)
+            send(socket, *reply.text, reply.pieceSize ? reply.pieceSize : reply.text->size(), reply.pieceMs);
     }
 
     // Writes the next piece, and the rest a moment later, so the client sees
     // several arrivals; closes after the last.
-    void sendPieces(QPointer<QTcpSocket> socket, std::string rest, std::size_t pieceSize) {
-        if (!socket) return;
+    void send(QPointer<QTcpSocket> socket, std::string rest, std::size_t pieceSize, int pieceMs) {
+        if (!socket || socket->state() != QAbstractSocket::ConnectedState) return;
         const std::string piece = rest.substr(0, pieceSize);
         socket->write(piece.data(), static_cast<qint64>(piece.size()));
         socket->flush();
         rest.erase(0, piece.size());
-        if (rest.empty()) {
-            socket->disconnectFromHost();
-            return;
+        if (rest.empty()) return socket->disconnectFromHost();
+        QTimer::singleShot(pieceMs, socket, [=, this] { send(socket, rest, pieceSize, pieceMs); });
+    }
+
+    // Keeps a little in the socket's buffer and tops it up as it drains.
+    void flood(QTcpSocket* socket) {
+        static const QByteArray chunk(64 * 1024, 'x');
+        qint64 sent = socket->property("sent").toLongLong();
+        while (socket->state() == QAbstractSocket::ConnectedState && sent < 100LL * 1024 * 1024 &&
+               socket->bytesToWrite() < 4 * chunk.size()) {
+            const qint64 written = socket->write(chunk);
+            if (written <= 0) break;
+            sent += written;
         }
-        QTimer::singleShot(2, this, [this, socket, rest, pieceSize] { sendPieces(socket, rest, pieceSize); });
+        socket->setProperty("sent", sent);
     }
 
     Rule rule_;
+    Manner manner_;
     QTcpServer server_;
     std::map<std::string, int> queries_;
-    int connections_ = 0;
+    int connections_ = 0, open_ = 0, peakOpen_ = 0;
 };
 
 }  // namespace quillmark::testing

@@ -8,30 +8,9 @@
 
 namespace quillmark::testing {
 
-// A timer that ticks `factor` times as often as asked, while reporting the
-// interval it was given.
-class ScaledTimer final : public Timer {
-public:
-    ScaledTimer(std::unique_ptr<Timer> real, int factor) : real_(std::move(real)), factor_(factor) {}
-
-    void setOnTick(std::function<void()> onTick) override { real_->setOnTick(std::move(onTick)); }
-    void setInterval(int milliseconds) override {
-        interval_ = milliseconds;
-        // 0 stays 0: a timer without an interval does not tick.
-        real_->setInterval(milliseconds == 0 ? 0 : std::max(1, milliseconds / factor_));
-    }
-    int interval() const override { return interval_; }
-    void setEnabled(bool enabled) override { real_->setEnabled(enabled); }
-    bool enabled() const override { return real_->enabled(); }
-
-private:
-    std::unique_ptr<Timer> real_;
-    int factor_;
-    int interval_ = 0;
-};
-
-// The given services with time running faster: the window's ten-second
-// retries and thirty-second batches pass in a fraction of that.
+// The given services with time running `factor` times faster: the window's
+// ten-second retries and thirty-second batches pass in a fraction of that.
+// Timers still report the interval they were given.
 class ScaledTimeServices final : public Services {
 public:
     ScaledTimeServices(Services& real, int factor) : real_(real), factor_(factor) {}
@@ -49,6 +28,25 @@ public:
     Clock& clock() override { return real_.clock(); }
 
 private:
+    class ScaledTimer final : public Timer {
+    public:
+        ScaledTimer(std::unique_ptr<Timer> real, int factor) : real_(std::move(real)), factor_(factor) {}
+        void setOnTick(std::function<void()> onTick) override { real_->setOnTick(std::move(onTick)); }
+        void setInterval(int ms) override {
+            interval_ = ms;
+            // 0 stays 0: a timer without an interval does not tick.
+            real_->setInterval(ms == 0 ? 0 : std::max(1, ms / factor_));
+        }
+        int interval() const override { return interval_; }
+        void setEnabled(bool enabled) override { real_->setEnabled(enabled); }
+        bool enabled() const override { return real_->enabled(); }
+
+    private:
+        std::unique_ptr<Timer> real_;
+        int factor_;
+        int interval_ = 0;
+    };
+
     Services& real_;
     int factor_;
 };

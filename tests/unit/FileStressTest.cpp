@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "platform/Text.h"
-#include "results/Overflow.h"
 #include "results/ProfileFiles.h"
 #include "support/MainWindowFixture.h"
+#include "support/ServerRows.h"
 #include "whois/ServerTable.h"
 
 namespace quillmark {
@@ -14,62 +14,50 @@ namespace {
 
 class FileStress : public testing::MainWindowFixture {
 protected:
-    // Answers every open connection: names beginning with "free" are free.
-    void answerAll() {
+    // Starts a run over the names and answers every connection: names
+    // beginning with "free" are free.
+    void runAndAnswer(const std::vector<std::string>& names) {
+        load();
+        chooseCustomList(names);
+        form->Start();
+        if (beforeAnswers) beforeAnswers();
         for (int i = 0; i < MainWindow::kPoolSize; ++i) {
-            FakeTcpClientRef slot = client(i);
+            testing::FakeTcpClient& slot = client(i);
             if (!slot.open) continue;
-            slot.raiseConnected();
-            const std::string query = slot.sent;
-            slot.raiseData(query.rfind("free", 0) == 0 ? "No match for " + query : "Domain Name: " + query);
+            slot.raiseConnected();  // the query goes out once connected
+            slot.raiseData((slot.sent.rfind("free", 0) == 0 ? "No match for " : "Domain Name: ") + slot.sent);
             slot.raiseClosed();
         }
     }
-    using FakeTcpClientRef = testing::FakeTcpClient&;
+    std::function<void()> beforeAnswers;
 };
 
 TEST_F(FileStress, ServerTablesWithAnyLineEndsLoadTheSameRows) {
-    const std::string rows[] = {"com|whois.a.test|43|Enabled", "net|whois.b.test|4343|Disabled",
-                                "org|whois.c.test|44|Enabled"};
-    whois::ServerTable expected;
-    folder.write("registrars.txt", rows[0] + "\r\n" + rows[1] + "\r\n" + rows[2] + "\r\n");
-    whois::LoadServers(state.programFolder, expected);
-    ASSERT_EQ(expected.size(), 3u);
-    for (const std::string& text :
-         {rows[0] + "\r" + rows[1] + "\r" + rows[2] + "\r", rows[0] + "\n" + rows[1] + "\n" + rows[2],
-          rows[0] + "\r\n\r\n" + rows[1] + "\n" + rows[2] + "\r"}) {
+    const std::vector<std::string> rows{"com|whois.a.test|43|E", "net|whois.b.test|4343|D",
+                                        "org|whois.c.test|44|E"};
+    const std::string a = "com|whois.a.test|43|Enabled", b = "net|whois.b.test|4343|Disabled",
+                      c = "org|whois.c.test|44|Enabled";
+    for (const std::string& text : {a + "\r\n" + b + "\r\n" + c + "\r\n", a + "\r" + b + "\r" + c + "\r",
+                                    a + "\n" + b + "\n" + c, a + "\r\n\r\n" + b + "\n" + c + "\r"}) {
         folder.write("registrars.txt", text);
         whois::ServerTable table;
         whois::LoadServers(state.programFolder, table);
-        ASSERT_EQ(table.size(), expected.size()) << text;
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            EXPECT_EQ(table[i].extension, expected[i].extension);
-            EXPECT_EQ(table[i].host, expected[i].host);
-            EXPECT_EQ(table[i].port, expected[i].port);
-            EXPECT_EQ(table[i].enabled, expected[i].enabled);
-        }
+        EXPECT_EQ(testing::rowsOf(table), rows) << text;
     }
 }
 
 TEST_F(FileStress, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
-    load();
     // Multi-byte letters, a lone continuation byte, an overlong form, a cut sequence.
-    chooseCustomList({"freecafé", "free\xe6\x97\xa5\xe6\x9c\xac", "free\x80x", "free\xc0\xaf",
-                      "taken\xe2\x82", "freeplain"});
-    form->Start();
-    answerAll();
+    runAndAnswer({"freecafé", "free\xe6\x97\xa5\xe6\x9c\xac", "free\x80x", "free\xc0\xaf", "taken\xe2\x82",
+                  "freeplain"});
     ASSERT_TRUE(form->stopRequested);
     ASSERT_EQ(listed.size(), 6u);
-    const std::string stamp = state.sessionStamp;
-    std::vector<std::string> saved;
-    for (const auto profile : {results::Verdict::Low, results::Verdict::Mid, results::Verdict::High}) {
-        for (auto& line : ReadNameList(folder / results::ProfileFileName(profile, stamp)))
+    std::vector<std::string> saved, free;
+    for (const auto profile : {results::Verdict::Low, results::Verdict::Mid, results::Verdict::High})
+        for (auto& line : ReadNameList(folder / results::ProfileFileName(profile, state.sessionStamp)))
             saved.push_back(line);
-    }
-    std::vector<std::string> free;
-    for (const auto& [name, verdict] : listed) {
+    for (const auto& [name, verdict] : listed)
         if (verdict != MainWindowHooks::Verdict::Taken) free.push_back(name);
-    }
     std::sort(saved.begin(), saved.end());
     std::sort(free.begin(), free.end());
     EXPECT_EQ(saved, free);
@@ -77,13 +65,10 @@ TEST_F(FileStress, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
 }
 
 TEST_F(FileStress, AListDeletedDuringARunEndsTheRun) {
-    load();
     std::vector<std::string> names;
     for (int i = 0; i < 60; ++i) names.push_back("name" + std::to_string(i));
-    chooseCustomList(names);
-    form->Start();
-    std::filesystem::remove(folder / "list.txt");
-    answerAll();  // the first batch ends; the next finds no list
+    beforeAnswers = [this] { std::filesystem::remove(folder / "list.txt"); };
+    runAndAnswer(names);  // the first batch ends; the next finds no list
     EXPECT_TRUE(form->stopRequested);
     EXPECT_EQ(listed.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     EXPECT_EQ(stops, 1);
@@ -91,14 +76,12 @@ TEST_F(FileStress, AListDeletedDuringARunEndsTheRun) {
 
 TEST_F(FileStress, FilesThatCannotBeWrittenLoseNothingAndStopNothing) {
     folder.write("Remembered.txt", "kept.com\r\n");
-    load();
-    chooseCustomList({"freelongername", "freeshort"});
-    form->Start();
     // A folder where a file should be: no write can replace it, not even root's.
-    const auto blocked = folder / results::ProfileFileName(results::Verdict::Low, state.sessionStamp);
-    std::filesystem::create_directories(blocked);
-    answerAll();
-    EXPECT_TRUE(std::filesystem::is_directory(blocked));
+    beforeAnswers = [this] {
+        std::filesystem::create_directories(
+            folder / results::ProfileFileName(results::Verdict::Low, state.sessionStamp));
+    };
+    runAndAnswer({"freelongername", "freeshort"});
     EXPECT_EQ(listed.size(), 2u);
     EXPECT_EQ(form->lowList.items(), (std::vector<std::string>{"freelongername.com", "freeshort.com"}));
 
