@@ -25,7 +25,8 @@ void OverflowLists(const ProgramFolder& folder, std::string_view sessionStamp, c
     const auto overflow = folder.folder(files::kOverflow);
     WriteFileReplacing(overflow / ProfileFileName(Verdict::Low, sessionStamp), text::joinLines(low.items()));
     WriteFileReplacing(overflow / ProfileFileName(Verdict::Mid, sessionStamp), text::joinLines(mid.items()));
-    WriteFileReplacing(overflow / ProfileFileName(Verdict::High, sessionStamp), text::joinLines(high.items()));
+    WriteFileReplacing(overflow / ProfileFileName(Verdict::High, sessionStamp),
+                       text::joinLines(high.items()));
 }
 
 std::string SessionStampFor(const LocalTime& now) {
