@@ -11,34 +11,30 @@ protected:
     }
 };
 
-TEST_F(ResultLists, DeleteRemovesTheCurrentItemAndCountsDown) {
+TEST_F(ResultLists, DeleteKeysDeleteTheCurrentNameOrClearTheList) {
     load();
-    fill(ResultList::Low, {"aaaaaaaa.com", "bbbbbbbb.com", "cccccccc.com"}, &state.lowCount);
-    form->DeleteSelected(ResultList::Low);
-    EXPECT_EQ(form->lowList.listCount(), 3) << "no current item: nothing happens";
-    EXPECT_EQ(state.lowCount, 3);
-
-    form->lowList.setListIndex(1);
-    form->ListKeyDown(ResultList::Low, key::kDelete, 0);
-    EXPECT_EQ(form->lowList.items(), (std::vector<std::string>{"aaaaaaaa.com", "cccccccc.com"}));
-    EXPECT_EQ(state.lowCount, 2);
-    EXPECT_EQ(form->lowCaption.caption(), "Low Profile (2)");
+    struct Case {
+        int index, keyCode, shift;
+        std::vector<std::string> left;
+        const char* caption;
+    };
+    for (const Case& c :
+         {Case{-1, key::kDelete, 0, {"a.com", "b.com", "c.com"}, ""},
+          Case{1, key::kDelete, 0, {"a.com", "c.com"}, "High Profile (2)"},
+          Case{1, key::kDelete, key::kCtrlMask, {"a.com", "c.com"}, "High Profile (2)"},
+          Case{1, key::kDelete, key::kShiftMask | key::kCtrlMask, {"a.com", "c.com"}, "High Profile (2)"},
+          Case{1, 65, key::kShiftMask, {"a.com", "b.com", "c.com"}, ""},
+          Case{1, key::kDelete, key::kShiftMask, {}, "High Profile"}}) {
+        fill(ResultList::High, {"a.com", "b.com", "c.com"}, &state.highCount);
+        form->highList.setListIndex(c.index);
+        form->ListKeyDown(ResultList::High, c.keyCode, c.shift);
+        EXPECT_EQ(form->highList.items(), c.left) << c.caption;
+        EXPECT_EQ(state.highCount, static_cast<std::int32_t>(c.left.size())) << c.caption;
+        if (*c.caption) EXPECT_EQ(form->highCaption.caption(), c.caption);
+    }
 }
-
-TEST_F(ResultLists, ShiftDeleteClearsButCtrlDeleteDeletesOne) {
-    load();
-    fill(ResultList::High, {"a.com", "b.com", "c.com"}, &state.highCount);
-    form->highList.setListIndex(0);
-    form->ListKeyDown(ResultList::High, key::kDelete, key::kCtrlMask);
-    form->ListKeyDown(ResultList::High, key::kDelete, key::kShiftMask | key::kCtrlMask);
-    EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(ResultList::High, 65, key::kShiftMask);  // Shift+A does nothing
-    EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(ResultList::High, key::kDelete, key::kShiftMask);
-    EXPECT_EQ(form->highList.listCount(), 0);
-    EXPECT_EQ(form->highCaption.caption(), "High Profile");
-    form->AddFreeName("abc.com");
-    EXPECT_EQ(form->highCaption.caption(), "High Profile (1)");
+form->AddFreeName("abc.com");
+EXPECT_EQ(form->highCaption.caption(), "High Profile (1)");
 }
 
 TEST_F(ResultLists, CopyPutsEveryNameWithItsLineEnd) {
