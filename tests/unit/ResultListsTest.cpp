@@ -30,11 +30,12 @@ TEST_F(ResultLists, DeleteKeysDeleteTheCurrentNameOrClearTheList) {
         form->ListKeyDown(ResultList::High, c.keyCode, c.shift);
         EXPECT_EQ(form->highList.items(), c.left) << c.caption;
         EXPECT_EQ(state.highCount, static_cast<std::int32_t>(c.left.size())) << c.caption;
-        if (*c.caption) EXPECT_EQ(form->highCaption.caption(), c.caption);
+        if (*c.caption != '\0') {  // a key that does nothing leaves the caption alone
+            EXPECT_EQ(form->highCaption.caption(), c.caption);
+        }
     }
-}
-form->AddFreeName("abc.com");
-EXPECT_EQ(form->highCaption.caption(), "High Profile (1)");
+    form->AddFreeName("abc.com");
+    EXPECT_EQ(form->highCaption.caption(), "High Profile (1)");
 }
 
 TEST_F(ResultLists, CopyPutsEveryNameWithItsLineEnd) {
