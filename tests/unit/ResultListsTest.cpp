@@ -51,31 +51,20 @@ TEST_F(ResultLists, CopyPutsEveryNameWithItsLineEnd) {
 
 TEST_F(ResultLists, EditMenuClearsAndCopiesTheRightLists) {
     load();
-    const std::vector<std::string> names{"x.com"};
-    // Copy entries 6 to 9 copy High, Mid, Low, Saved.
-    const auto number = [](ResultList list) { return std::to_string(static_cast<int>(list)); };
-    const std::vector<std::pair<int, ResultList>> copies{
-        {6, ResultList::High}, {7, ResultList::Mid}, {8, ResultList::Low}, {9, ResultList::Saved}};
-    for (const auto& [entry, list] : copies) {
-        for (const ResultList n : kResultLists) fill(n, {number(n) + ".com"});
+    // Lists by number: 1 Low, 2 Registered, 3 High, 4 Mid, 5 Saved.
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {0, "134", ""},       {1, "3", ""},        {2, "4", ""},         {3, "1", ""},
+        {4, "2", ""},         {5, "5", ""},        {6, "", "3.com\r\n"}, {7, "", "4.com\r\n"},
+        {8, "", "1.com\r\n"}, {9, "", "5.com\r\n"}};
+    for (const auto& [entry, emptied, copied] : rows) {
+        for (const ResultList n : kResultLists) fill(n, {std::to_string(static_cast<int>(n)) + ".com"});
+        services.clipboardFake.contents.clear();
         form->EditMenu(entry);
-        EXPECT_EQ(services.clipboardFake.contents, number(list) + ".com\r\n") << entry;
-    }
-    const std::vector<std::pair<int, std::vector<ResultList>>> clears{
-        {0, {ResultList::Low, ResultList::High, ResultList::Mid}},
-        {1, {ResultList::High}},
-        {2, {ResultList::Mid}},
-        {3, {ResultList::Low}},
-        {4, {ResultList::Registered}},
-        {5, {ResultList::Saved}}};
-    for (const auto& [entry, cleared] : clears) {
-        for (const ResultList n : kResultLists) fill(n, names);
-        form->EditMenu(entry);
-        for (const ResultList n : kResultLists) {
-            const bool expectEmpty = std::find(cleared.begin(), cleared.end(), n) != cleared.end();
-            EXPECT_EQ(form->ListOf(n).listCount() == 0, expectEmpty)
-                << "entry " << entry << " list " << number(n);
-        }
+        std::string empty;
+        for (const ResultList n : kResultLists)
+            if (form->ListOf(n).listCount() == 0) empty += std::to_string(static_cast<int>(n));
+        EXPECT_EQ(empty, emptied) << entry;
+        EXPECT_EQ(services.clipboardFake.contents, copied) << entry;
     }
 }
 
