@@ -1,3 +1,5 @@
+#include <map>
+
 #include "support/MainWindowFixture.h"
 
 namespace quillmark {
@@ -38,15 +40,37 @@ TEST_F(ResultLists, DeleteKeysDeleteTheCurrentNameOrClearTheList) {
     EXPECT_EQ(form->highCaption.caption(), "High Profile (1)");
 }
 
-TEST_F(ResultLists, CopyPutsEveryNameWithItsLineEnd) {
-    load();
-    fill(ResultList::Registered, {"a.com", "b.com"});
-    form->CopyList(ResultList::Registered);
-    EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
-    form->CopyList(ResultList::Mid);
-    EXPECT_EQ(services.clipboardFake.contents, "");
-    form->CopyList(static_cast<ResultList>(9));
-    EXPECT_EQ(services.clipboardFake.contents, "");
+// A clipboard that keeps every format it was given, as the system one does:
+// only clearing it drops what another program put there.
+class KeepingClipboard : public Clipboard {
+public:
+    void clear() override { formats.clear(); }
+    void setText(std::string_view text) override { formats.insert_or_assign("text", std::string(text)); }
+    std::string text() const override { return formats.count("text") ? formats.at("text") : ""; }
+    std::map<std::string, std::string> formats{{"image", "picture"}};
+};
+
+class KeepingClipboardServices : public testing::FakeServices {
+public:
+    Clipboard& clipboard() override { return keeping; }
+    KeepingClipboard keeping;
+};
+
+TEST_F(ResultLists, CopyReplacesTheWholeClipboardWithEveryNameAndItsLineEnd) {
+    KeepingClipboardServices keeping;
+    MainWindow window(keeping, state);
+    window.Load();
+    window.ListOf(ResultList::Registered).setItems({"a.com", "b.com"});
+    const std::map<std::string, std::string> registered{{"text", "a.com\r\nb.com\r\n"}};
+    const std::pair<int, std::map<std::string, std::string>> rows[] = {
+        {static_cast<int>(ResultList::Registered), registered},
+        {static_cast<int>(ResultList::Mid), {{"text", ""}}}};
+    for (const auto& [list, formats] : rows) {
+        window.CopyList(static_cast<ResultList>(list));
+        EXPECT_EQ(keeping.keeping.formats, formats) << list;
+    }
+    window.CopyList(static_cast<ResultList>(9));  // no such list: the clipboard is left alone
+    EXPECT_EQ(keeping.keeping.text(), "");
 }
 
 TEST_F(ResultLists, EditMenuClearsAndCopiesTheRightLists) {
