@@ -1,3 +1,5 @@
+#include <map>
+
 #include "support/MainWindowFixture.h"
 
 namespace quillmark {
@@ -11,74 +13,82 @@ protected:
     }
 };
 
-TEST_F(ResultLists, DeleteRemovesTheCurrentItemAndCountsDown) {
+TEST_F(ResultLists, DeleteKeysDeleteTheCurrentNameOrClearTheList) {
     load();
-    fill(ResultList::Low, {"aaaaaaaa.com", "bbbbbbbb.com", "cccccccc.com"}, &state.lowCount);
-    form->DeleteSelected(ResultList::Low);
-    EXPECT_EQ(form->lowList.listCount(), 3) << "no current item: nothing happens";
-    EXPECT_EQ(state.lowCount, 3);
-
-    form->lowList.setListIndex(1);
-    form->ListKeyDown(ResultList::Low, key::kDelete, 0);
-    EXPECT_EQ(form->lowList.items(), (std::vector<std::string>{"aaaaaaaa.com", "cccccccc.com"}));
-    EXPECT_EQ(state.lowCount, 2);
-    EXPECT_EQ(form->lowCaption.caption(), "Low Profile (2)");
-}
-
-TEST_F(ResultLists, ShiftDeleteClearsButCtrlDeleteDeletesOne) {
-    load();
-    fill(ResultList::High, {"a.com", "b.com", "c.com"}, &state.highCount);
-    form->highList.setListIndex(0);
-    form->ListKeyDown(ResultList::High, key::kDelete, key::kCtrlMask);
-    form->ListKeyDown(ResultList::High, key::kDelete, key::kShiftMask | key::kCtrlMask);
-    EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(ResultList::High, 65, key::kShiftMask);  // Shift+A does nothing
-    EXPECT_EQ(form->highList.listCount(), 2);
-    form->ListKeyDown(ResultList::High, key::kDelete, key::kShiftMask);
-    EXPECT_EQ(form->highList.listCount(), 0);
-    EXPECT_EQ(form->highCaption.caption(), "High Profile");
+    struct Case {
+        int index, keyCode, shift;
+        std::vector<std::string> left;
+        const char* caption;
+    };
+    for (const Case& c :
+         {Case{-1, key::kDelete, 0, {"a.com", "b.com", "c.com"}, ""},
+          Case{1, key::kDelete, 0, {"a.com", "c.com"}, "High Profile (2)"},
+          Case{1, key::kDelete, key::kCtrlMask, {"a.com", "c.com"}, "High Profile (2)"},
+          Case{1, key::kDelete, key::kShiftMask | key::kCtrlMask, {"a.com", "c.com"}, "High Profile (2)"},
+          Case{1, 65, key::kShiftMask, {"a.com", "b.com", "c.com"}, ""},
+          Case{1, key::kDelete, key::kShiftMask, {}, "High Profile"}}) {
+        fill(ResultList::High, {"a.com", "b.com", "c.com"}, &state.highCount);
+        form->highList.setListIndex(c.index);
+        form->ListKeyDown(ResultList::High, c.keyCode, c.shift);
+        EXPECT_EQ(form->highList.items(), c.left) << c.caption;
+        EXPECT_EQ(state.highCount, static_cast<std::int32_t>(c.left.size())) << c.caption;
+        if (*c.caption != '\0') {  // a key that does nothing leaves the caption alone
+            EXPECT_EQ(form->highCaption.caption(), c.caption);
+        }
+    }
     form->AddFreeName("abc.com");
     EXPECT_EQ(form->highCaption.caption(), "High Profile (1)");
 }
 
-TEST_F(ResultLists, CopyPutsEveryNameWithItsLineEnd) {
-    load();
-    fill(ResultList::Registered, {"a.com", "b.com"});
-    form->CopyList(ResultList::Registered);
-    EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
-    form->CopyList(ResultList::Mid);
-    EXPECT_EQ(services.clipboardFake.contents, "");
-    form->CopyList(static_cast<ResultList>(9));
-    EXPECT_EQ(services.clipboardFake.contents, "");
+// A clipboard that keeps every format it was given, as the system one does:
+// only clearing it drops what another program put there.
+class KeepingClipboard : public Clipboard {
+public:
+    void clear() override { formats.clear(); }
+    void setText(std::string_view text) override { formats.insert_or_assign("text", std::string(text)); }
+    std::string text() const override { return formats.count("text") ? formats.at("text") : ""; }
+    std::map<std::string, std::string> formats{{"image", "picture"}};
+};
+
+class KeepingClipboardServices : public testing::FakeServices {
+public:
+    Clipboard& clipboard() override { return keeping; }
+    KeepingClipboard keeping;
+};
+
+TEST_F(ResultLists, CopyReplacesTheWholeClipboardWithEveryNameAndItsLineEnd) {
+    KeepingClipboardServices keeping;
+    MainWindow window(keeping, state);
+    window.Load();
+    window.ListOf(ResultList::Registered).setItems({"a.com", "b.com"});
+    const std::map<std::string, std::string> registered{{"text", "a.com\r\nb.com\r\n"}};
+    const std::pair<int, std::map<std::string, std::string>> rows[] = {
+        {static_cast<int>(ResultList::Registered), registered},
+        {static_cast<int>(ResultList::Mid), {{"text", ""}}}};
+    for (const auto& [list, formats] : rows) {
+        window.CopyList(static_cast<ResultList>(list));
+        EXPECT_EQ(keeping.keeping.formats, formats) << list;
+    }
+    window.CopyList(static_cast<ResultList>(9));  // no such list: the clipboard is left alone
+    EXPECT_EQ(keeping.keeping.text(), "");
 }
 
 TEST_F(ResultLists, EditMenuClearsAndCopiesTheRightLists) {
     load();
-    const std::vector<std::string> names{"x.com"};
-    // Copy entries 6 to 9 copy High, Mid, Low, Saved.
-    const auto number = [](ResultList list) { return std::to_string(static_cast<int>(list)); };
-    const std::vector<std::pair<int, ResultList>> copies{
-        {6, ResultList::High}, {7, ResultList::Mid}, {8, ResultList::Low}, {9, ResultList::Saved}};
-    for (const auto& [entry, list] : copies) {
-        for (const ResultList n : kResultLists) fill(n, {number(n) + ".com"});
+    // Lists by number: 1 Low, 2 Registered, 3 High, 4 Mid, 5 Saved.
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {0, "134", ""},       {1, "3", ""},        {2, "4", ""},         {3, "1", ""},
+        {4, "2", ""},         {5, "5", ""},        {6, "", "3.com\r\n"}, {7, "", "4.com\r\n"},
+        {8, "", "1.com\r\n"}, {9, "", "5.com\r\n"}};
+    for (const auto& [entry, emptied, copied] : rows) {
+        for (const ResultList n : kResultLists) fill(n, {std::to_string(static_cast<int>(n)) + ".com"});
+        services.clipboardFake.contents.clear();
         form->EditMenu(entry);
-        EXPECT_EQ(services.clipboardFake.contents, number(list) + ".com\r\n") << entry;
-    }
-    const std::vector<std::pair<int, std::vector<ResultList>>> clears{
-        {0, {ResultList::Low, ResultList::High, ResultList::Mid}},
-        {1, {ResultList::High}},
-        {2, {ResultList::Mid}},
-        {3, {ResultList::Low}},
-        {4, {ResultList::Registered}},
-        {5, {ResultList::Saved}}};
-    for (const auto& [entry, cleared] : clears) {
-        for (const ResultList n : kResultLists) fill(n, names);
-        form->EditMenu(entry);
-        for (const ResultList n : kResultLists) {
-            const bool expectEmpty = std::find(cleared.begin(), cleared.end(), n) != cleared.end();
-            EXPECT_EQ(form->ListOf(n).listCount() == 0, expectEmpty)
-                << "entry " << entry << " list " << number(n);
-        }
+        std::string empty;
+        for (const ResultList n : kResultLists)
+            if (form->ListOf(n).listCount() == 0) empty += std::to_string(static_cast<int>(n));
+        EXPECT_EQ(empty, emptied) << entry;
+        EXPECT_EQ(services.clipboardFake.contents, copied) << entry;
     }
 }
 
