@@ -60,44 +60,38 @@ TEST_F(Startup, SecondStartChangesNothing) {
 }
 
 TEST_F(Startup, StoredSettingsAreReadUnderTheirOwnApplicationAndCheckedForForm) {
-    struct Case {
-        const char *application, *key, *value;
-        std::int32_t cursor;
-        bool proxy;
-        const char* extension;
-        bool help;
-    };
-    for (const Case& c : {Case{"Kestrelon", "wordNumber", "250", 250, false, ".com", false},
-                          Case{"Kestrelon", "wordNumber", "-3", -3, false, ".com", false},
-                          Case{"Kestrelon", "wordNumber", "abc", 0, false, ".com", false},
-                          Case{"Kestrelon", "wordNumber", "99999999999", 0, false, ".com", false},
-                          Case{"Quillmark", "wordNumber", "77", 0, false, ".com", false},
-                          Case{"Quillmark", "chkProxy", "1", 0, true, ".com", false},
-                          Case{"Quillmark", "chkProxy", "2", 0, true, ".com", false},
-                          Case{"Quillmark", "chkProxy", "yes", 0, false, ".com", false},
-                          Case{"Quillmark", "chkProxy", "1.5", 0, false, ".com", false},
-                          Case{"Kestrelon", "chkProxy", "1", 0, false, ".com", false},
-                          Case{"Quillmark", "DefaultExt", ".CoM", 0, false, ".CoM", false},
-                          Case{"Quillmark", "DefaultExt", "", 0, false, "", false},
-                          Case{"Quillmark", "DefaultExt", "co.uk", 0, false, "co.uk", false},
-                          Case{"Kestrelon", "DefaultExt", ".org", 0, false, ".com", false},
-                          Case{"Quillmark", "showHelp", "1", 0, false, ".com", true},
-                          Case{"Quillmark", "showHelp", " 1", 0, false, ".com", false},
-                          Case{"Quillmark", "showHelp", "yes", 0, false, ".com", false}}) {
-        SCOPED_TRACE(std::string(c.application) + " " + c.key + "=" + c.value);
+    // application, key, value; then the cursor, proxy, default extension and help that result
+    using Row = std::tuple<const char*, const char*, const char*, std::int32_t, bool, const char*, bool>;
+    for (const auto& [application, key, value, cursor, proxy, extension, help] :
+         std::initializer_list<Row>{{"Kestrelon", "wordNumber", "250", 250, false, ".com", false},
+                                    {"Kestrelon", "wordNumber", "-3", -3, false, ".com", false},
+                                    {"Kestrelon", "wordNumber", "abc", 0, false, ".com", false},
+                                    {"Kestrelon", "wordNumber", "99999999999", 0, false, ".com", false},
+                                    {"Quillmark", "wordNumber", "77", 0, false, ".com", false},
+                                    {"Quillmark", "chkProxy", "1", 0, true, ".com", false},
+                                    {"Quillmark", "chkProxy", "2", 0, true, ".com", false},
+                                    {"Quillmark", "chkProxy", "yes", 0, false, ".com", false},
+                                    {"Quillmark", "chkProxy", "1.5", 0, false, ".com", false},
+                                    {"Kestrelon", "chkProxy", "1", 0, false, ".com", false},
+                                    {"Quillmark", "DefaultExt", ".CoM", 0, false, ".CoM", false},
+                                    {"Quillmark", "DefaultExt", "", 0, false, "", false},
+                                    {"Quillmark", "DefaultExt", "co.uk", 0, false, "co.uk", false},
+                                    {"Kestrelon", "DefaultExt", ".org", 0, false, ".com", false},
+                                    {"Quillmark", "showHelp", "1", 0, false, ".com", true},
+                                    {"Quillmark", "showHelp", " 1", 0, false, ".com", false},
+                                    {"Quillmark", "showHelp", "yes", 0, false, ".com", false}}) {
+        SCOPED_TRACE(std::string(application) + " " + key + "=" + value);
         testing::FakeServices fresh;
         fresh.settingsFake.SaveSetting("Quillmark", "Settings", "showHelp", "0");
-        fresh.settingsFake.SaveSetting(c.application, "Settings", c.key, c.value);
+        fresh.settingsFake.SaveSetting(application, "Settings", key, value);
         bool helped = false;
         MainWindowHooks hooks;
         hooks.showFirstRunHelp = [&] { helped = true; };
         ProgramState loaded{folder.path()};
         MainWindow form(fresh, loaded, hooks);
         form.Load();
-        EXPECT_EQ(form.cursor, c.cursor);
-        EXPECT_EQ(loaded.useProxy, c.proxy);
-        EXPECT_EQ(loaded.defaultExtension, c.extension);
-        EXPECT_EQ(helped, c.help);
+        EXPECT_EQ(std::tuple(form.cursor, loaded.useProxy, loaded.defaultExtension, helped),
+                  std::tuple(cursor, proxy, std::string(extension), help));
     }
 }
 
