@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/NameCleaning.h"
@@ -37,10 +38,8 @@ const std::filesystem::path& scratch() {
         std::filesystem::path path =
             std::filesystem::temp_directory_path() / ("quillmark-fuzz-" + std::to_string(::getpid()));
         Folder() { std::filesystem::create_directories(path / "servers"); }
-        ~Folder() {
-            std::error_code ignored;
-            std::filesystem::remove_all(path, ignored);
-        }
+        ~Folder() { std::filesystem::remove_all(path, ignored); }
+        std::error_code ignored;
     } folder;
     return folder.path;
 }
@@ -70,9 +69,7 @@ void checkNamesText(std::string_view names, std::int64_t count) {
         const std::size_t end = names.find("\r\n", at);
         require(end != std::string_view::npos, "every counted name is followed by CR LF");
         const std::string_view name = names.substr(at, end - at);
-        require(!name.empty(), "an accepted name is not empty");
-        require(name.find_first_of("\r\n\t<>") == std::string_view::npos,
-                "an accepted name holds no CR, LF, tab, < or >");
+        require(!name.empty() && name.find_first_of("\r\n\t<>") == name.npos, "a name: no CR, LF, tab, <, >");
         at = end;
     }
     require(at == names.size(), "the names text holds the counted names and nothing else");
@@ -99,8 +96,7 @@ void extractTwice(std::string_view input, Names& names, Extract extract, harvest
 void FuzzCorrectName(std::string_view input) {
     const std::string decoded = names::UrlDecode(input);
     require(decoded.size() <= input.size(), "decoding never lengthens the text");
-    if (input.find('%') == std::string_view::npos)
-        require(decoded == input, "text without codes stays as it is");
+    if (input.find('%') == input.npos) require(decoded == input, "text without codes stays as it is");
 
     const std::string name = names::CorrectName(decoded);
     require(name.find('?') == std::string::npos, "a corrected name holds no question mark");
@@ -115,10 +111,9 @@ void FuzzCorrectName(std::string_view input) {
                 "the body only loses characters, none change");
         ++at;
     }
-    const bool plain = std::all_of(body.begin(), body.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
-    });
-    if (plain) require(cleanedBody == body, "a body of letters, digits and hyphens stays as it is");
+    if (body.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-") ==
+        body.npos)
+        require(cleanedBody == body, "a body of letters, digits and hyphens stays as it is");
 }
 
 void FuzzListNames(std::string_view input) {
@@ -128,8 +123,7 @@ void FuzzListNames(std::string_view input) {
     std::int32_t before = 0;
     extractTwice(input, names, harvest::ExtractListNames, hooks, [&](int page) {
         checkNamesText(names.FoundNames, names.FoundCount);
-        if (page == 1)
-            require(names.PageFoundCount == names.FoundCount - before, "the page count is this page's names");
+        if (page == 1) require(names.PageFoundCount == names.FoundCount - before, "page count: this page's");
         before = names.FoundCount;
     });
 }
@@ -142,10 +136,8 @@ void FuzzPageNames(std::string_view input) {
     extractTwice(input, names, harvest::ExtractPageNames, hooks, [&](int page) {
         checkNamesText(names.PageNames, names.BrowsePageCount);
         checkNamesText(names.SessionNames, names.BrowseFoundCount);
-        if (page == 0)
-            require(names.PageNames == names.SessionNames, "a first page's names are the session's names");
-        require(names.BrowsePageCount == names.BrowseFoundCount - before,
-                "the page count is this page's names");
+        if (page == 0) require(names.PageNames == names.SessionNames, "a first page's names: the session's");
+        require(names.BrowsePageCount == names.BrowseFoundCount - before, "page count: this page's");
         // The next page starts its own page list; the session keeps growing.
         names.PageNames.clear();
         names.BrowsePageCount = 0;
@@ -160,20 +152,17 @@ void FuzzLoadServers(std::string_view input) {
     whois::LoadServers(folder, table);
     require(!table.empty(), "loading never empties the table");
     for (const auto& row : table) {
-        require(row.port >= 1, "a loaded port is from 1 to 65535");
-        require(!row.extension.empty(), "a loaded row has an extension");
-        require(!hasLineEnd(row.extension) && !hasLineEnd(row.host), "a loaded row is one line");
-        require(row.extension.find('|') == std::string::npos, "an extension is one field");
-        require(text::toLower(row.extension) == row.extension && text::toLower(row.host) == row.host,
-                "extension and host are lower case");
+        require(row.port >= 1 && !row.extension.empty() && row.extension.find('|') == row.extension.npos,
+                "a loaded row has a port from 1 and one non-empty extension field");
+        require(!hasLineEnd(row.extension + row.host) &&
+                    text::toLower(row.extension + row.host) == row.extension + row.host,
+                "a loaded row is one line in lower case");
     }
-    for (const std::string_view name : {"example.com", "example.", "", "x.net", ".", "proxy"}) {
+    for (const std::string_view name : {"example.com", "example.", "", "x.net", ".", "proxy"})
         for (const bool useProxy : {false, true}) {
             const auto index = whois::GetServerIndex(table, name, useProxy);
-            require(index && *index >= 0 && static_cast<std::size_t>(*index) < table.size(),
-                    "a non-empty table answers for every name");
+            require(index && *index >= 0 && std::cmp_less(*index, table.size()), "every name gets a row");
         }
-    }
     // The loaded table drives the extraction; a page over it must come back.
     harvest::ListBuilderNames names;
     harvest::ExtractListNames("<a href=\"http://www.example.com/\">x</a> http://a.net/b", table, names);
@@ -183,8 +172,7 @@ void FuzzLoadServers(std::string_view input) {
 // The first byte picks what happens to the list between two looks (nothing,
 // it grows, it is cut, it is cut and grows); the second how much.
 void FuzzNameList(std::string_view input) {
-    const std::uint8_t mode = input.size() > 0 ? static_cast<std::uint8_t>(input[0]) : 0;
-    const std::uint8_t amount = input.size() > 1 ? static_cast<std::uint8_t>(input[1]) : 0;
+    const std::uint8_t mode = input.size() > 0 ? input[0] : 0, amount = input.size() > 1 ? input[1] : 0;
     const std::string_view content = input.substr(std::min<std::size_t>(2, input.size()));
     const auto path = scratch() / "list.txt";
     NameListReader reader;
@@ -196,20 +184,15 @@ void FuzzNameList(std::string_view input) {
         for (const auto line : text::splitLines(bytes))
             if (!line.empty()) expected.emplace_back(line);
         const std::int32_t count = reader.CountListEntries();
-        require(count >= 0 && static_cast<std::size_t>(count) == expected.size(),
-                "the count is the number of non-empty lines");
+        require(std::cmp_equal(count, expected.size()), "the count is the number of non-empty lines");
         std::vector<std::int32_t> positions = {-1, std::numeric_limits<std::int32_t>::min(),
                                                std::numeric_limits<std::int32_t>::max(), count, count + 1};
         for (std::int32_t n = 0; n <= std::min(count, 300) + 1; ++n) positions.push_back(n);
         for (std::int32_t k = 1; k <= 5; ++k) positions.push_back((seed * 7919 + k * 104729) % (count + 2));
         for (const std::int32_t n : positions) {
             const std::string name = reader.ReadNameAt(n);
-            if (n < 1 || n > count) {
-                require(name == kEndOfList, "past the list comes the end marker");
-            } else {
-                require(!name.empty() && !hasLineEnd(name), "a name is one non-empty line");
-                require(name == expected[static_cast<std::size_t>(n) - 1], "a name is its line, unchanged");
-            }
+            require(n < 1 || n > count ? name == kEndOfList : name == expected[n - 1],
+                    "a name is its non-empty line, unchanged; past the list comes the end marker");
         }
     };
     require(WriteFileReplacing(path, bytes), "the list is written");
@@ -236,11 +219,9 @@ void FuzzNameList(std::string_view input) {
 void FuzzWhoisReply(std::string_view input) {
     const bool free = whois::HoldsFreePhrase(input);
     require(whois::HoldsFreePhrase(text::toLower(input)) == free &&
-                whois::HoldsFreePhrase(text::toUpper(input)) == free,
-            "letter case plays no part in a reply");
-    if (free)
-        require(whois::HoldsFreePhrase("Reply: " + std::string(input) + "\r\n"),
-                "a reply holding a phrase is free");
+                whois::HoldsFreePhrase(text::toUpper(input)) == free &&
+                (!free || whois::HoldsFreePhrase("Reply: " + std::string(input) + "\r\n")),
+            "letter case plays no part in a reply, nor does text around a phrase");
 
     const auto verdict = results::ProfileOf(input);
     require(verdict != results::Verdict::Taken, "a profile is High, Mid or Low");
