@@ -25,6 +25,8 @@ public:
     static constexpr std::int16_t kOpenAt = 150;  // the count after 75 ticks of 2
 
     Splash(Services& services, const ProductIdentity& constants, bool& MainClosed, SplashHooks hooks = {});
+    // The identity is kept by reference: a temporary would be gone by Load().
+    Splash(Services&, const ProductIdentity&&, bool&, SplashHooks = {}) = delete;
 
     void Load();
     void Tick();

@@ -18,7 +18,8 @@ TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
     FakeServices services;
     bool mainClosed = true;
     Steps steps;
-    Splash splash(services, ThisProduct(), mainClosed,
+    const ProductIdentity product = ThisProduct();
+    Splash splash(services, product, mainClosed,
                   {[&] { steps.push_back("main"); }, [&] { steps.push_back("hide"); }});
     splash.Load();
     EXPECT_FALSE(mainClosed);
