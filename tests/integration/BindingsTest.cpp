@@ -21,12 +21,12 @@ bool shown(QWidget& widget) {
     return QTest::qWaitForWindowExposed(&widget);
 }
 
-QString caption(const QGroupBox& frame) {
-    return frame.title();
-}
 template <typename Widget>
 QString caption(const Widget& widget) {
-    return widget.text();
+    if constexpr (std::is_same_v<Widget, QGroupBox>)
+        return widget.title();
+    else
+        return widget.text();
 }
 
 // Enabled, tool tip, visibility and any caption show on every kind of
@@ -41,11 +41,9 @@ void expectStateShown(Handler... handler) {
     if constexpr (std::is_base_of_v<CaptionControl, State>) state.setCaption("<b>Names</b>");
     qt::bind(state, widget.get(), handler...);
     widget->show();
-    EXPECT_EQ(widget->toolTip(), "Names found free");
     state.setEnabled(false);
     state.setVisible(false);
-    EXPECT_FALSE(widget->isEnabled());
-    EXPECT_TRUE(widget->isHidden());
+    EXPECT_TRUE(widget->toolTip() == "Names found free" && !widget->isEnabled() && widget->isHidden());
     state.setVisible(true);
     EXPECT_TRUE(widget->isVisible());
     if constexpr (std::is_base_of_v<CaptionControl, State>) {

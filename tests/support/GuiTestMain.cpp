@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-// The browser engine needs shared graphics contexts set before the application exists.
+// The real services need an application object; the browser engine also
+// needs shared graphics contexts set before it exists.
 int main(int argc, char** argv) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").isEmpty())
