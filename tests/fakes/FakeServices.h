@@ -122,10 +122,11 @@ private:
 };
 
 struct FakeClipboard : Clipboard {
-    void clear() override { contents.clear(); }
+    void clear() override { contents.clear(), ++clears; }
     void setText(std::string_view text) override { contents = text; }
     std::string text() const override { return contents; }
     std::string contents;
+    int clears = 0;  // what another program put there is gone only when cleared
 };
 
 struct FakeDialogs : FileDialogs {

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -10,10 +11,46 @@
 #include "engine/ui/MainWindowView.h"
 #include "platform/qt/QtServices.h"
 #include "support/LocalWhoisServer.h"
-#include "support/ScaledTimeServices.h"
 #include "support/TempFolder.h"
 
 namespace quillmark::testing {
+
+// The given services with time running `factor` times faster: the window's
+// ten-second retries and thirty-second batches pass in a fraction of that.
+// Timers still report the interval they were given.
+class ScaledTimeServices final : public Services {
+public:
+    ScaledTimeServices(Services& real, int factor) : real_(real), factor_(factor) {}
+    std::unique_ptr<TcpClient> makeTcpClient() override { return real_.makeTcpClient(); }
+    std::unique_ptr<Timer> makeTimer() override {
+        return std::make_unique<ScaledTimer>(real_.makeTimer(), factor_);
+    }
+    EventPump& pump() override { return real_.pump(); }
+    SettingsStore& settings() override { return real_.settings(); }
+    Clipboard& clipboard() override { return real_.clipboard(); }
+    FileDialogs& dialogs() override { return real_.dialogs(); }
+    MessageBox& messages() override { return real_.messages(); }
+    Shell& shell() override { return real_.shell(); }
+    Clock& clock() override { return real_.clock(); }
+
+private:
+    struct ScaledTimer final : Timer {
+        ScaledTimer(std::unique_ptr<Timer> real, int factor) : real_(std::move(real)), factor_(factor) {}
+        void setOnTick(std::function<void()> onTick) override { real_->setOnTick(std::move(onTick)); }
+        // 0 stays 0: a timer without an interval does not tick.
+        void setInterval(int ms) override {
+            real_->setInterval(ms == 0 ? 0 : std::max(1, (interval_ = ms) / factor_));
+        }
+        int interval() const override { return interval_; }
+        void setEnabled(bool enabled) override { real_->setEnabled(enabled); }
+        bool enabled() const override { return real_->enabled(); }
+        std::unique_ptr<Timer> real_;
+        int factor_;
+        int interval_ = 0;
+    };
+    Services& real_;
+    int factor_;
+};
 
 // The main window with the real services and sockets, its timers running
 // `timeScale` times faster, in a fresh program folder whose proxy row sends

@@ -25,6 +25,7 @@ protected:
         };
         hooks.runStopped = [this] { ++stops; };
         hooks.showOverflowNotice = [this] { ++notices; };
+        hooks.nameUnjudged = [this](std::string_view name) { unjudged.emplace_back(name); };
     }
 
     MainWindow& load() {
@@ -40,6 +41,20 @@ protected:
         folder.write("list.txt", bytes);
         services.dialogsFake.answers.push_back((folder / "list.txt").string());
         choose("Custom List");
+    }
+
+    // Loads the window and runs it over a custom list of the names.
+    void start(const std::vector<std::string>& list) {
+        load();
+        chooseCustomList(list);
+        form->Start();
+    }
+
+    // "name<first>" to "name<last>", each followed by the suffix.
+    static std::vector<std::string> names(int first, int last, const char* suffix = "") {
+        std::vector<std::string> list;
+        for (int i = first; i <= last; ++i) list.push_back("name" + std::to_string(i) + suffix);
+        return list;
     }
 
     void choose(std::string_view item) {
@@ -66,6 +81,7 @@ protected:
     MainWindowHooks hooks;
     std::unique_ptr<MainWindow> form;
     std::vector<std::pair<std::string, MainWindowHooks::Verdict>> listed;
+    std::vector<std::string> unjudged;
     int stops = 0;
     int notices = 0;
 };

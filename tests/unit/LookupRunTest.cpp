@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <set>
 
 #include "support/MainWindowFixture.h"
@@ -5,91 +6,193 @@
 namespace quillmark {
 namespace {
 
+using Verdict = MainWindowHooks::Verdict;
+using Names = std::vector<std::string>;
+
 class LookupRun : public testing::MainWindowFixture {
 protected:
-    LookupRun() {
-        hooks.nameUnjudged = [this](std::string_view name) { unjudged.emplace_back(name); };
+    void lookUp(std::string name, std::string_view reply) {
+        form->StartLookup(std::move(name), 0);
+        answer(0, reply);
     }
-    static std::vector<std::string> names(int first, int last, const char* suffix = "") {
-        std::vector<std::string> list;
-        for (int i = first; i <= last; ++i) list.push_back("name" + std::to_string(i) + suffix);
-        return list;
+    // Answers every open connection: names that start with "free" are free.
+    void answerAll() {
+        for (auto* connection : services.clients) {
+            if (!connection->open) continue;
+            connection->raiseConnected();
+            const bool free = connection->sent.starts_with("free");
+            connection->raiseData((free ? "No match for " : "Domain Name: ") + connection->sent);
+            connection->raiseClosed();
+        }
     }
-    void start(const std::vector<std::string>& list) {
-        load();
-        chooseCustomList(list);
-        form->Start();
+    std::string server(int slot) { return client(slot).host + ":" + std::to_string(client(slot).port); }
+    void writeWordList(int count) {
+        std::filesystem::create_directories(folder / "wordlists");
+        std::string bytes;
+        for (const auto& name : names(1, count)) bytes += name + "\r\n";
+        folder.write("wordlists/FullWordList.txt", bytes);
     }
-    std::vector<std::string> panels() const {
-        return {form->statusBar.panelText(1), form->statusBar.panelText(2), form->statusBar.panelText(3)};
+    // The list file, its size and start number, then which of Start, the start
+    // number, the search text and Search are on.
+    std::string controls() {
+        const std::string file = std::filesystem::path(form->listFile).filename().string();
+        std::string flags;
+        for (const bool on : {form->startButton.enabled(), form->startNumber.visible(),
+                              form->searchText.visible(), form->searchButton.enabled()})
+            flags += on ? '+' : '-';
+        return file + " " + form->listSize.text() + "/" + form->startNumber.text() + " " + flags;
     }
-    std::vector<std::string> unjudged;
 };
 
-TEST_F(LookupRun, StartLooksUpOneNamePerSlotAndStoresTheCursor) {
-    start(names(1, 30));
-    for (int i = 0; i < MainWindow::kPoolSize; ++i) {
-        EXPECT_EQ(client(i).host + ":" + std::to_string(client(i).port), "whois.test:4343");
-        client(i).raiseConnected();
-        EXPECT_EQ(client(i).sent, "name" + std::to_string(i + 1) + ".com\r\n");
+TEST_F(LookupRun, ThePhrasesOfTheReplyAndTheLengthOfTheFirstLabelDecideTheList) {
+    load();
+    const std::pair<const char*, const char*> lookups[] = {
+        {"abcd.com", "NO MATCH for EXAMPLE.COM"}, {"abcde.net", "This domain is Not Registered"},
+        {"abcdefg.org", "Object NOT FOUND"},      {"abcdefgh.com", "name is AVAILABLE FOR REGISTRATION"},
+        {"example.co.uk", "No Domain Records"},   {"\xc3\xa9t\xc3\xa9s.com", "No matching records"},
+        {"taken.com", "Domain Name: TAKEN.COM"},  {"silent.com", ""},
+        {"registered.com", "registered"}};
+    for (const auto& [name, reply] : lookups) lookUp(name, reply);
+    const std::tuple<ResultList, const char*, const char*> rows[] = {
+        {ResultList::High, "SuperHighProfile.txt", "abcd.com\r\n\xc3\xa9t\xc3\xa9s.com\r\n|High Profile (2)"},
+        {ResultList::Mid, "HighProfile.txt", "abcde.net\r\nabcdefg.org\r\nexample.co.uk\r\n|Mid Profile (3)"},
+        {ResultList::Low, "LowProfile.txt", "abcdefgh.com\r\n|Low Profile (1)"},
+        {ResultList::Registered, nullptr, "taken.com\r\nsilent.com\r\nregistered.com\r\n|Registered (3)"}};
+    for (const auto& [list, file, expected] : rows) {
+        std::string items;
+        for (const auto& name : form->ListOf(list).items()) items += name + "\r\n";
+        if (file != nullptr) EXPECT_EQ(folder.read(file), items) << file;
+        EXPECT_EQ(items + "|" + form->CaptionOf(list).caption(), expected);
     }
-    EXPECT_EQ(form->cursor, 26);
-    EXPECT_EQ(setting("Kestrelon", "wordNumber") + setting("Kestrelon", "CustWordNum"), "2626");
-    EXPECT_FALSE(form->searchType.enabled() || form->startButton.enabled());
-    EXPECT_TRUE(form->stopButton.enabled());
-    EXPECT_EQ(form->statusBar.panelText(1), "26 of 30");
-    EXPECT_EQ(form->statusBar.panelText(3), "connecting(24): - Search String: name25.com");
+    EXPECT_EQ(listed.size(), std::size(lookups));
 }
 
-TEST_F(LookupRun, ShortListEndsAsSoonAsItsLookupsHaveFinished) {
+TEST_F(LookupRun, TheQueryIsTheCleanedNameWithItsExtensionSentToItsServer) {
+    load();
+    const std::tuple<const char*, const char*, bool, const char*> rows[] = {
+        {"example", ".com", false, "whois.test:4343 example.com\r\n"},
+        {"http://my%20shop.net", ".com", false, "whois.net.test:43 myshop.net\r\n"},
+        {"Ex_Ample.ORG", ".com", false, "whois.org.test:4444 ExAmple.ORG\r\n"},
+        {"site:abc.xyz", ".com", false, "whois.test:4343 abc.xyz\r\n"},
+        {"plain", ".net", false, "whois.net.test:43 plain.net\r\n"},
+        {"example.org", ".com", true, "127.0.0.1:43 example.org\r\n"}};
+    for (const auto& [name, extension, proxy, expected] : rows) {
+        state.defaultExtension = extension;
+        state.useProxy = proxy;
+        form->StartLookup(name, 3);
+        client(3).raiseConnected();
+        EXPECT_EQ(server(3) + " " + client(3).sent, expected);
+        EXPECT_EQ(client(3).localPort, 0);
+    }
+}
+
+TEST_F(LookupRun, NamesThatCannotBeAskedAreReportedUnjudgedWithoutConnecting) {
+    start({"evil\x01name.com", "fine.com"});
+    form->StartLookup("a%0D%0Awhois -h other.com", 7);
+    EXPECT_EQ(client(0).connectCount + client(7).connectCount, 0);
+    answer(1, "No match");  // the one real lookup ends the run
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(listed, (std::vector<std::pair<std::string, Verdict>>{{"fine.com", Verdict::High}}));
+    EXPECT_EQ(unjudged, (Names{"evil\x01name.com", "a\r\nwhois-hother.com"}));
+}
+
+TEST_F(LookupRun, EmptyServerTableEndsLookupsWithoutConnecting) {
+    folder.write("registrars.txt", "\r\n");
+    start({"a.com", "b.com"});
+    for (auto* connection : services.clients) EXPECT_EQ(connection->connectCount, 0);
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(unjudged, (Names{"a.com", "b.com"}));
+}
+
+TEST_F(LookupRun, SilentConnectionIsRetriedOnItsOwnServerKeepingWhatArrived) {
+    load();
+    form->StartLookup("slow.com", 2);
+    client(2).raiseConnected();
+    client(2).raiseData("partial No ");
+    services.clockFake.advance(9'000);
+    EXPECT_EQ(client(2).connectCount, 1);
+    services.clockFake.advance(1'000);
+    EXPECT_EQ(client(2).connectCount, 2);
+    EXPECT_EQ(server(2), "whois.test:4343");
+    answer(2, "match");
+    EXPECT_EQ(listed, (std::vector<std::pair<std::string, Verdict>>{{"slow.com", Verdict::High}}));
+    EXPECT_EQ(form->lookupSlots[2].exchange.reply(), "partial No match");
+}
+
+TEST_F(LookupRun, RegisteredListStartsOverPastItsLimitAndBareExtensionsAreListedNowhere) {
+    load();
+    for (int i = 1; i <= 102; ++i) form->AddRegisteredName("taken" + std::to_string(i) + ".com");
+    EXPECT_EQ(form->registeredList.items(), Names{"taken102.com"});
+    EXPECT_EQ(form->registeredCaption.caption(), "Registered (102)");
+    form->registeredList.clear();
+    for (const char* name : {".com", ".net"}) {
+        form->AddFreeName(name);
+        form->AddRegisteredName(name);
+    }
+    form->AddFreeName(".org");
+    EXPECT_EQ(unjudged, (Names{".com", ".com", ".net", ".net"}));
+    EXPECT_EQ(form->registeredList.listCount(), 0);
+    EXPECT_EQ(state.highCount, 1);
+    EXPECT_EQ(form->highList.items(), Names{".org"});
+}
+
+TEST_F(LookupRun, EachLookupIsJudgedOnceAndAShortListEndsWhenItsLookupsHaveFinished) {
     start({"a", "b", "c"});
     EXPECT_TRUE(form->endOfList);
     EXPECT_EQ(client(3).connectCount, 0);
     answer(0, "No match for A.COM");
-    answer(1, "Domain Name: B.COM");
+    client(0).raiseClosed();
+    client(0).raiseData("No match");
+    EXPECT_EQ(form->finishedLookups, 1);
+    // A new lookup on a busy slot gives up the old name.
+    form->StartLookup("second.com", 1);
+    answer(1, "Domain Name: SECOND.COM");
     EXPECT_EQ(stops, 0);
     answer(2, "");
     EXPECT_EQ(stops, 1);
-    EXPECT_TRUE(form->stopRequested);
+    EXPECT_EQ(unjudged, Names{"b.com"});
+    EXPECT_EQ(listed,
+              (std::vector<std::pair<std::string, Verdict>>{
+                  {"a.com", Verdict::High}, {"second.com", Verdict::Taken}, {"c.com", Verdict::Taken}}));
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "4");
-    EXPECT_EQ(panels(), (std::vector<std::string>{"Entry Status", "Open Connections", "Connection Status"}));
-    EXPECT_TRUE(form->startButton.enabled() && form->searchType.enabled());
-    EXPECT_EQ(listed.size(), 3u);
 }
 
-TEST_F(LookupRun, SilentServersEndTheBatchAfterThirtySeconds) {
-    start({"a", "b", "c"});
-    services.clockFake.advance(29'000);
-    EXPECT_EQ(stops, 0);
-    services.clockFake.advance(1'000);
-    EXPECT_EQ(stops, 1);
-    EXPECT_TRUE(listed.empty());
-    for (auto* connection : services.clients) EXPECT_FALSE(connection->open);
+TEST_F(LookupRun, FullProfileListOverflowsIntoItsFileAndAllButTheSavedListStartAgain) {
+    load();
+    form->midList.setItems(names(10'000, 29'998, ".com"));
+    form->highList.addItem("abc.com");
+    form->registeredList.addItem("gone.com");
+    form->savedList.addItem("kept.com");
+    state.midCount = 5;
+    lookUp("abcde.com", "No match");
+    EXPECT_EQ(notices, 1);
+    const std::string overflowMid = folder.read("overflow/HighProfile.txt");
+    EXPECT_EQ(std::count(overflowMid.begin(), overflowMid.end(), '\n'), 20'000);
+    EXPECT_TRUE(overflowMid.ends_with("\nabcde.com\r\n"));
+    EXPECT_EQ(folder.read("overflow/SuperHighProfile.txt"), "abc.com\r\n");
+    int left = 0;
+    for (const ResultList n : kResultLists) left += form->ListOf(n).listCount();
+    EXPECT_EQ(form->savedList.items(), Names{"kept.com"});
+    EXPECT_EQ(left, 1);
+    EXPECT_EQ(state.midCount, 0);
+    EXPECT_EQ(form->midCaption.caption(), "Mid Profile (6)");
+    // The lists start again in files of a new session.
+    lookUp("abcdefgh.com", "No match");
+    EXPECT_EQ(folder.read("LowProfile20261206093015.txt"), "abcdefgh.com\r\n");
 }
 
-TEST_F(LookupRun, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce) {
-    start(names(1, 27));
-    answer(0, "No match");
-    client(1).raiseConnected();
-    client(1).raiseData("partial");
-    services.clockFake.advance(30'000);
-    // The first batch ends with 24 names in flight; the next one starts.
-    std::vector<std::string> expected = names(2, MainWindow::kPoolSize, ".com");
-    EXPECT_EQ(unjudged, expected);
-    ASSERT_EQ(listed.size(), 1u);
-    EXPECT_EQ(listed[0].first, "name1.com");
-    // A late close of a dropped slot, and Stop, count each name once.
-    answer(5, "No match");
-    form->Stop();
-    services.clockFake.advance(60'000);
-    expected.insert(expected.end(), {"name26.com", "name27.com"});
-    EXPECT_EQ(unjudged, expected);
-    EXPECT_EQ(listed.size(), 1u);
-    EXPECT_EQ(stops, 1);
-}
-
-TEST_F(LookupRun, EveryNameOfALongListIsJudgedOnceInBatchesOfTwentyFive) {
+TEST_F(LookupRun, BatchesOfOneNamePerSlotJudgeEveryNameOnceAndStoreTheCursor) {
     start(names(1, 100));
+    for (int i = 0; i < MainWindow::kPoolSize; ++i) {
+        client(i).raiseConnected();
+        EXPECT_EQ(server(i) + " " + client(i).sent,
+                  "whois.test:4343 name" + std::to_string(i + 1) + ".com\r\n");
+    }
+    EXPECT_EQ(setting("Kestrelon", "wordNumber") + setting("Kestrelon", "CustWordNum"), "2626");
+    EXPECT_FALSE(form->searchType.enabled() || form->startButton.enabled());
+    EXPECT_TRUE(form->stopButton.enabled());
+    EXPECT_EQ(form->statusBar.panelText(1) + "|" + form->statusBar.panelText(3),
+              "26 of 100|connecting(24): - Search String: name25.com");
     std::vector<std::int32_t> batchStarts;
     for (int batch = 0; batch < 4; ++batch) {
         batchStarts.push_back(form->cursor - MainWindow::kPoolSize);
@@ -102,53 +205,145 @@ TEST_F(LookupRun, EveryNameOfALongListIsJudgedOnceInBatchesOfTwentyFive) {
     EXPECT_EQ(listed.size() * 1000 + unique.size(), 100'100u);
     EXPECT_EQ(stops, 1);  // the next batch found the end of the list
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "101");
+    EXPECT_EQ(form->statusBar.panelText(1) + form->statusBar.panelText(2) + form->statusBar.panelText(3),
+              "Entry StatusOpen ConnectionsConnection Status");
+    EXPECT_TRUE(form->startButton.enabled() && form->searchType.enabled());
 }
 
-TEST_F(LookupRun, StopClosesEverythingAndLateRepliesCountForNothing) {
-    std::filesystem::create_directories(folder / "wordlists");
-    std::string list;
-    for (int i = 1; i <= 60; ++i) list += "w" + std::to_string(i) + "\r\n";
-    folder.write("wordlists/FullWordList.txt", list);
+TEST_F(LookupRun, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce) {
+    writeWordList(60);
     load();
     choose("Full Word List");
     form->Start();
     answer(0, "No match");
+    client(1).raiseConnected();
+    client(1).raiseData("partial");
+    services.clockFake.advance(29'000);
+    EXPECT_TRUE(unjudged.empty());
+    services.clockFake.advance(1'000);
+    // The first batch ends with 24 names in flight; the next one starts.
+    Names expected = names(2, MainWindow::kPoolSize, ".com");
+    EXPECT_EQ(unjudged, expected);
+    answer(5, "No match");
     form->Stop();
     for (auto* connection : services.clients) EXPECT_FALSE(connection->open);
-    EXPECT_EQ(form->startNumber.text(), "26");
-    const auto counted = state.highCount;
-    answer(5, "No match");
+    EXPECT_EQ(form->startNumber.text(), "51");
+    // Late events after Stop count for nothing.
+    answer(6, "No match");
     services.clockFake.advance(60'000);
-    EXPECT_EQ(state.highCount, counted);
-    EXPECT_EQ(form->highList.listCount(), 1);
+    for (const auto& name : names(26, 50, ".com"))
+        if (name != "name31.com") expected.push_back(name);
+    EXPECT_EQ(unjudged, expected);
+    EXPECT_EQ(listed.size(), 2u);
+    EXPECT_EQ(form->highList.listCount() + form->midList.listCount(), 2);
     EXPECT_EQ(stops, 1);
 }
 
 TEST_F(LookupRun, WhereARunStarts) {
     folder.write("BrowserSearch.txt", "first.com\r\nsecond.com\r\n");
-    struct Case {
-        const char *source, *startNumber, *listSize, *firstSent, *key, *stored;
-        std::int32_t lastPosition, batchLookups;
-    };
     // Search lists start at their first name; start numbers that are no numbers count as one;
     // a list size below the cursor still runs to the end of the list.
-    for (const Case& c : {Case{"Google Search", "2", "2", "first.com\r\n", "GoogleWordNum", "3", 2, 2},
-                          Case{"Custom List", "abc", "", "name1.com\r\n", "CustWordNum", "6", 1, 5},
-                          Case{"Custom List", "1", "2", "name1.com\r\n", "CustWordNum", "6", 2, 5}}) {
-        SCOPED_TRACE(std::string(c.source) + " " + c.startNumber + " " + c.listSize);
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"Google Search", "2", "2", "2 2 first.com\r\nGoogleWordNum=3"},
+        {"Custom List", "abc", "", "1 5 name1.com\r\nCustWordNum=6"},
+        {"Custom List", "1", "2", "2 5 name1.com\r\nCustWordNum=6"}};
+    for (const auto& [source, startNumber, listSize, expected] : rows) {
         load();
-        if (std::string_view(c.source) == "Custom List")
-            chooseCustomList(names(1, 5));
-        else
-            choose(c.source);
-        form->startNumber.setText(c.startNumber);
-        form->listSize.setText(c.listSize);
+        const bool custom = std::string_view(source) == "Custom List";
+        custom ? chooseCustomList(names(1, 5)) : choose(source);
+        form->startNumber.setText(startNumber);
+        form->listSize.setText(listSize);
         form->Start();
-        EXPECT_EQ(form->lastPosition, c.lastPosition);
-        EXPECT_EQ(form->batchLookups, c.batchLookups);
         client(0).raiseConnected();
-        EXPECT_EQ(client(0).sent, c.firstSent);
-        EXPECT_EQ(setting("Kestrelon", c.key), c.stored);
+        const std::string key = custom ? "CustWordNum" : "GoogleWordNum";
+        EXPECT_EQ(std::to_string(form->lastPosition) + " " + std::to_string(form->batchLookups) + " " +
+                      client(0).sent + key + "=" + setting("Kestrelon", key),
+                  expected);
+    }
+}
+
+TEST_F(LookupRun, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
+    // Multi-byte letters, a lone continuation byte, an overlong form, a cut sequence.
+    start({"freecaf\xc3\xa9", "free\xe6\x97\xa5\xe6\x9c\xac", "free\x80x", "free\xc0\xaf", "taken\xe2\x82",
+           "freeplain"});
+    answerAll();
+    ASSERT_TRUE(form->stopRequested);
+    ASSERT_EQ(listed.size(), 6u);
+    Names saved, free;
+    for (const auto profile : {Verdict::Low, Verdict::Mid, Verdict::High})
+        for (auto& line : ReadNameList(folder / results::ProfileFileName(profile, state.sessionStamp)))
+            saved.push_back(line);
+    for (const auto& [name, verdict] : listed)
+        if (verdict != Verdict::Taken) free.push_back(name);
+    std::sort(saved.begin(), saved.end());
+    std::sort(free.begin(), free.end());
+    EXPECT_EQ(saved, free);
+    EXPECT_EQ(free.size(), 5u);
+}
+
+TEST_F(LookupRun, AListDeletedDuringARunEndsTheRun) {
+    start(names(1, 60));
+    std::filesystem::remove(folder / "list.txt");
+    answerAll();  // the first batch ends; the next finds no list
+    EXPECT_TRUE(form->stopRequested);
+    EXPECT_EQ(listed.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
+    EXPECT_EQ(stops, 1);
+}
+
+TEST_F(LookupRun, FilesThatCannotBeWrittenLoseNothingAndStopNothing) {
+    folder.write("Remembered.txt", "kept.com\r\n");
+    start({"freelongername", "freeshort"});
+    // A folder where a file should be: no write can replace it, not even root's.
+    std::filesystem::create_directories(folder / results::ProfileFileName(Verdict::Low, state.sessionStamp));
+    answerAll();
+    EXPECT_EQ(listed.size(), 2u);
+    EXPECT_EQ(form->lowList.items(), (Names{"freelongername.com", "freeshort.com"}));
+    // The rewrite's temporary file cannot be made: the saved list stays whole.
+    std::filesystem::create_directories(folder / "Remembered.txt.saving");
+    form->ListClicked(ResultList::Low);
+    form->lowList.setListIndex(0);
+    form->DropOnSaved("0");
+    form->DeleteSelected(ResultList::Saved);
+    EXPECT_EQ(folder.read("Remembered.txt"), "kept.com\r\n");
+}
+
+TEST_F(LookupRun, EachSourceShowsItsControlsAndList) {
+    int windows = 0;
+    hooks.showGenerator = hooks.showBrowseWindow = [&] { ++windows; };
+    writeWordList(1000);
+    load();
+    std::filesystem::remove(folder / "wordlists" / "AllTwoLetter.txt");
+    // source, stored word list position, search text typed; the controls and windows opened
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"Full Word List", "250", "", "FullWordList.txt 1000/250 ++-- 0"},
+        {"Full Word List", "1000", "", "FullWordList.txt 1000/1 ++-- 0"},
+        {"Full Word List", "5000", "", "FullWordList.txt 1000/1 ++-- 0"},
+        {"All Two Letter", "", "", "AllTwoLetter.txt 0/1 ++-- 0"},
+        {"Yahoo Search", "", "", "BrowserSearch.txt 0/1 +-+- 0"},
+        {"Yahoo Search", "", "g", "BrowserSearch.txt 0/1 +-++ 0"},
+        {"Browse for names", "", "", "BrowserSearch.txt 0/1 +--- 1"},
+        {"Generate names", "", "", "CreatedDomains.txt 0/1 +--- 2"},
+        {"Custom List", "", "", " 0/1 ++-- 2"}};
+    for (const auto& [source, stored, typed, expected] : rows) {
+        services.settingsFake.SaveSetting("Kestrelon", "Settings", "FullWordNum", stored);
+        form->searchText.setText(typed);
+        choose(source);
+        form->SearchTextChanged();
+        EXPECT_EQ(controls() + " " + std::to_string(windows), expected) << source << " " << typed;
+    }
+    EXPECT_EQ(form->ReadNameAt(1), "endoffileffile");
+    ASSERT_EQ(services.dialogsFake.requests.size(), 1u);
+    EXPECT_EQ(services.dialogsFake.requests[0].startFolder, (folder / "wordlists").string());
+}
+
+TEST_F(LookupRun, StartNumberAtOrPastTheEndTurnsBackToOne) {
+    load();
+    chooseCustomList({"a", "b", "c", "d", "e"});
+    for (const auto& [typed, shown] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"3", "3"}, {"4", "4"}, {"5", "1"}, {"9", "1"}, {"x", "x"}, {"0", "0"}}) {
+        form->startNumber.setText(typed);
+        form->StartNumberChanged();
+        EXPECT_EQ(form->startNumber.text(), shown) << typed;
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include "platform/Files.h"
 #include "platform/ListBox.h"
+#include "platform/Text.h"
+#include "results/Overflow.h"
 #include "results/ProfileFiles.h"
 #include "support/TempFolder.h"
 
@@ -14,123 +16,89 @@ namespace quillmark::results {
 namespace {
 
 namespace fs = std::filesystem;
-using quillmark::testing::TempFolder;
-
-// An append keeps the file's identity; a replacement through a temporary file does not.
-ino_t inodeOf(const fs::path& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
-}
 
 class ProfileFilesTest : public ::testing::Test {
 protected:
-    void save(std::string_view stamp = "") {
-        files.SaveProfileFiles(ProgramFolder(folder.path()), stamp, low, mid, high);
+    std::string name(char list, std::string_view stamp = "") {
+        const Verdict verdicts[] = {Verdict::Low, Verdict::Mid, Verdict::High};
+        return ProfileFileName(verdicts[std::string_view("LMH").find(list)], stamp);
+    }
+    // Applies the steps, then saves. "L+x" adds x to Low (M: Mid, H: High), "M-1" removes the
+    // second name, "M^x" puts x first, "M!" clears, "M=x,y" sets the names, "M>x,y" saves another
+    // list of these names in Mid's place. "H~" deletes High's file, "H&" appends a stray line,
+    // "H*" changes its first letter, dated a moment later since file times are coarse.
+    void save(std::string_view steps, std::string_view stamp = "") {
+        const ListBox* savedMid = &mid;
+        for (const auto token : text::split(steps, ' ')) {
+            if (token.size() < 2) continue;
+            ListBox& list = token[0] == 'L' ? low : token[0] == 'M' ? mid : high;
+            const auto path = folder / name(token[0]);
+            std::vector<std::string> names;
+            for (const auto piece : text::split(token.substr(2), ',')) names.emplace_back(piece);
+            const char op = token[1];
+            if (op == '+') list.addItem(names.at(0));
+            if (op == '-') list.removeItem(std::stoi(names.at(0)));
+            if (op == '^') list.insertItem(0, names.at(0));
+            if (op == '!') list.clear();
+            if (op == '=') list.setItems(names);
+            if (op == '>') other.setItems(names), savedMid = &other;
+            if (op == '~') fs::remove(path);
+            if (op == '&') AppendToFile(path, "stray\r\n");
+            if (op == '*') {
+                const auto written = fs::last_write_time(path);
+                folder.write(name(token[0]), "x" + folder.read(name(token[0])).substr(1));
+                fs::last_write_time(path, written + std::chrono::seconds(1));
+            }
+        }
+        files.SaveProfileFiles(ProgramFolder(folder.path()), stamp, low, *savedMid, high);
+    }
+    // The three files as "Low|Mid|High", each line end shown as ";".
+    std::string read(std::string_view stamp = "") {
+        std::string all;
+        for (const char list : {'L', 'M', 'H'}) {
+            for (const char c : ReadWholeFile(folder / name(list, stamp)).value_or("<none>"))
+                if (c != '\r') all += c == '\n' ? ';' : c;
+            if (list != 'H') all += '|';
+        }
+        return all;
     }
 
-    TempFolder folder;
-    ListBox low, mid, high;
+    testing::TempFolder folder;
+    ListBox low, mid, high, other;
     ProfileFiles files;
 };
 
-TEST_F(ProfileFilesTest, EachFileHoldsItsListAfterEverySaveByAppending) {
-    save();
-    EXPECT_EQ(
-        folder.read("LowProfile.txt") + folder.read("HighProfile.txt") + folder.read("SuperHighProfile.txt"),
-        "");
-
-    high.addItem("abcd.com");
-    low.addItem("one.com");
-    save();
-    const auto before = inodeOf(folder / "LowProfile.txt");
-    ASSERT_NE(before, 0u);
-
-    mid.addItem("abcde.net");
-    save();
-    low.addItem("two.com");
-    low.addItem("three.com");
-    high.addItem("xyz.org");
-    save();
-    save();
-    EXPECT_EQ(inodeOf(folder / "LowProfile.txt"), before);
-    EXPECT_EQ(folder.read("LowProfile.txt"), "one.com\r\ntwo.com\r\nthree.com\r\n");
-    EXPECT_EQ(folder.read("HighProfile.txt"), "abcde.net\r\n");
-    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "abcd.com\r\nxyz.org\r\n");
-}
-
-TEST_F(ProfileFilesTest, OtherChangesToAListRewriteItsFileWhole) {
-    const std::pair<void (*)(ListBox&), std::string> cases[] = {
-        {[](ListBox& l) { l.removeItem(1); }, "a.com\r\nc.com\r\n"},
-        {[](ListBox& l) { l.removeItem(2); }, "a.com\r\nb.com\r\n"},
-        {[](ListBox& l) { l.insertItem(0, "z.com"); }, "z.com\r\na.com\r\nb.com\r\nc.com\r\n"},
-        {[](ListBox& l) { l.clear(); }, ""},
-        {[](ListBox& l) { l.clear(), l.addItem("n.com"); }, "n.com\r\n"},
-        {[](ListBox& l) {
-             l.setItems({"p.com", "q.com", "r.com", "s.com"});
-         },
-         "p.com\r\nq.com\r\nr.com\r\ns.com\r\n"},
-    };
-    for (const auto& [change, bytes] : cases) {
-        SCOPED_TRACE(bytes);
-        mid.setItems({"a.com", "b.com", "c.com"});
-        save();
-        ASSERT_EQ(folder.read("HighProfile.txt"), "a.com\r\nb.com\r\nc.com\r\n");
-        change(mid);
-        save();
-        EXPECT_EQ(folder.read("HighProfile.txt"), bytes);
-        mid.addItem("next.com");
-        save();
-        EXPECT_EQ(folder.read("HighProfile.txt"), bytes + "next.com\r\n");
+TEST_F(ProfileFilesTest, EachSaveLeavesEveryFileHoldingItsList) {
+    // steps before a save; the files afterwards
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "||"},
+        {"H+abcd.com L+one.com", "one.com;||abcd.com;"},
+        {"M+abcde.net", "one.com;|abcde.net;|abcd.com;"},
+        {"L+two.com L+three.com H+xyz.org", "one.com;two.com;three.com;|abcde.net;|abcd.com;xyz.org;"},
+        // changed behind its back: deleted, grown, edited
+        {"H~", "one.com;two.com;three.com;|abcde.net;|abcd.com;xyz.org;"},
+        {"H~ H+cd.com", "one.com;two.com;three.com;|abcde.net;|abcd.com;xyz.org;cd.com;"},
+        {"L& L+four.com", "one.com;two.com;three.com;four.com;|abcde.net;|abcd.com;xyz.org;cd.com;"},
+        {"M* M+b.net", "one.com;two.com;three.com;four.com;|abcde.net;b.net;|abcd.com;xyz.org;cd.com;"},
+        // any change to a list but appending rewrites its file
+        {"M=a,b,c M-1", "one.com;two.com;three.com;four.com;|a;c;|abcd.com;xyz.org;cd.com;"},
+        {"M^z M+e", "one.com;two.com;three.com;four.com;|z;a;c;e;|abcd.com;xyz.org;cd.com;"},
+        {"L! H=p,q", "|z;a;c;e;|p;q;"},
+        {"L+n H+r M=mine", "n;|mine;|p;q;r;"},
+        {"M>x,y", "n;|x;y;|p;q;r;"}};
+    ino_t lowFile = 0;
+    for (const auto& [steps, expected] : rows) {
+        save(steps);
+        EXPECT_EQ(read(), expected) << steps;
+        // Appending keeps the file's identity; a rewrite through a temporary file does not.
+        struct stat info {};
+        ASSERT_EQ(::stat((folder / name('L')).c_str(), &info), 0);
+        if (std::string_view(steps).starts_with("L+two")) EXPECT_EQ(info.st_ino, lowFile);
+        lowFile = info.st_ino;
     }
-}
-
-TEST_F(ProfileFilesTest, NewStampStartsNewFilesAndLeavesTheOldOnes) {
-    high.addItem("abc.com");
-    low.addItem("abcdefghij.com");
-    save();
-    high.addItem("new.com");
-    save("20261205114503");
-
-    EXPECT_EQ(folder.read("SuperHighProfile20261205114503.txt"), "abc.com\r\nnew.com\r\n");
-    EXPECT_EQ(folder.read("LowProfile20261205114503.txt"), "abcdefghij.com\r\n");
-    EXPECT_EQ(folder.read("HighProfile20261205114503.txt"), "");
-    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "abc.com\r\n");
-    EXPECT_EQ(folder.read("LowProfile.txt"), "abcdefghij.com\r\n");
-}
-
-TEST_F(ProfileFilesTest, FileDeletedOrEditedBehindItsBackIsWrittenWhole) {
-    const auto path = folder / "SuperHighProfile.txt";
-    high.addItem("ab.com");
-    save();
-    fs::remove(path);
-    high.addItem("cd.com");
-    save();
-    fs::remove(path);
-    save();  // no new name, but the file must still hold the list
-    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "ab.com\r\ncd.com\r\n");
-
-    ASSERT_TRUE(AppendToFile(path, "stray\r\n"));
-    high.addItem("ef.com");
-    save();
-    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "ab.com\r\ncd.com\r\nef.com\r\n");
-
-    // An edit that keeps the size, dated a moment later since file times are coarse.
-    const auto written = fs::last_write_time(path);
-    folder.write("SuperHighProfile.txt", "xx.com\r\ncd.com\r\nef.com\r\n");
-    fs::last_write_time(path, written + std::chrono::seconds(1));
-    high.addItem("gh.com");
-    save();
-    EXPECT_EQ(folder.read("SuperHighProfile.txt"), "ab.com\r\ncd.com\r\nef.com\r\ngh.com\r\n");
-}
-
-TEST_F(ProfileFilesTest, AnotherListForTheSameFileIsWrittenWhole) {
-    ListBox other;
-    other.addItem("other.com");
-    mid.addItem("mine.com");
-    save();
-    other.addItem("more.com");
-    files.SaveProfileFiles(ProgramFolder(folder.path()), "", low, other, high);
-    EXPECT_EQ(folder.read("HighProfile.txt"), "other.com\r\nmore.com\r\n");
+    // A new stamp starts new files with the whole lists and leaves the old ones.
+    save("H+new.com", "20261205114503");
+    EXPECT_EQ(read("20261205114503") + " " + read(), "n;|mine;|p;q;r;new.com; n;|x;y;|p;q;r;");
 }
 
 TEST_F(ProfileFilesTest, UnwritableFolderIsQuietAndCaughtUpLater) {
@@ -138,12 +106,51 @@ TEST_F(ProfileFilesTest, UnwritableFolderIsQuietAndCaughtUpLater) {
     low.addItem("a.com");
     files.SaveProfileFiles(ProgramFolder(missing), "", low, mid, high);
     EXPECT_FALSE(fs::exists(missing));
-
     fs::create_directory(missing);
     low.addItem("b.com");
     files.SaveProfileFiles(ProgramFolder(missing), "", low, mid, high);
     EXPECT_EQ(ReadWholeFile(missing / "LowProfile.txt").value_or("<missing>"), "a.com\r\nb.com\r\n");
     EXPECT_EQ(ReadWholeFile(missing / "HighProfile.txt").value_or("<missing>"), "");
+}
+
+TEST(OverflowLimit, AnyFreeListAtTwentyThousand) {
+    const int cases[][4] = {{0, 0, 0, 0},     {19999, 19999, 19999, 0}, {20000, 0, 0, 1},
+                            {0, 20000, 0, 1}, {0, 0, 20000, 1},         {19999, 0, 20001, 1}};
+    for (const auto& c : cases) {
+        ListBox lists[3];
+        for (int i = 0; i < 3; ++i)
+            lists[i].setItems(std::vector<std::string>(static_cast<std::size_t>(c[i]), "n.com"));
+        EXPECT_EQ(ReachedOverflowLimit(lists[0], lists[1], lists[2]), c[3] == 1)
+            << c[0] << " " << c[1] << " " << c[2];
+    }
+}
+
+TEST_F(ProfileFilesTest, OverflowAndBackupFilesCarryTheStampAndNeedTheirFolders) {
+    const ProgramFolder program(folder.path());
+    fs::create_directory(folder / "overflow");
+    fs::create_directory(folder / "backups");
+    folder.write("overflow/SuperHighProfile20261205114503.txt", "old.com\r\nolder.com\r\n");
+    high.setItems({"abc.com", "xy.org"});
+    OverflowLists(program, "20261205114503", low, mid, high);
+    EXPECT_EQ(folder.read("overflow/SuperHighProfile20261205114503.txt") +
+                  folder.read("overflow/HighProfile20261205114503.txt") +
+                  folder.read("overflow/LowProfile20261205114503.txt"),
+              "abc.com\r\nxy.org\r\n");
+
+    const auto first = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 3});
+    const auto second = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 4});
+    EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 4}), second);
+    EXPECT_EQ(first + " " + second, "20261205090503 20261205090504");
+    EXPECT_EQ(folder.read("backups/HighProfile" + first + ".txt"), " \r\n \r\n");
+    EXPECT_EQ(folder.read("backups/MidProfile" + first + ".txt"), " \r\n");
+    EXPECT_EQ(folder.read("backups/HighProfile" + second + ".txt"), " \r\n \r\n \r\n \r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "backups"), fs::directory_iterator()), 4);
+
+    fs::remove_all(folder / "overflow");
+    fs::remove_all(folder / "backups");
+    OverflowLists(program, "", low, mid, high);
+    EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 6, 7, 8, 9, 10}), "20260607080910");
+    EXPECT_FALSE(fs::exists(folder / "overflow") || fs::exists(folder / "backups"));
 }
 
 }  // namespace
