@@ -26,10 +26,7 @@ public:
         return "127.0.0.1:" + std::to_string(server_.serverPort()) + std::string(path);
     }
     std::string url(std::string_view path) const { return "http://" + hostAndPath(path); }
-    int requests(const std::string& path) const {
-        const auto found = requests_.find(path);
-        return found == requests_.end() ? 0 : found->second;
-    }
+    int requests(const std::string& path) { return requests_[path]; }
 
 private:
     void accept() {
@@ -50,13 +47,12 @@ private:
         const std::string path = words.size() > 1 ? words[1].toStdString() : std::string();
         ++requests_[path];
         const auto found = pages_.find(path);
-        const std::string body =
-            found == pages_.end() ? "<html><body>Not found</body></html>" : found->second;
-        const std::string head =
-            std::string(found == pages_.end() ? "HTTP/1.0 404 Not Found" : "HTTP/1.0 200 OK") +
-            "\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " + std::to_string(body.size()) +
-            "\r\nConnection: close\r\n\r\n";
-        socket->write(QByteArray::fromStdString(head + body));
+        const bool known = found != pages_.end();
+        const std::string body = known ? found->second : "<html><body>Not found</body></html>";
+        socket->write(QByteArray::fromStdString(
+            (known ? "HTTP/1.0 200 OK" : "HTTP/1.0 404 Not Found") +
+            std::string("\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ") +
+            std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body));
         socket->disconnectFromHost();
     }
 
