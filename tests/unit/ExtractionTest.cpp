@@ -120,28 +120,6 @@ TEST(Extraction, FindsEachNameOfThePagesOnce) {
     }
 }
 
-TEST(Extraction, FollowsAFrameAndKeepsItsLinesFromANestedExtraction) {
-    BrowseNames names;
-    Names frames, statuses;
-    ExtractionHooks hooks;
-    hooks.followFrame = [&](std::string_view address) { frames.emplace_back(address); };
-    hooks.showStatus = [&](std::string_view status) { statuses.emplace_back(status); };
-    const std::string address = "www.example.com/frames/a%20b.html?site=partner.net";
-    ExtractPageNames("<FRAME src=\"http://" + address + "\">", kTable, names, {}, hooks);
-    EXPECT_EQ(frames, Names{address});
-    EXPECT_EQ(statuses, Names{"Following Frame: " + address});
-    EXPECT_EQ(names.PageNames, "");
-    // The window lets events run after each line; one may start another extraction.
-    ListBuilderNames list;
-    bool nested = false;
-    hooks.afterEachLine = [&] {
-        if (!std::exchange(nested, true)) ExtractListNames("http://www.gamma.com/", kTable, list);
-    };
-    ExtractListNames("http://www.alpha.com/ http://www.beta.com/", kTable, list, {}, hooks);
-    EXPECT_EQ(linesOf(list.FoundNames), (Names{"gamma.com", "alpha.com", "beta.com"}));
-    EXPECT_EQ(list.FoundCount, 3);
-}
-
 TEST(UrlDecode, DecodesItsCodesInEitherCaseUntilNoPercentCodeIsLeft) {
     // Each character the decoder knows, from its code in upper and lower case.
     for (const unsigned char ch : std::string_view("% <>#{};|\\^~[]`/?:@=&$\n\r")) {

@@ -48,21 +48,14 @@ protected:
         WebsiteHooks{[this](bool on) { note(on ? "onTop" : "notOnTop"); }, [this] { note("end"); }}};
 };
 
-TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
+// Loading opens the product details on top, then lets the window drop behind
+// maximized; unloading ends the program only once the main window has closed.
+TEST_F(WebsiteOpener, LoadsTheDetailsAndBrowserEventsButtonsAndEnterDriveTheWindow) {
     EXPECT_EQ(form.statusBar.panelCount(), 1);
     form.Load();
     EXPECT_EQ(steps, (Steps{"onTop | panels 2 | www.q.example | mode ",
                             "Navigate https://www.q.example/d.html | panels 2 | www.q.example | mode ",
                             "notOnTop | panels 2 | www.q.example | mode Website | max"}));
-    WebsiteWindow again{browser, constants, WebsiteMode, MainClosed, {}};
-    again.Load();
-    EXPECT_EQ(browser.navigations.back(), "http://www.q.example");
-    EXPECT_TRUE(WebsiteMode);
-}
-
-// Unloading ends the program only once the main window has closed.
-TEST_F(WebsiteOpener, BrowserEventsButtonsAndEnterDriveTheWindow) {
-    form.Load();
     browser.raiseStatusTextChange("http://127.0.0.1/hover");
     EXPECT_EQ(form.statusBar.panelText(1) + "|" + form.statusBar.panelText(2), "http://127.0.0.1/hover|");
     browser.locationURL = "http://127.0.0.1:8080/";
