@@ -39,11 +39,13 @@ TEST(ProgramCommands, ExtractAndGeneratePrintWhatTheyFoundOrOneLineWhyNot) {
     } cases[] = {
         // clang-format off
         {"", "", {"extract", "@page.html"}, 0,
-         {"alpha-shop.com", "beta-tools.net", "delta-news.info", "framed-site.com"}, "registrars.txt", "com|"},
+         {"alpha-shop.com", "beta-tools.net", "delta-news.info", "framed-site.com"},
+         "registrars.txt", "com|"},
         {"", "", {"extract", "--browse", "@page.html"}, 0,
          {"alpha-shop.com", "beta-tools.net", "gamma-mail.com", "delta-news.info"}, "registrars.txt", "com|"},
         {kComOnly, "", {"extract", "@page.html"}, 0, {"alpha-shop.com", "framed-site.com"}, "", ""},
-        {kComOnly, "", {"extract", "--browse", "@page.html"}, 0, {"alpha-shop.com", "gamma-mail.com"}, "", ""},
+        {kComOnly, "", {"extract", "--browse", "@page.html"}, 0,
+         {"alpha-shop.com", "gamma-mail.com"}, "", ""},
         {"", "", {"extract", "@missing.html"}, 2, {}, "", "missing.html"},
         {"", "", {"extract", "--browse", "@missing.html"}, 2, {}, "", "missing.html"},
         {"", kGeneratorIni, {"generate", "--base", "shop"}, 0,

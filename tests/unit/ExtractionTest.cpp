@@ -59,7 +59,8 @@ TEST(Extraction, FindsEachNameOfThePagesOnce) {
         {Both, {"<a href=\"http://example.info/\">"}, {}}, {Both, {"http://www.example.com>x</a>"}, {}},
         {Both, {"<a href=\"http://www.example.net/\">"}, {"example.net"}},
         {Both, {"<a href=\"http://www.example.org/\">"}, {}}, {Both, {"http://www.exa\x01" "mple.com/"}, {}},
-        {Both, {"http://www.example.co.uk/", "http://www.a.example.us/"}, {"example.co.uk", "example.us"}, &ukUs},
+        {Both, {"http://www.example.co.uk/", "http://www.a.example.us/"}, {"example.co.uk", "example.us"},
+         &ukUs},
         {Both, {"<a href=\"http://www.example.com:8080/x\">"}, {"example.com"}},
         {Both, {"<a href=\"HTTP://www.example.biz/\">"}, {"example.biz"}},
         {List, {"http://www.example.com?x=1"}, {"example.com"}},
@@ -81,7 +82,8 @@ TEST(Extraction, FindsEachNameOfThePagesOnce) {
         {List, {"<a href=www.best\"deal.com/>", "<b>www.best\"deal.com/</b>"}, {}},
         // Browsing also finds names in plain text.
         {Browse, {"bar.com and more"}, {"bar.com"}}, {Browse, {"write to joe@shop.net now"}, {"shop.net"}},
-        {Browse, {"see www.example.net now"}, {"example.net"}}, {Browse, {"http://joe@example.com/"}, {"example.com"}},
+        {Browse, {"see www.example.net now"}, {"example.net"}},
+        {Browse, {"http://joe@example.com/"}, {"example.com"}},
         {Browse, {"Visit\texample.com\fand\vbar.net"}, {"example.com", "bar.net"}},
         {Browse, {"x\nexample.com today\rsee\vother.net"}, {"example.com", "other.net"}},
         {Browse, {"x%0Aexample.com today"}, {"example.com"}},
@@ -134,7 +136,8 @@ TEST(UrlDecode, DecodesItsCodesInEitherCaseUntilNoPercentCodeIsLeft) {
     const Cases cases = {
         {"%2525", "%"}, {"%252525", "%"}, {"%253c", "<"}, {"%2526", "&"}, {"%25250D", "\r"}, {"%25%25", "%%"},
         {"100%25", "100%"}, {"%2B", "%2B"}, {"%2b%2C", "%2b%2C"}, {"%41", "%41"}, {"%", "%"}, {"%2", "%2"},
-        {"%%", "%%"}, {"%252B", "%2B"}, {"%G0", "%G0"}, {"%0d%0A", "\r\n"}, {"", ""}, {"example.com", "example.com"}};
+        {"%%", "%%"}, {"%252B", "%2B"}, {"%G0", "%G0"}, {"%0d%0A", "\r\n"}, {"", ""},
+        {"example.com", "example.com"}};
     // clang-format on
     for (const auto& [input, expected] : cases) EXPECT_EQ(names::UrlDecode(input), expected) << input;
 }
@@ -157,7 +160,8 @@ TEST(CorrectName, RemovesItsListFromTheBodyInOrderAndOnlyQuestionMarksAfterIt) {
         {"SITE:example.com", "SITEexample.com"}, {"Related:example.com", "Relatedexample.com"},
         {"a&NBSP;b.com", "aNBSPb.com"}, {"<B>shop</B>.com", "BshopB.com"}, {"aNbsp;b.com", "aNbspb.com"},
         // Each of these comes out otherwise when the removals run in another order.
-        {"x<&nbsp;b>y.com", "xy.com"}, {"<b/>shop.com", "bshop.com"}, {"re lated:shop.com", "relatedshop.com"},
+        {"x<&nbsp;b>y.com", "xy.com"}, {"<b/>shop.com", "bshop.com"},
+        {"re lated:shop.com", "relatedshop.com"},
         {"si te:shop.com", "siteshop.com"}, {"relatsite:ed:shop.com", "relatedshop.com"},
         {"a&n&bsp;b.com", "ab.com"}, {"anb sp;b.com", "ab.com"}, {"a&nb_sp;b.com", "anbspb.com"},
         {"si_te:shop.com", "siteshop.com"}, {"<_b>shop.com", "bshop.com"}};
@@ -182,7 +186,8 @@ TEST(DuplicateIndex, AnswersAsAPlainSearchWhateverTheTextDoes) {
         {"first.com\r\nsec", {"first.com", "second.com", "sec"}},
         {"first.com\r\nsecond.com\r\nthird.n", {"second.com", "first.com", "third.n", "third.net"}},
         {"", {"first.com", "second", ""}}, {"fresh.org\r\n", {"fresh.org", "first.com"}},
-        {"fresh.org\r\nkept.com\r\n", {"fresh.org", "kept.com"}}, {"fresh.org\r\n", {"fresh.org", "kept.com"}},
+        {"fresh.org\r\nkept.com\r\n", {"fresh.org", "kept.com"}},
+        {"fresh.org\r\n", {"fresh.org", "kept.com"}},
         {"aaaa.com" + middle + "zzzz.com\r\n", {"aaaa.com", "bbbb.com"}},
         {"bbbb.com" + middle + "zzzz.com\r\n", {"bbbb.com", "aaaa.com", "zzzz.com"}},
         {"bbbb.com" + middle + "yyyy.com\r\n", {"yyyy.com", "zzzz.com", "middle-one"}},

@@ -70,7 +70,8 @@ TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
           "shopbest.net", "shop-best.com", "shop-best.net"}},
         // Spaces go, letters keep their case; only the extension is lowered.
         {"0", "P", ".co.uk", "big shop", "the\r\n", {"thebigshop.com"}},
-        {"0", "P", ".co.uk", "Shop", "My\r\n", {"MyShop.com"}}, {"8", "P", ".CO.UK", "shop", "my\r\n", {"myshop.co.uk"}},
+        {"0", "P", ".co.uk", "Shop", "My\r\n", {"MyShop.com"}},
+        {"8", "P", ".CO.UK", "shop", "my\r\n", {"myshop.co.uk"}},
         {"8", "P", "", "shop", "my\r\n", {"myshop"}}, {"8", "P", "xyz", "shop", "my\r\n", {"myshopxyz"}},
         {"8", "P", ". A", "shop", "my\r\n", {"myshop. a"}},
         // Hyphens alone make nothing; a line of one space is no word, of two spaces is.

@@ -118,7 +118,8 @@ TEST_F(NameListReaderTest, RewrittenListIsReadAfresh) {
         {"a\r\nb\r\nc\r\n", "a\r\n", -1}, {"a\r\nb\r\n", "", -1},
         // Same size: changed far from both ends a moment later, as file times
         // are coarse; or within the same clock tick, changing the first bytes.
-        {"head\r\n" + q + "\r\noldname\r\n" + q + "\r\nend\r\n", "head\r\n" + q + "\r\nold\r\nne\r\n" + q + "\r\nend\r\n", 1},
+        {"head\r\n" + q + "\r\noldname\r\n" + q + "\r\nend\r\n",
+         "head\r\n" + q + "\r\nold\r\nne\r\n" + q + "\r\nend\r\n", 1},
         {"abcd\r\n" + q + "\r\nend\r\n", "a\r\nd\r\n" + q + "\r\nend\r\n", 0},
         // clang-format on
     };
@@ -151,11 +152,11 @@ TEST_F(NameListReaderTest, FollowsAnOldListADeletedOneAndAnotherFile) {
     expectReads({"c"});
     // Choosing another file forgets the first.
     folder.write("other.txt", "x\r\n");
-    const std::pair<std::filesystem::path, Names> files[] = {{{}, {}},
-                                                             {folder / "missing.txt", {}},
-                                                             {folder.path(), {}},
-                                                             {list, {"c"}},
-                                                             {folder / "other.txt", {"x"}}};
+    // clang-format off
+    const std::pair<std::filesystem::path, Names> files[] = {
+        {{}, {}}, {folder / "missing.txt", {}}, {folder.path(), {}},
+        {list, {"c"}}, {folder / "other.txt", {"x"}}};
+    // clang-format on
     for (const auto& [path, names] : files) {
         reader.setFile(path);
         EXPECT_EQ(reader.file(), path);

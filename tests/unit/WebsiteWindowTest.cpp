@@ -18,7 +18,8 @@ TEST(AddressWithScheme, AddsHttpOnlyWhereNoSchemeIsGiven) {
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"www.q.example", "http://www.q.example"}, {"  127.0.0.1:8080/two \r\n", "http://127.0.0.1:8080/two"},
-        {"localhost:8080", "http://localhost:8080"}, {"www.q.example:80/x?y=1", "http://www.q.example:80/x?y=1"},
+        {"localhost:8080", "http://localhost:8080"},
+        {"www.q.example:80/x?y=1", "http://www.q.example:80/x?y=1"},
         {"HTTPS://q.example/a b", "HTTPS://q.example/a b"}, {"about:blank", "about:blank"},
         {"mailto:someone@q.example", "mailto:someone@q.example"}, {" \t ", ""}};
     // clang-format on
