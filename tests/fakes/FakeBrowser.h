@@ -9,12 +9,15 @@
 
 namespace quillmark::testing {
 
-// A browser that loads nothing: it records what it is asked to do, and the
-// test raises its events and sets what it reports.
+// A browser that loads nothing: it records every call in order ("Navigate
+// <address>", "GoBack", ...), and the test raises its events and sets what it reports.
 class FakeBrowser : public Browser {
 public:
     void setEvents(Events events) override { events_ = std::move(events); }
-    void Navigate(std::string_view address) override;
+    void Navigate(std::string_view address) override {
+        navigations.emplace_back(address);
+        record("Navigate " + std::string(address));
+    }
     void GoBack() override { record("GoBack"); }
     void GoForward() override { record("GoForward"); }
     void GoHome() override { record("GoHome"); }
@@ -24,24 +27,25 @@ public:
     std::string LocationURL() const override { return locationURL; }
     std::string LocationName() const override { return locationName; }
 
-    // Test side. Raising an event nobody listens to does nothing.
-    void raiseDocumentComplete(std::string bodyMarkup);
+    // Raising an event nobody listens to does nothing.
+    void raiseDocumentComplete(std::string bodyMarkup) {
+        raise(events_.documentComplete, markup = bodyMarkup);
+    }
     void raiseStatusTextChange(const std::string& text) { raise(events_.statusTextChange, text); }
     void raiseDownloadBegin() { raise(events_.downloadBegin); }
     void raiseDownloadComplete() { raise(events_.downloadComplete); }
     void raiseTitleChange(const std::string& title) { raise(events_.titleChange, title); }
 
-    // Every call in order: "Navigate <address>", "GoBack", ...
-    std::vector<std::string> calls;
-    std::vector<std::string> navigations;
+    std::vector<std::string> calls, navigations;
     // Hears every call as it is made, to interleave with other records.
     std::function<void(const std::string& call)> onCall;
-    std::string markup;
-    std::string locationURL;
-    std::string locationName;
+    std::string markup, locationURL, locationName;
 
 private:
-    void record(std::string call);
+    void record(std::string call) {
+        calls.push_back(std::move(call));
+        if (onCall) onCall(calls.back());
+    }
     Events events_;
 };
 

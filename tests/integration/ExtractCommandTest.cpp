@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,7 +9,6 @@
 namespace quillmark {
 namespace {
 
-using testing::TempFolder;
 using Names = std::vector<std::string>;
 
 // Links of several extensions, a name in plain text only and a frame.
@@ -20,55 +18,67 @@ constexpr std::string_view kPage =
     "<p>Write to us at gamma-mail.com today.</p>\n"
     "<a href=\"http://www.delta-news.info/x\">Delta</a><FRAME src=\"http://www.framed-site.com/a.html\">\n"
     "</body></html>\n";
-
 constexpr std::string_view kComOnly =
     "com|whois.test|43|Enabled\r\nnet|whois.test|43|Disabled\r\ninfo|whois.test|43|Disabled\r\n";
+// The generator's stored options: only .com and the custom extension, no hyphens.
+constexpr std::string_view kGeneratorIni =
+    "[Settings]\nchkExt1=0\nchkExt2=0\nchkExt3=0\nchkExt4=0\nchkExt5=0\nchkExt6=0\nchkExt7=0\nchkAdd2=0\n"
+    "txtCustom=.US\n";
 
-// The list builder takes frame sources as links and never reads plain text; browsing
-// finds plain-text names and skips frames, which need a browser. A missing page is one
-// line of error with nothing printed.
-TEST(ExtractCommand, PrintsTheNamesOfEachVariantUnderTheEnabledExtensions) {
+// Each row runs the program in a fresh folder holding page.html and an appends
+// list. The list builder takes frame sources as links and never reads plain
+// text; browsing finds plain-text names and skips frames, which need a
+// browser. A failure is one line of error, with nothing printed.
+TEST(ProgramCommands, ExtractAndGeneratePrintWhatTheyFoundOrOneLineWhyNot) {
     const struct {
-        std::string_view table;  // empty: the default table is written
-        bool browse;
-        std::string page;
+        std::string_view table, ini;  // registrars.txt (empty: the default is written) and the settings
+        QStringList args;             // after the command word and its folder; "@x" is the file x there
         int exitCode;
-        Names names;
+        Names out;
+        std::string file, holds;  // a file of the folder and what it (or the error) holds
     } cases[] = {
-        {"",
-         false,
-         "page.html",
-         0,
-         {"alpha-shop.com", "beta-tools.net", "delta-news.info", "framed-site.com"}},
-        {"", true, "page.html", 0, {"alpha-shop.com", "beta-tools.net", "gamma-mail.com", "delta-news.info"}},
-        {kComOnly, false, "page.html", 0, {"alpha-shop.com", "framed-site.com"}},
-        {kComOnly, true, "page.html", 0, {"alpha-shop.com", "gamma-mail.com"}},
-        {"", false, "missing.html", 2, {}},
-        {"", true, "missing.html", 2, {}},
+        // clang-format off
+        {"", "", {"extract", "@page.html"}, 0,
+         {"alpha-shop.com", "beta-tools.net", "delta-news.info", "framed-site.com"},
+         "registrars.txt", "com|"},
+        {"", "", {"extract", "--browse", "@page.html"}, 0,
+         {"alpha-shop.com", "beta-tools.net", "gamma-mail.com", "delta-news.info"}, "registrars.txt", "com|"},
+        {kComOnly, "", {"extract", "@page.html"}, 0, {"alpha-shop.com", "framed-site.com"}, "", ""},
+        {kComOnly, "", {"extract", "--browse", "@page.html"}, 0,
+         {"alpha-shop.com", "gamma-mail.com"}, "", ""},
+        {"", "", {"extract", "@missing.html"}, 2, {}, "", "missing.html"},
+        {"", "", {"extract", "--browse", "@missing.html"}, 2, {}, "", "missing.html"},
+        {"", kGeneratorIni, {"generate", "--base", "shop"}, 0,
+         {"myshop.com", "myshop.us", "shopmy.com", "shopmy.us", "bestshop.com", "bestshop.us", "shopbest.com",
+          "shopbest.us"}, "CreatedDomains.txt", "myshop.com\r\n\r\nmyshop.us\r\n"},
+        {"", kGeneratorIni, {"generate"}, 2, {}, "", "--base"},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        TempFolder folder;
-        TempFolder config;
+        testing::TempFolder folder, config;
         folder.write("page.html", kPage);
+        folder.write("Appends.txt", "\r\nmy\r\nbest\r\n");
         if (!c.table.empty()) folder.write("registrars.txt", c.table);
-        QStringList args{"extract", "--folder", QString::fromStdString(folder.path().string())};
-        if (c.browse) args << "--browse";
-        args << QString::fromStdString((folder / c.page).string());
+        std::filesystem::create_directories(config / "Quillmark");
+        config.write("Quillmark/Quillmark.ini", c.ini);
+        QStringList args{c.args.front(), "--folder", QString::fromStdString(folder.path().string())};
+        for (const QString& arg : c.args.mid(1))
+            args << (arg.startsWith('@')
+                         ? QString::fromStdString((folder / arg.mid(1).toStdString()).string())
+                         : arg);
         const auto outcome = testing::RunProgram(args, config.path());
-        const std::string what = args.join(' ').toStdString();
-        ASSERT_TRUE(outcome.finished) << what;
-        EXPECT_EQ(outcome.exitCode, c.exitCode) << what << ": " << outcome.err;
-        std::istringstream out(outcome.out);
-        Names names;
-        for (std::string line; std::getline(out, line);) names.push_back(line);
-        EXPECT_EQ(names, c.names) << what;
+        SCOPED_TRACE(args.join(' ').toStdString() + ": " + outcome.err);
+        ASSERT_TRUE(outcome.finished);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        Names out;
+        for (const auto& line : QString::fromStdString(outcome.out).split('\n', Qt::SkipEmptyParts))
+            out.push_back(line.toStdString());
+        EXPECT_EQ(out, c.out);
         if (c.exitCode != 0) {
-            EXPECT_TRUE(outcome.err.find(c.page) < outcome.err.find('\n') &&
-                        outcome.err.find('\n') == outcome.err.size() - 1)
-                << "one line naming the page: " << outcome.err;
-        } else if (c.table.empty()) {
-            EXPECT_NE(folder.read("registrars.txt").find("com|"), std::string::npos)
-                << "no default table written";
+            EXPECT_TRUE(outcome.err.find(c.holds) < outcome.err.find('\n') &&
+                        outcome.err.find('\n') == outcome.err.size() - 1);
+        } else if (!c.file.empty()) {
+            EXPECT_NE(folder.read(c.file).find(c.holds), std::string::npos) << c.file;
         }
     }
 }

@@ -10,8 +10,6 @@
 namespace quillmark::harvest {
 namespace {
 
-using testing::FakeBrowser;
-using testing::FakeTcpClient;
 using Names = std::vector<std::string>;
 
 class BrowseWindowTest : public testing::MainWindowFixture {
@@ -23,36 +21,38 @@ protected:
         whois = services.clients.back();
         window->Load();
     }
-
     void visit(const std::string& markup) {
         page.raiseDownloadBegin();
         page.raiseDocumentComplete(markup);
     }
-
     // The server of the check in flight answers and closes.
     void reply(std::string_view text) {
         whois->raiseConnected();
         if (!text.empty()) whois->raiseData(text);
         whois->raiseClosed();
     }
-
-    std::string panel(int n) const { return window->statusBar.panelText(n); }
+    std::string panels() const {
+        return window->statusBar.panelText(1) + "|" + window->statusBar.panelText(2);
+    }
+    std::string captions() const {
+        return window->unregisteredCaption.caption() + "|" + window->registeredCaption.caption();
+    }
 
     SearchSites sites;
-    FakeBrowser page;
-    FakeBrowser framePage;
+    testing::FakeBrowser page, framePage;
     std::unique_ptr<BrowseWindow> window;
-    FakeTcpClient* whois = nullptr;
+    testing::FakeTcpClient* whois = nullptr;
 };
 
-TEST_F(BrowseWindowTest, ChecksEachNameOfAPageOnceAndHandsTheVerdictsToTheMainWindow) {
+// Frames are followed in the second browser; names under disabled extensions are never checked.
+TEST_F(BrowseWindowTest, ChecksEachNameOfItsPagesAndFramesOnceAndHandsTheVerdictsToTheMainWindow) {
     EXPECT_EQ(window->statusBar.panelCount(), 3);
     EXPECT_EQ(page.navigations, Names{"http://127.0.0.1:1/start"});
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));  // made at start-up, gone now
     visit("<p>Visit example.com today or <a href=\"http://www.other.net/x\">there</a></p>");
     EXPECT_EQ(folder.read("BrowserSearch.txt"), "example.com\r\nother.net\r\n\r\n");
     EXPECT_EQ(whois->host + ":" + std::to_string(whois->port), "whois.test:4343");
-    EXPECT_EQ(panel(1), "Checking status of: example.com");
+    EXPECT_EQ(window->statusBar.panelText(1), "Checking status of: example.com");
     whois->raiseConnected();
     EXPECT_EQ(whois->sent, "example.com\r\n");
     whois->raiseData("NO MATCH FOR \"EXAMPLE.COM\"");
@@ -61,54 +61,40 @@ TEST_F(BrowseWindowTest, ChecksEachNameOfAPageOnceAndHandsTheVerdictsToTheMainWi
     reply("Domain Name: OTHER.NET");
     EXPECT_EQ(window->unregisteredList.items(), Names{"example.com"});
     EXPECT_EQ(window->registeredList.items(), Names{"other.net"});
-    EXPECT_EQ(window->unregisteredCaption.caption() + "|" + window->registeredCaption.caption(),
-              "Unregistered: (1)|Registered: (1)");
+    EXPECT_EQ(captions(), "Unregistered: (1)|Registered: (1)");
     EXPECT_EQ(listed.size(), 2u);  // the main window's lists have both
-    EXPECT_EQ(panel(1) + "|" + panel(2), "Checked 2 unique domains.|Finished domains on current page");
-
-    visit("<p>Again example.com and other.net</p>");  // nothing new
-    EXPECT_EQ(panel(2), "No Domains Found");
+    EXPECT_EQ(panels(), "Checked 2 unique domains.|Finished domains on current page");
+    visit("<frameset><frame src=\"http://www.frames.com/in/main.html\"></frameset><p>example.com a.org</p>");
+    EXPECT_EQ(framePage.navigations, Names{"www.frames.com/in/main.html"});
+    EXPECT_EQ(panels(), "Checked 2 unique domains.|No Domains Found");
     EXPECT_EQ(whois->connectCount, 2);
+    framePage.raiseDocumentComplete("<p>inside.com</p>");
+    EXPECT_EQ(window->statusBar.panelText(1), "Checking status of: inside.com");
 }
 
-TEST_F(BrowseWindowTest, AStalledServerIsGivenUpAfterFiveTicksAndTicksLeaveTheCheckAlone) {
+// A stalled server is given up after five ticks; closing removes the list and stops checking.
+TEST_F(BrowseWindowTest, AStalledServerIsGivenUpAndClosingStopsChecking) {
     visit("<p>slow.com and next.com</p>");
     whois->raiseConnected();
     services.clockFake.advance(4 * BrowseWindow::kTickMs);
     EXPECT_EQ(whois->connectCount, 1);  // the second timer's ticks did not ask again
     EXPECT_EQ(window->checkCursor, 0);
     services.clockFake.advance(BrowseWindow::kTickMs);
-    EXPECT_EQ(panel(1), "Checking status of: next.com");
+    EXPECT_EQ(window->statusBar.panelText(1), "Checking status of: next.com");
     reply("No match for next.com");
     EXPECT_EQ(window->unregisteredList.items(), Names{"next.com"});
     EXPECT_TRUE(window->registeredList.items().empty());  // slow.com is recorded nowhere
+    visit("<p>one.com two.com</p>");
+    window->Unload();
+    services.clockFake.advance(10 * BrowseWindow::kTickMs);
+    visit("<p>three.com</p>");
+    EXPECT_EQ(whois->connectCount, 3);
+    EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
 }
 
-// Frames are followed in the second browser; names under disabled extensions are never checked.
-TEST_F(BrowseWindowTest, FramesAreScannedTooAndDisabledExtensionsSkipped) {
-    visit("<frameset><frame src=\"http://www.frames.com/inner/main.html\"></frameset><p>example.org</p>");
-    EXPECT_EQ(framePage.navigations, Names{"www.frames.com/inner/main.html"});
-    EXPECT_EQ(panel(2), "No Domains Found");
-    EXPECT_EQ(whois->connectCount, 0);
-    framePage.raiseDocumentComplete("<p>inside.com</p>");
-    EXPECT_EQ(panel(1), "Checking status of: inside.com");
-}
-
-TEST_F(BrowseWindowTest, ClearingUnregisteredLetsAPageBeFoundAndCheckedAgain) {
-    for (int pass = 0; pass < 2; ++pass) {
-        visit("<p>free.com</p>");
-        reply("No match for free.com");
-        EXPECT_EQ(window->unregisteredList.items(), Names{"free.com"});
-        window->ClearList(BrowseList::Unregistered);
-    }
-    EXPECT_TRUE(window->unregisteredList.items().empty());
-    EXPECT_EQ(window->unregisteredCaption.caption(), "Unregistered");
-    EXPECT_EQ(state.lowCount, 0);
-    EXPECT_EQ(whois->connectCount, 2);
-}
-
-// Only "No match for" means free here: the main window's other phrases count as taken.
-TEST_F(BrowseWindowTest, DeleteKeysAndCopyActOnTheirOwnList) {
+// Only "No match for" means free here: the main window's other phrases count
+// as taken. Clearing the free list lets its names be found and checked again.
+TEST_F(BrowseWindowTest, DeleteKeysCopyAndClearActOnTheirOwnList) {
     visit("<p>a.com b.com c.com</p>");
     reply("");  // an empty reply counts as taken
     reply("Domain not found");
@@ -119,21 +105,18 @@ TEST_F(BrowseWindowTest, DeleteKeysAndCopyActOnTheirOwnList) {
     window->registeredList.setListIndex(0);
     window->ListKeyDown(BrowseList::Registered, key::kDelete, 0);
     EXPECT_EQ(window->registeredList.items(), Names{"b.com"});
-    EXPECT_EQ(window->registeredCaption.caption(), "Registered (1)");
+    EXPECT_EQ(captions(), "Unregistered: (1)|Registered (1)");
     window->ListKeyDown(BrowseList::Registered, key::kDelete, key::kShiftMask);
     EXPECT_TRUE(window->registeredList.items().empty());
-    EXPECT_EQ(window->registeredCaption.caption(), "Registered");
     EXPECT_EQ(state.registeredCount, 0);
     EXPECT_EQ(window->unregisteredList.items(), Names{"c.com"});
-}
-
-TEST_F(BrowseWindowTest, ClosingRemovesTheListAndStopsChecking) {
-    visit("<p>one.com two.com</p>");
-    window->Unload();
-    services.clockFake.advance(10 * BrowseWindow::kTickMs);
-    visit("<p>three.com</p>");
-    EXPECT_EQ(whois->connectCount, 1);
-    EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
+    window->ClearList(BrowseList::Unregistered);
+    EXPECT_EQ(captions(), "Unregistered|Registered");
+    EXPECT_EQ(state.lowCount, 0);
+    visit("<p>c.com</p>");
+    reply("No match for c.com");
+    EXPECT_EQ(window->unregisteredList.items(), Names{"c.com"});
+    EXPECT_EQ(whois->connectCount, 4);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "engine/NameCleaning.h"
+#include "harvest/DuplicateIndex.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Text.h"
 
@@ -12,6 +16,7 @@ namespace {
 
 using namespace harvest;
 using Names = std::vector<std::string>;
+using Cases = std::vector<std::pair<std::string_view, std::string_view>>;
 
 whois::ServerTable tableOf(const std::vector<std::pair<std::string, bool>>& rows) {
     whois::ServerTable table;
@@ -117,27 +122,88 @@ TEST(Extraction, FindsEachNameOfThePagesOnce) {
     }
 }
 
-TEST(Extraction, FollowsAFrameAndKeepsItsLinesFromANestedExtraction) {
-    BrowseNames names;
-    Names frames, statuses;
-    ExtractionHooks hooks;
-    hooks.followFrame = [&](std::string_view address) { frames.emplace_back(address); };
-    hooks.showStatus = [&](std::string_view status) { statuses.emplace_back(status); };
-    const std::string address = "www.example.com/frames/a%20b.html?site=partner.net";
-    ExtractPageNames("<FRAME src=\"http://" + address + "\">", kTable, names, {}, hooks);
-    EXPECT_EQ(frames, Names{address});
-    EXPECT_EQ(statuses, Names{"Following Frame: " + address});
-    EXPECT_EQ(names.PageNames, "");
+TEST(UrlDecode, DecodesItsCodesInEitherCaseUntilNoPercentCodeIsLeft) {
+    // Each character the decoder knows, from its code in upper and lower case.
+    for (const unsigned char ch : std::string_view("% <>#{};|\\^~[]`/?:@=&$\n\r")) {
+        char codes[16];
+        std::snprintf(codes, sizeof codes, "a%%%02Xb%%%02x", ch, ch);
+        EXPECT_EQ(names::UrlDecode(codes),
+                  (std::string{'a', static_cast<char>(ch), 'b', static_cast<char>(ch)}))
+            << codes;
+    }
+    // "%25" is decoded again and again; codes outside the table stay.
+    // clang-format off
+    const Cases cases = {
+        {"%2525", "%"}, {"%252525", "%"}, {"%253c", "<"}, {"%2526", "&"}, {"%25250D", "\r"}, {"%25%25", "%%"},
+        {"100%25", "100%"}, {"%2B", "%2B"}, {"%2b%2C", "%2b%2C"}, {"%41", "%41"}, {"%", "%"}, {"%2", "%2"},
+        {"%%", "%%"}, {"%252B", "%2B"}, {"%G0", "%G0"}, {"%0d%0A", "\r\n"}, {"", ""},
+        {"example.com", "example.com"}};
+    // clang-format on
+    for (const auto& [input, expected] : cases) EXPECT_EQ(names::UrlDecode(input), expected) << input;
+}
 
-    // The window lets events run after each line; one may start another extraction.
-    ListBuilderNames list;
-    bool nested = false;
-    hooks.afterEachLine = [&] {
-        if (!std::exchange(nested, true)) ExtractListNames("http://www.gamma.com/", kTable, list);
-    };
-    ExtractListNames("http://www.alpha.com/ http://www.beta.com/", kTable, list, {}, hooks);
-    EXPECT_EQ(linesOf(list.FoundNames), (Names{"gamma.com", "alpha.com", "beta.com"}));
-    EXPECT_EQ(list.FoundCount, 3);
+TEST(CorrectName, RemovesItsListFromTheBodyInOrderAndOnlyQuestionMarksAfterIt) {
+    std::vector<std::string> removed = {"&nbsp;", "nbsp;",  "related:", "site:",  "<b>",
+                                        "\u00AB", "\u00B4", "\u00AF",   "\u00BA", "\u00B8"};
+    for (char c : std::string_view(" /%!~#'\"$^&*()=\\|+`?><,;:_")) removed.emplace_back(1, c);
+    for (const auto& text : removed) EXPECT_EQ(names::CorrectName("a" + text + "b.com"), "ab.com") << text;
+    const std::string_view kept = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-0123456789";
+    // clang-format off
+    const Cases cases = {
+        {kept, kept}, {"\u00ABshop\u00BB.com", "shop\u00BB.com"}, {"a\u00AAb.com", "a\u00AAb.com"},
+        {"caf\u00E9.com", "caf\u00E9.com"}, {"site:example.com?x=1", "example.comx=1"}, {"", ""},
+        {"shop.com ", "shop.com "}, {"shop.com:80", "shop.com:80"}, {"shop.com/<b>x", "shop.com/<b>x"},
+        {"my shop.my shop", "myshop.my shop"}, {"sh?op.c?o?m?", "shop.com"}, {"com.com", "com.com"},
+        {"a b.c d.e f", "ab.c d.e f"}, {"shop.", "shop."}, {"..", ".."}, {"&nbsp;.com", ".com"},
+        {"<b>shop</b>", "shopb"}, {"?!%", ""},
+        // Markup remnants match in their own case only.
+        {"SITE:example.com", "SITEexample.com"}, {"Related:example.com", "Relatedexample.com"},
+        {"a&NBSP;b.com", "aNBSPb.com"}, {"<B>shop</B>.com", "BshopB.com"}, {"aNbsp;b.com", "aNbspb.com"},
+        // Each of these comes out otherwise when the removals run in another order.
+        {"x<&nbsp;b>y.com", "xy.com"}, {"<b/>shop.com", "bshop.com"},
+        {"re lated:shop.com", "relatedshop.com"},
+        {"si te:shop.com", "siteshop.com"}, {"relatsite:ed:shop.com", "relatedshop.com"},
+        {"a&n&bsp;b.com", "ab.com"}, {"anb sp;b.com", "ab.com"}, {"a&nb_sp;b.com", "anbspb.com"},
+        {"si_te:shop.com", "siteshop.com"}, {"<_b>shop.com", "bshop.com"}};
+    // clang-format on
+    for (const auto& [input, expected] : cases) EXPECT_EQ(names::CorrectName(input), expected) << input;
+}
+
+// One index follows the window's text as it grows, is cleared, shrinks and is
+// replaced by a text of the same length; at each step it must answer every
+// query as a plain search of the lower-case text does.
+TEST(DuplicateIndex, AnswersAsAPlainSearchWhateverTheTextDoes) {
+    std::string many;
+    for (int i = 0; i < 2000; ++i) many += "Name" + std::to_string(i * 7) + ".com\r\n";
+    const std::string middle = "\r\nmiddle-one.com\r\n";
+    // clang-format off
+    const std::vector<std::pair<std::string, std::vector<std::string_view>>> steps = {
+        {"example.com\r\nOther.NET\r\nshop-24.biz\r\nlast.info", {"example.com", "ample.com", "EXAMPLE.COM",
+         "other.net", "p-24.b", "last.info", "st.inf", "examples.com", "other.org", "last.info.", "", "x"}},
+        // Queries across names need the line ends themselves.
+        {"alpha.com\r\nbeta.net\r\n\r\ngamma.org\ndelta.biz\r", {"comb", "alpha.combeta", "com\r\nbeta",
+         "COM\r\nBETA.NET", "net\r\n\r\ngamma", "net\r\ngamma", "org\ndelta", "\r\n", "biz\r", "biz\r\n"}},
+        {"first.com\r\nsec", {"first.com", "second.com", "sec"}},
+        {"first.com\r\nsecond.com\r\nthird.n", {"second.com", "first.com", "third.n", "third.net"}},
+        {"", {"first.com", "second", ""}}, {"fresh.org\r\n", {"fresh.org", "first.com"}},
+        {"fresh.org\r\nkept.com\r\n", {"fresh.org", "kept.com"}},
+        {"fresh.org\r\n", {"fresh.org", "kept.com"}},
+        {"aaaa.com" + middle + "zzzz.com\r\n", {"aaaa.com", "bbbb.com"}},
+        {"bbbb.com" + middle + "zzzz.com\r\n", {"bbbb.com", "aaaa.com", "zzzz.com"}},
+        {"bbbb.com" + middle + "yyyy.com\r\n", {"yyyy.com", "zzzz.com", "middle-one"}},
+        {many, {"name13993.com", "ame0.com", "NAME7.COM", "name13994.com", "e14.com\r\nname21", "\n\n", "com",
+                "e14.com\r\nname22", "name1.co", "4.com\r\n", "zzz"}}};
+    // clang-format on
+    DuplicateIndex index;
+    for (const auto& [text, queries] : steps) {
+        const std::string lower = text::toLower(text);
+        for (const std::string_view what : queries) {
+            const std::string needle = text::toLower(what);
+            const bool plain = ::memmem(lower.data(), lower.size(), needle.data(), needle.size()) != nullptr;
+            EXPECT_EQ(index.contains(text, what), plain)
+                << "\"" << what << "\" in \"" << text.substr(0, 60) << "\"";
+        }
+    }
 }
 
 }  // namespace

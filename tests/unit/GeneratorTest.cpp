@@ -15,25 +15,19 @@ class Generator : public ::testing::Test {
 protected:
     Generator() {
         folder.write("Appends.txt", "\r\n");
-        hooks.setListBounds = [this](std::int32_t count) {
-            steps.push_back("bounds " + std::to_string(count));
-        };
-        hooks.startSearch = [this] { steps.push_back("start"); };
         services.pumpFake.pending = [this] { statuses.push_back(window->statusText.text()); };
         open();
     }
-
     void open() {
         window = std::make_unique<NameGenerator>(services, programFolder, constants, hooks);
         window->Load();
     }
 
     // Ticks exactly the extension boxes and option boxes (P, S, H) named.
-    Names generate(std::string_view extensions, std::string_view options, const std::string& custom,
+    Names generate(std::string_view boxes, std::string_view options, const std::string& custom,
                    const std::string& base, const std::string& appends) {
         for (std::size_t i = 0; i < window->extensionBoxes.size(); ++i)
-            window->extensionBoxes[i].setValue(extensions.find(static_cast<char>('0' + i)) !=
-                                               std::string::npos);
+            window->extensionBoxes[i].setValue(boxes.find(static_cast<char>('0' + i)) != std::string::npos);
         for (std::size_t i = 0; i < window->formBoxes.size(); ++i)
             window->formBoxes[i].setValue(options.find("PSH"[i]) != std::string::npos);
         window->customExtension.setText(custom);
@@ -45,13 +39,22 @@ protected:
         return window->generated.items();
     }
 
+    // The extension boxes, the option boxes, the base word and the custom extension.
+    std::string options() const {
+        std::string shown;
+        for (const auto& box : window->extensionBoxes) shown += std::to_string(box.value());
+        for (const auto& box : window->formBoxes) shown += std::to_string(box.value());
+        return shown + " " + window->baseWord.text() + " " + window->customExtension.text();
+    }
+
     testing::TempFolder folder;
     ProgramFolder programFolder{folder.path()};
     const program::ProductIdentity constants = program::ThisProduct();
     testing::FakeServices services;
-    GeneratorHooks hooks;
-    std::unique_ptr<NameGenerator> window;
     Names steps, statuses;
+    GeneratorHooks hooks{[this](std::int32_t count) { steps.push_back("bounds " + std::to_string(count)); },
+                         [this] { steps.push_back("start"); }};
+    std::unique_ptr<NameGenerator> window;
 };
 
 // Runs follow one another in one window: each replaces the list, file and
@@ -69,17 +72,16 @@ TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
         {"0", "P", ".co.uk", "big shop", "the\r\n", {"thebigshop.com"}},
         {"0", "P", ".co.uk", "Shop", "My\r\n", {"MyShop.com"}},
         {"8", "P", ".CO.UK", "shop", "my\r\n", {"myshop.co.uk"}},
-        {"8", "P", "", "shop", "my\r\n", {"myshop"}},
-        {"8", "P", "xyz", "shop", "my\r\n", {"myshopxyz"}},
+        {"8", "P", "", "shop", "my\r\n", {"myshop"}}, {"8", "P", "xyz", "shop", "my\r\n", {"myshopxyz"}},
         {"8", "P", ". A", "shop", "my\r\n", {"myshop. a"}},
         // Hyphens alone make nothing; a line of one space is no word, of two spaces is.
         {"0", "H", "", "shop", "my\r\n", {}},
         {"0", "PSH", "", "shop", " \r\n\r\n  \r\n", {"shop.com", "-shop.com", "shop.com", "shop-.com"}},
     };
     // clang-format on
-    for (const auto& [extensions, options, custom, base, appends, expected] : runs) {
+    for (const auto& [boxes, options, custom, base, appends, expected] : runs) {
         SCOPED_TRACE(base + " " + custom);
-        EXPECT_EQ(generate(extensions, options, custom, base, appends), expected);
+        EXPECT_EQ(generate(boxes, options, custom, base, appends), expected);
         std::string file;
         for (const auto& name : expected) file += name + "\r\n\r\n";
         EXPECT_EQ(folder.read("CreatedDomains.txt"), file);
@@ -95,16 +97,18 @@ TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
     EXPECT_EQ(statuses,
               (Names{"Creating Domains - Created 1008 so far...", "Created 1080 domains...  Sorting...",
                      "Created 1080 domains...  Search Started"}));
+    // Saving copies the last list; a cancelled dialog copies nothing.
+    generate("0", "P", "", "shop", "my\r\n");
+    services.dialogsFake.answers = {std::nullopt, (folder / "mine.txt").string()};
+    window->SaveAs();
+    EXPECT_EQ(folder.read("mine.txt"), "<missing>");
+    window->SaveAs();
+    EXPECT_EQ(folder.read("mine.txt"), "myshop.com\r\n\r\n");
+    EXPECT_EQ(services.dialogsFake.requests.at(0).fileName, "shop.txt");
+    EXPECT_EQ(services.dialogsFake.requests.at(0).startFolder, (folder / "customlists").string());
 }
 
-TEST_F(Generator, OptionsOpenAsTheyWereLeft) {
-    // The extension boxes, the option boxes, the base word and the custom extension.
-    const auto options = [this] {
-        std::string shown;
-        for (const auto& box : window->extensionBoxes) shown += std::to_string(box.value());
-        for (const auto& box : window->formBoxes) shown += std::to_string(box.value());
-        return shown + " " + window->baseWord.text() + " " + window->customExtension.text();
-    };
+TEST_F(Generator, OptionsAndAppendWordsOpenAsTheyWereLeft) {
     EXPECT_EQ(options(), "111111111111  .co.uk");
     window->extensionBoxes[3].setValue(0);
     window->ExtensionTicked(3);
@@ -115,12 +119,6 @@ TEST_F(Generator, OptionsOpenAsTheyWereLeft) {
     window->customExtension.setText(".de");
     window->CustomExtensionChanged();
     services.settingsFake.SaveSetting("Quillmark", "Settings", "chkExt5", "7");  // not a state: ticked
-    EXPECT_EQ(services.settingsFake.stored("Quillmark", "chkExt3"), "0");
-    open();
-    EXPECT_EQ(options(), "111011111110 shop .de");
-}
-
-TEST_F(Generator, AppendWordsAreAddedInOrderAndRemovedEverywhereInTheFile) {
     window->appendWord.setText("bob");
     window->AddAppendWord();
     window->appendWord.setText("ann");
@@ -128,13 +126,13 @@ TEST_F(Generator, AppendWordsAreAddedInOrderAndRemovedEverywhereInTheFile) {
     EXPECT_EQ(window->appendWord.text(), "");
     EXPECT_EQ(folder.read("Appends.txt"), "\r\nbob\r\nann\r\n");
     open();
+    EXPECT_EQ(options(), "111011111110 shop .de");
     EXPECT_EQ(window->appendWords.items(), (Names{"bob", "ann"}));
     window->RemoveAppendWord();  // nothing selected
     ASSERT_EQ(services.messagesFake.shown.size(), 1u);
     EXPECT_EQ(services.messagesFake.shown[0].text, "You must first select an item to remove from the list.");
-    EXPECT_EQ(services.messagesFake.shown[0].buttons, MessageButtons::Ok);
-    // One entry goes from the list until the window reopens; the file keeps
-    // one empty line at its end.
+    // One entry goes from the list until the window reopens; every copy goes
+    // from the file, which keeps one empty line at its end.
     const std::tuple<std::string, int, std::string, Names> removals[] = {
         {"a\r\nb\r\na\r\n", 0, "b\r\n\r\n", {"b", "a"}}, {"\r\nx\r\ny\r\n\r\n", 1, "\r\nx\r\n\r\n", {"x"}}};
     for (const auto& [before, selected, after, listed] : removals) {
@@ -145,18 +143,6 @@ TEST_F(Generator, AppendWordsAreAddedInOrderAndRemovedEverywhereInTheFile) {
         EXPECT_EQ(folder.read("Appends.txt"), after);
         EXPECT_EQ(window->appendWords.items(), listed);
     }
-}
-
-TEST_F(Generator, SaveAsCopiesTheLastListAndACancelCopiesNothing) {
-    generate("0", "P", "", "shop", "my\r\n");
-    services.dialogsFake.answers = {std::nullopt, (folder / "mine.txt").string()};
-    window->SaveAs();
-    EXPECT_FALSE(std::filesystem::exists(folder / "shop.txt"));
-    EXPECT_FALSE(std::filesystem::exists(folder / "mine.txt"));
-    window->SaveAs();
-    EXPECT_EQ(folder.read("mine.txt"), "myshop.com\r\n\r\n");
-    EXPECT_EQ(services.dialogsFake.requests.at(0).fileName, "shop.txt");
-    EXPECT_EQ(services.dialogsFake.requests.at(0).startFolder, (folder / "customlists").string());
 }
 
 }  // namespace

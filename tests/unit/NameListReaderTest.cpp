@@ -27,13 +27,11 @@ Names namesIn(std::string_view bytes) {
 class NameListReaderTest : public ::testing::Test {
 protected:
     NameListReaderTest() { reader.setFile(list); }
-
     void write(std::string_view bytes) { ASSERT_TRUE(WriteFileReplacing(list, bytes)); }
     // Writes over the file in place, as an editor that truncates it would.
     void overwrite(std::string_view bytes) {
         std::ofstream(list, std::ios::binary | std::ios::trunc).write(bytes.data(), std::ssize(bytes));
     }
-
     // Every name the reader gives, one call per position, up to the end marker.
     Names readAll() {
         Names names;
@@ -43,13 +41,9 @@ protected:
             names.push_back(std::move(name));
         }
     }
-
-    // The reader answers as a fresh reading of `names` would; countFirst
-    // chooses which call meets a change first.
+    // The reader answers as a fresh reading would; countFirst chooses which call meets a change first.
     void expectReads(const Names& names, bool countFirst = true) {
-        if (countFirst) {
-            EXPECT_EQ(reader.CountListEntries(), std::ssize(names));
-        }
+        if (countFirst) EXPECT_EQ(reader.CountListEntries(), std::ssize(names));
         EXPECT_EQ(readAll(), names);
         EXPECT_EQ(reader.CountListEntries(), std::ssize(names));
     }
@@ -79,7 +73,7 @@ TEST_F(NameListReaderTest, LineEndsEmptyLinesAndPositions) {
     }
 }
 
-TEST_F(NameListReaderTest, LongNamesAndLinesAcrossLargeReads) {
+TEST_F(NameListReaderTest, LongNamesAndLinesAcrossLargeReadsAndPieceByPieceGrowth) {
     // Names longer than one read of a name, a CR LF split at the 1 MiB mark
     // where indexing reads in pieces, and many names after it, read out of order.
     const std::string longName(5000, 'x');
@@ -92,10 +86,8 @@ TEST_F(NameListReaderTest, LongNamesAndLinesAcrossLargeReads) {
     for (auto n = static_cast<std::int32_t>(expected.size()); n > 0; n -= 997)
         EXPECT_EQ(reader.ReadNameAt(n), expected[static_cast<std::size_t>(n) - 1]) << n;
     for (const std::int32_t n : {1, 2, 3, 4}) EXPECT_EQ(reader.ReadNameAt(n), expected[n - 1]) << n;
-}
 
-TEST_F(NameListReaderTest, GrowingPieceByPieceMatchesReadingFromTheStart) {
-    // Random pieces split names and CR LF pairs anywhere.
+    // Random appended pieces split names and CR LF pairs anywhere.
     std::mt19937 random(20260105);
     std::string source;
     for (int i = 0; i < 400; ++i) {
@@ -106,11 +98,9 @@ TEST_F(NameListReaderTest, GrowingPieceByPieceMatchesReadingFromTheStart) {
     for (std::size_t written = 0; written < source.size();) {
         const std::size_t piece = std::min<std::size_t>(1 + random() % 23, source.size() - written);
         ASSERT_TRUE(AppendToFile(list, std::string_view(source).substr(written, piece)));
-        const Names expected = namesIn(source.substr(0, written += piece));
-        ASSERT_EQ(reader.CountListEntries(), std::ssize(expected)) << written;
-        if (!expected.empty()) {
-            ASSERT_EQ(reader.ReadNameAt(std::ssize(expected)), expected.back());
-        }
+        const Names grown = namesIn(source.substr(0, written += piece));
+        ASSERT_EQ(reader.CountListEntries(), std::ssize(grown)) << written;
+        if (!grown.empty()) ASSERT_EQ(reader.ReadNameAt(std::ssize(grown)), grown.back());
     }
     EXPECT_EQ(readAll(), namesIn(source));
 }
@@ -161,12 +151,12 @@ TEST_F(NameListReaderTest, FollowsAnOldListADeletedOneAndAnotherFile) {
     write("c\r\n");
     expectReads({"c"});
     // Choosing another file forgets the first.
-    ASSERT_TRUE(WriteFileReplacing(folder / "other.txt", "x\r\n"));
-    const std::pair<std::filesystem::path, Names> files[] = {{{}, {}},
-                                                             {folder / "missing.txt", {}},
-                                                             {folder.path(), {}},
-                                                             {list, {"c"}},
-                                                             {folder / "other.txt", {"x"}}};
+    folder.write("other.txt", "x\r\n");
+    // clang-format off
+    const std::pair<std::filesystem::path, Names> files[] = {
+        {{}, {}}, {folder / "missing.txt", {}}, {folder.path(), {}},
+        {list, {"c"}}, {folder / "other.txt", {"x"}}};
+    // clang-format on
     for (const auto& [path, names] : files) {
         reader.setFile(path);
         EXPECT_EQ(reader.file(), path);

@@ -12,31 +12,27 @@
 namespace quillmark::program {
 namespace {
 
-using testing::FakeBrowser;
 using Steps = std::vector<std::string>;
 
 TEST(AddressWithScheme, AddsHttpOnlyWhereNoSchemeIsGiven) {
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
-        {"www.quillmark.example", "http://www.quillmark.example"},
-        {"  127.0.0.1:8080/two \r\n", "http://127.0.0.1:8080/two"},
+        {"www.q.example", "http://www.q.example"}, {"  127.0.0.1:8080/two \r\n", "http://127.0.0.1:8080/two"},
         {"localhost:8080", "http://localhost:8080"},
-        {"www.quillmark.example:8080/x?y=1", "http://www.quillmark.example:8080/x?y=1"},
-        {"HTTPS://www.quillmark.example/a b", "HTTPS://www.quillmark.example/a b"},
-        {"about:blank", "about:blank"},
-        {"mailto:someone@quillmark.example", "mailto:someone@quillmark.example"},
-        {" \t ", ""},
-    };
+        {"www.q.example:80/x?y=1", "http://www.q.example:80/x?y=1"},
+        {"HTTPS://q.example/a b", "HTTPS://q.example/a b"}, {"about:blank", "about:blank"},
+        {"mailto:someone@q.example", "mailto:someone@q.example"}, {" \t ", ""}};
+    // clang-format on
     for (const auto& [typed, expected] : cases) EXPECT_EQ(AddressWithScheme(typed), expected) << typed;
 }
 
 class WebsiteOpener : public ::testing::Test {
 protected:
     WebsiteOpener() {
-        constants.WebAddress = "www.quillmark.example";
-        constants.ProductDetailsAddress = "https://www.quillmark.example/details.html";
+        constants.WebAddress = "www.q.example";
+        constants.ProductDetailsAddress = "https://www.q.example/d.html";
         browser.onCall = [this](const std::string& call) { note(call); };
     }
-
     // Each step with what the window showed at that moment.
     void note(const std::string& step) {
         steps.push_back(step + " | panels " + std::to_string(form.statusBar.panelCount()) + " | " +
@@ -45,69 +41,47 @@ protected:
     }
 
     ProductIdentity constants = ThisProduct();
-    bool WebsiteMode = false;
-    bool MainClosed = false;
-    FakeBrowser browser;
+    bool WebsiteMode = false, MainClosed = false;
+    testing::FakeBrowser browser;
     Steps steps;
     WebsiteWindow form{
         browser, constants, WebsiteMode, MainClosed,
         WebsiteHooks{[this](bool on) { note(on ? "onTop" : "notOnTop"); }, [this] { note("end"); }}};
 };
 
-TEST_F(WebsiteOpener, LoadOpensTheProductDetailsOnceThenTheWebAddress) {
+// Loading opens the product details on top, then lets the window drop behind
+// maximized; unloading ends the program only once the main window has closed.
+TEST_F(WebsiteOpener, LoadsTheDetailsAndBrowserEventsButtonsAndEnterDriveTheWindow) {
     EXPECT_EQ(form.statusBar.panelCount(), 1);
     form.Load();
-    EXPECT_EQ(
-        steps,
-        (Steps{
-            "onTop | panels 2 | www.quillmark.example | mode ",
-            "Navigate https://www.quillmark.example/details.html | panels 2 | www.quillmark.example | mode ",
-            "notOnTop | panels 2 | www.quillmark.example | mode Website | max",
-        }));
-
-    // The next opening starts on the web address.
-    WebsiteWindow again{browser, constants, WebsiteMode, MainClosed, {}};
-    again.Load();
-    EXPECT_EQ(browser.navigations.back(), "http://www.quillmark.example");
-    EXPECT_TRUE(WebsiteMode);
-}
-
-TEST_F(WebsiteOpener, ButtonsAndEnterDriveTheBrowser) {
-    form.addressBox.setText("127.0.0.1:8080/two");
-    form.Go();
-    form.addressBox.setText("https://www.quillmark.example/");
-    form.AddressKeyPress('a');
-    form.AddressKeyPress(key::kEnter);
-    form.addressBox.setText("   ");
-    form.Go();
-    form.Back();
-    form.Forward();
-    form.StopLoading();
-    form.Refresh();
-    EXPECT_EQ(browser.navigations, (Steps{"http://127.0.0.1:8080/two", "https://www.quillmark.example/"}));
-    EXPECT_EQ(std::vector(browser.calls.end() - 4, browser.calls.end()),
-              (Steps{"GoBack", "GoForward", "Stop", "Refresh"}));
-}
-
-TEST_F(WebsiteOpener, BrowserEventsShowInTheWindow) {
-    form.Load();
+    EXPECT_EQ(steps, (Steps{"onTop | panels 2 | www.q.example | mode ",
+                            "Navigate https://www.q.example/d.html | panels 2 | www.q.example | mode ",
+                            "notOnTop | panels 2 | www.q.example | mode Website | max"}));
     browser.raiseStatusTextChange("http://127.0.0.1/hover");
-    EXPECT_EQ(form.statusBar.panelText(1), "http://127.0.0.1/hover");
-    EXPECT_EQ(form.statusBar.panelText(2), "");
-
+    EXPECT_EQ(form.statusBar.panelText(1) + "|" + form.statusBar.panelText(2), "http://127.0.0.1/hover|");
     browser.locationURL = "http://127.0.0.1:8080/";
     browser.locationName = "First page";
     browser.raiseDownloadBegin();
     browser.raiseDocumentComplete("<p>body</p>");
     browser.raiseTitleChange("First page");
-    EXPECT_EQ(form.addressBox.text(), "");
-    EXPECT_EQ(form.window.caption(), "www.quillmark.example");
+    EXPECT_EQ(form.addressBox.text() + "|" + form.window.caption(), "|www.q.example");
     browser.raiseDownloadComplete();
-    EXPECT_EQ(form.addressBox.text(), "http://127.0.0.1:8080/");
-    EXPECT_EQ(form.window.caption(), "First page");
-}
+    EXPECT_EQ(form.addressBox.text() + "|" + form.window.caption(), "http://127.0.0.1:8080/|First page");
 
-TEST_F(WebsiteOpener, UnloadEndsTheProgramOnlyWhenTheMainWindowHasClosed) {
+    browser.calls.clear();
+    form.addressBox.setText("127.0.0.1:8080/two");
+    form.Go();
+    form.addressBox.setText("https://www.q.example/");
+    form.AddressKeyPress('a');
+    form.AddressKeyPress(key::kEnter);
+    form.addressBox.setText("   ");
+    form.Go();
+    for (const auto button : {&WebsiteWindow::Back, &WebsiteWindow::Forward, &WebsiteWindow::StopLoading,
+                              &WebsiteWindow::Refresh})
+        (form.*button)();
+    EXPECT_EQ(browser.calls, (Steps{"Navigate http://127.0.0.1:8080/two", "Navigate https://www.q.example/",
+                                    "GoBack", "GoForward", "Stop", "Refresh"}));
+    steps.clear();
     for (const bool closed : {false, true}) {
         MainClosed = closed;
         form.Unload();
