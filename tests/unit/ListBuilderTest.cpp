@@ -119,7 +119,9 @@ TEST_P(ListBuilderRun, WritesTheListKeepsACopyAndStartsTheLookups) {
     EXPECT_EQ(closes, 1);
     // The main window's run has begun on the new list.
     EXPECT_EQ(form->startNumber.text(), "1");
-    if (run.found > 0) EXPECT_EQ(client(0).host, "whois.test");
+    if (run.found > 0) {
+        EXPECT_EQ(client(0).host, "whois.test");
+    }
 }
 
 // A frame of the same page may complete half way through an extraction; closing

@@ -61,7 +61,9 @@ TEST_F(LookupRun, ThePhrasesOfTheReplyAndTheLengthOfTheFirstLabelDecideTheList) 
     for (const auto& [list, file, expected] : rows) {
         std::string items;
         for (const auto& name : form->ListOf(list).items()) items += name + "\r\n";
-        if (file != nullptr) EXPECT_EQ(folder.read(file), items) << file;
+        if (file != nullptr) {
+            EXPECT_EQ(folder.read(file), items) << file;
+        }
         EXPECT_EQ(items + "|" + form->CaptionOf(list).caption(), expected);
     }
     EXPECT_EQ(listed.size(), std::size(lookups));

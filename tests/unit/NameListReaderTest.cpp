@@ -43,7 +43,9 @@ protected:
     }
     // The reader answers as a fresh reading would; countFirst chooses which call meets a change first.
     void expectReads(const Names& names, bool countFirst = true) {
-        if (countFirst) EXPECT_EQ(reader.CountListEntries(), std::ssize(names));
+        if (countFirst) {
+            EXPECT_EQ(reader.CountListEntries(), std::ssize(names));
+        }
         EXPECT_EQ(readAll(), names);
         EXPECT_EQ(reader.CountListEntries(), std::ssize(names));
     }
@@ -100,7 +102,9 @@ TEST_F(NameListReaderTest, LongNamesAndLinesAcrossLargeReadsAndPieceByPieceGrowt
         ASSERT_TRUE(AppendToFile(list, std::string_view(source).substr(written, piece)));
         const Names grown = namesIn(source.substr(0, written += piece));
         ASSERT_EQ(reader.CountListEntries(), std::ssize(grown)) << written;
-        if (!grown.empty()) ASSERT_EQ(reader.ReadNameAt(std::ssize(grown)), grown.back());
+        if (!grown.empty()) {
+            ASSERT_EQ(reader.ReadNameAt(std::ssize(grown)), grown.back());
+        }
     }
     EXPECT_EQ(readAll(), namesIn(source));
 }

@@ -93,7 +93,9 @@ TEST_F(ProfileFilesTest, EachSaveLeavesEveryFileHoldingItsList) {
         // Appending keeps the file's identity; a rewrite through a temporary file does not.
         struct stat info {};
         ASSERT_EQ(::stat((folder / name('L')).c_str(), &info), 0);
-        if (std::string_view(steps).starts_with("L+two")) EXPECT_EQ(info.st_ino, lowFile);
+        if (std::string_view(steps).starts_with("L+two")) {
+            EXPECT_EQ(info.st_ino, lowFile);
+        }
         lowFile = info.st_ino;
     }
     // A new stamp starts new files with the whole lists and leaves the old ones.
