@@ -14,17 +14,12 @@
 namespace quillmark {
 namespace {
 
-using testing::LiveMainWindow;
 using Server = testing::LocalWhoisServer;
 using Manner = Server::Manner;
+using Verdict = MainWindowHooks::Verdict;
 
 // Thirty seconds of batch pass in one and a half.
 constexpr int kTimeScale = 20;
-
-std::string outcomeName(MainWindowHooks::Verdict verdict) {
-    using V = MainWindowHooks::Verdict;
-    return verdict == V::High ? "High" : verdict == V::Mid ? "Mid" : verdict == V::Low ? "Low" : "taken";
-}
 
 struct Hostile {
     const char* name;
@@ -33,20 +28,32 @@ struct Hostile {
     std::map<std::string, std::string> outcomes;  // name (without .com) -> its one outcome
     bool fillsReplies = false;                    // some slot's reply reaches the limit
     int minPeakOpen = 0;
+    std::string retried = {};  // a name asked again after the retry time
 };
 
 std::map<std::string, std::string> each(const std::string& stem, int count, const std::string& outcome) {
     std::map<std::string, std::string> names;
-    for (int i = 0; i < count; ++i)
-        names[stem + std::string(1, static_cast<char>('a' + i % 26)) + std::to_string(i)] = outcome;
+    for (int i = 0; i < count; ++i) names[stem + char('a' + i % 26) + std::to_string(i)] = outcome;
     return names;
 }
 
-// Whatever the server does, each name gets one outcome, the run stops by
-// itself, no slot keeps more than the reply limit and the profile files hold
-// exactly the names judged free.
+// Whatever the server does, each name gets one outcome, the run stops by itself, no
+// slot keeps more than the reply limit and the profile files hold exactly the names
+// judged free.
 TEST(HostileServer, EachMisbehaviourGivesEachNameOneOutcome) {
     const std::vector<Hostile> rows{
+        {"plain replies; silence is asked again",
+         Manner::Answer,
+         {},
+         {{"freeab", "Mid"},
+          {"takenab", "taken"},
+          {"emptyab", "taken"},
+          {"piecesab", "Low"},
+          {"silentab", "unjudged"}},
+         false,
+         0,
+         "silentab"},
+        {"refused", Manner::Refuse, {}, each("refused", 3, "unjudged")},
         {"flood never closing", Manner::Flood, {}, each("flood", 3, "unjudged"), true},
         {"binary garbage with NULs",
          Manner::Answer,
@@ -68,10 +75,13 @@ TEST(HostileServer, EachMisbehaviourGivesEachNameOneOutcome) {
     };
     for (const Hostile& row : rows) {
         SCOPED_TRACE(row.name);
-        LiveMainWindow window(row.rule, row.manner, kTimeScale);
+        testing::LiveMainWindow window(row.rule, row.manner, kTimeScale);
         std::map<std::string, std::vector<std::string>> seen;
-        window.hooks.nameListed = [&](std::string_view name, MainWindowHooks::Verdict verdict) {
-            seen[std::string(name)].push_back(outcomeName(verdict));
+        window.hooks.nameListed = [&](std::string_view name, Verdict verdict) {
+            seen[std::string(name)].push_back(verdict == Verdict::High  ? "High"
+                                              : verdict == Verdict::Mid ? "Mid"
+                                              : verdict == Verdict::Low ? "Low"
+                                                                        : "taken");
         };
         window.hooks.nameUnjudged = [&](std::string_view name) {
             seen[std::string(name)].push_back("unjudged");
@@ -91,23 +101,27 @@ TEST(HostileServer, EachMisbehaviourGivesEachNameOneOutcome) {
         watch.stop();
 
         EXPECT_EQ(seen.size(), row.outcomes.size());
-        for (const auto& [name, outcome] : row.outcomes)
+        std::map<std::string, std::vector<std::string>> saved;  // outcome -> names
+        for (const auto& [name, outcome] : row.outcomes) {
             EXPECT_EQ(seen[name + ".com"], std::vector<std::string>{outcome}) << name;
+            if (outcome != "taken" && outcome != "unjudged") saved[outcome].push_back(name + ".com");
+        }
         EXPECT_LE(largestReply, whois::kReplyLimit);
         EXPECT_EQ(largestReply == whois::kReplyLimit, row.fillsReplies);
         EXPECT_GE(window.server.peakOpen(), row.minPeakOpen);
-        for (const auto& [file, profile] :
-             {std::pair{"SuperHighProfile.txt", "High"}, std::pair{"HighProfile.txt", "Mid"},
-              std::pair{"LowProfile.txt", "Low"}, std::pair{"Remembered.txt", "none"}}) {
-            std::vector<std::string> expected, saved;
-            for (const auto& [name, outcome] : row.outcomes)
-                if (outcome == profile) expected.push_back(name + ".com");
+        if (!row.retried.empty()) {
+            EXPECT_GE(window.server.queries().at(row.retried + ".com"), 2);
+        }
+        for (const auto& [file, profile] : {std::pair{"SuperHighProfile.txt", "High"},
+                                            {"HighProfile.txt", "Mid"},
+                                            {"LowProfile.txt", "Low"},
+                                            {"Remembered.txt", "none"}}) {
+            std::vector<std::string> names;
             const std::string bytes = ReadWholeFile(window.folder / file).value_or("");
             for (auto line : text::splitLines(bytes))
-                if (!line.empty()) saved.emplace_back(line);
-            std::sort(saved.begin(), saved.end());
-            std::sort(expected.begin(), expected.end());
-            EXPECT_EQ(saved, expected) << file;
+                if (!line.empty()) names.emplace_back(line);
+            std::sort(names.begin(), names.end());
+            EXPECT_EQ(names, saved[profile]) << file;
         }
     }
 }
