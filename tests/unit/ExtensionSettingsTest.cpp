@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
-#include "support/MainWindowFixture.h"
 #include "support/ServerRows.h"
 #include "support/TempFolder.h"
 #include "whois/ExtensionSettings.h"
@@ -83,6 +82,11 @@ TEST_F(SettingsWindow, LoadShowsTheFileAndSavedRowsReachTheFileTheListAndTheTabl
                        "xx|whois.xx.test|43|E"}));
     click("com");
     EXPECT_TRUE(form.editEnabled);
+    form.useProxy.setValue(0);
+    form.ProxyClicked();
+    EXPECT_EQ(
+        std::to_string(useProxy) + services.settingsFake.stored(kOptionsApplication, "chkProxy").value_or(""),
+        "00");
 }
 
 TEST_F(SettingsWindow, IncompleteOrBadFieldsAreRefusedWithoutWriting) {
@@ -156,29 +160,6 @@ TEST_F(SettingsWindow, DefaultExtensionGetsItsFullStopWhenLeft) {
         EXPECT_EQ(shown(), std::string(typed) + "|" + typed + "|" + typed);
         form.DefaultExtensionLostFocus();
         EXPECT_EQ(shown(), std::string(kept) + "|" + kept + "|" + kept) << '"' << typed << '"';
-    }
-}
-
-class SettingsWithMainWindow : public testing::MainWindowFixture {};
-
-// The window edits the table the main window looks names up with.
-TEST_F(SettingsWithMainWindow, ProxySwitchAndProxyRowReachTheNextLookup) {
-    load();
-    ExtensionSettings settings(services, state.programFolder, state.serverTable, state.useProxy,
-                               state.defaultExtension, std::string(kProduct));
-    settings.Load();
-    EXPECT_FALSE(settings.useProxy.checked());
-    settings.extensions.setSelectedIndex(0);
-    settings.RowClicked();
-    settings.server.setText("proxy.test");
-    settings.port.setText("4545");
-    settings.SaveRow();
-    for (const auto& [slot, host] : {std::pair{1, "proxy.test:4545"}, {0, "whois.net.test:43"}}) {
-        settings.useProxy.setValue(slot);
-        settings.ProxyClicked();
-        EXPECT_EQ(setting("Quillmark", "chkProxy"), std::to_string(slot));
-        form->StartLookup("example.net", slot);
-        EXPECT_EQ(client(slot).host + ":" + std::to_string(client(slot).port), host);
     }
 }
 

@@ -185,7 +185,7 @@ bool runUnprivileged(const std::function<void()>& work) {
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status);
 }
 
-// A missing, unreadable or folder-shaped file loads nothing and is never overwritten.
+// A missing or unreadable file loads nothing and is never overwritten.
 TEST_F(ServerTableFile, UnusableFileKeepsTableAndIsNotRewritten) {
     const auto path = folder / "registrars.txt";
     EXPECT_EQ(rowsOf(load("com net")), rowsOf(tableOf("com net"))) << "missing file";
@@ -197,13 +197,6 @@ TEST_F(ServerTableFile, UnusableFileKeepsTableAndIsNotRewritten) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(ran);
     EXPECT_EQ(bytes(), "com|a|43|Enabled\r\n");
-
-    fs::remove(path);
-    fs::create_directory(path);
-    EXPECT_EQ(rowsOf(load("com net")), rowsOf(tableOf("com net"))) << "folder";
-    EXPECT_EQ(listed(), Strings{});
-    whois::UpdateServer(program, "de", "d", "43", true);
-    EXPECT_TRUE(fs::is_directory(path));
 }
 
 }  // namespace
