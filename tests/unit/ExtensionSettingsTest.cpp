@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
+#include "platform/Text.h"
 #include "support/ServerRows.h"
 #include "support/TempFolder.h"
 #include "whois/ExtensionSettings.h"
@@ -92,18 +93,14 @@ TEST_F(SettingsWindow, LoadShowsTheFileAndSavedRowsReachTheFileTheListAndTheTabl
 TEST_F(SettingsWindow, IncompleteOrBadFieldsAreRefusedWithoutWriting) {
     const std::string before = fileBytes();
     const Strings tableBefore = rowsOf(table);
-    for (const auto& [ext, server, port] : {std::tuple{"de", "h", ""},
-                                            {"de", "h", "0"},
-                                            {"de", "h", "70000"},
-                                            {"de", "h", "4x"},
-                                            {"", "h", "43"},
-                                            {"de", "", "43"}}) {
+    for (const std::string_view row : {"de|h|", "de|h|0", "de|h|70000", "de|h|4x", "|h|43", "de||43"}) {
+        const auto fields = text::split(row, '|');
         services.messagesFake.shown.clear();
-        save(ext, server, port);
-        ASSERT_EQ(services.messagesFake.shown.size(), 1u) << ext << "|" << server << "|" << port;
+        save(std::string(fields[0]), std::string(fields[1]), std::string(fields[2]));
+        ASSERT_EQ(services.messagesFake.shown.size(), 1u) << row;
         EXPECT_EQ(services.messagesFake.shown[0].text, "Please enter valid information for all fields.");
         EXPECT_EQ(services.messagesFake.shown[0].title, kProduct);
-        EXPECT_EQ(fileBytes(), before) << ext << "|" << server << "|" << port;
+        EXPECT_EQ(fileBytes(), before) << row;
     }
     EXPECT_EQ(rowsOf(table), tableBefore);
 }

@@ -106,10 +106,12 @@ TEST_F(ServerTableFile, DefaultTableIsWrittenWhenMissingLoadsAndRoutes) {
     EXPECT_EQ(bytes(), defaults);
 }
 
-// Lines that cannot be rows are skipped; a file without any row keeps the table. The
-// list shows every non-blank line as it stands.
+// Lines that cannot be rows are skipped; a missing file or one without any row keeps the
+// table. The list shows every non-blank line as it stands.
 TEST_F(ServerTableFile, LoadingReadsRowsOfEveryLineEnd) {
     const Strings kept = rowsOf(tableOf("x y")), two{"com|a|43|E", "net|b|44|D"};
+    EXPECT_EQ(rowsOf(load("x y")), kept) << "missing file";
+    EXPECT_EQ(listed(), Strings{});
     std::vector<std::pair<std::string, Strings>> cases = {
         {"COM|Whois.Example.NET|43|Enabled\r\nnet|h|1|enabled\r\norg|h|65535|ENABLED\r\n"
          "info|h|43|Enabled \r\nbiz|h|43|Disabled\r\nname|h|43|\r\nde|h|43|Enabled|extra\r\n",
@@ -139,6 +141,15 @@ TEST_F(ServerTableFile, LoadingReadsRowsOfEveryLineEnd) {
                                  "net|n|43|Disabled"}));
 }
 
+// Root reads files whatever their permissions, so there the work runs as "nobody".
+bool runUnprivileged(const std::function<void()>& work) {
+    if (::geteuid() != 0) return work(), true;
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? (work(), 0) : 1);
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status);
+}
+
 // An update replaces every line whose extension is the new one's in lower case, as the
 // file's text stands, or appends; blank lines go, other lines stay as they stand.
 TEST_F(ServerTableFile, UpdateAndAddRewriteOnlyTheirRows) {
@@ -154,9 +165,8 @@ TEST_F(ServerTableFile, UpdateAndAddRewriteOnlyTheirRows) {
         {"cn|a|43|Enabled\r\nnet|b|43|Enabled\r\ncn|c|44|Disabled\r\n\r\n",
          {"update net b 43 Enabled", "update net b 43 Enabled", "update CN Whois.Example.TEST 4343 Enabled",
           "update XX xx.host 43 Disabled"},
-         "cn|Whois.Example.TEST|4343|Enabled\r\nnet|b|43|Enabled\r\ncn|Whois.Example.TEST|4343|"
-         "Enabled\r\n\r\n"
-         "xx|xx.host|43|Disabled\r\n"},
+         "cn|Whois.Example.TEST|4343|Enabled\r\nnet|b|43|Enabled\r\n"
+         "cn|Whois.Example.TEST|4343|Enabled\r\n\r\nxx|xx.host|43|Disabled\r\n"},
         {nullptr,
          {"update com c.host 43 Enabled", "add DE Some.Host 4343 Disabled"},
          "com|c.host|43|Enabled\r\nde|Some.Host|4343|Disabled\r\n"},
@@ -174,27 +184,11 @@ TEST_F(ServerTableFile, UpdateAndAddRewriteOnlyTheirRows) {
         EXPECT_EQ(after.substr(after.find_first_not_of("\r\n")), c.after) << (c.before ? c.before : "<none>");
         EXPECT_FALSE(fs::exists(folder / "registrars.txt.saving"));
     }
-}
-
-// Root reads files whatever their permissions, so there the work runs as "nobody".
-bool runUnprivileged(const std::function<void()>& work) {
-    if (::geteuid() != 0) return work(), true;
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? (work(), 0) : 1);
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status);
-}
-
-// A missing or unreadable file loads nothing and is never overwritten.
-TEST_F(ServerTableFile, UnusableFileKeepsTableAndIsNotRewritten) {
-    const auto path = folder / "registrars.txt";
-    EXPECT_EQ(rowsOf(load("com net")), rowsOf(tableOf("com net"))) << "missing file";
-    EXPECT_EQ(listed(), Strings{});
-    write("com|a|43|Enabled\r\n");
+    write("com|a|43|Enabled\r\n");                   // an unreadable file is never overwritten
     fs::permissions(folder.path(), fs::perms::all);  // only the failed read can stop the rewrite
-    fs::permissions(path, fs::perms::none);
+    fs::permissions(folder / "registrars.txt", fs::perms::none);
     const bool ran = runUnprivileged([&] { whois::UpdateServer(program, "net", "b", "43", true); });
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(folder / "registrars.txt", fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(ran);
     EXPECT_EQ(bytes(), "com|a|43|Enabled\r\n");
 }
