@@ -31,9 +31,9 @@ struct Hostile {
     std::string retried = {};  // a name asked again after the retry time
 };
 
-std::map<std::string, std::string> outcomesOf(std::string_view spec) {
+std::map<std::string, std::string> outcomesOf(std::string_view written) {
     std::map<std::string, std::string> names;
-    for (const auto item : text::split(spec, ' ')) {
+    for (const auto item : text::split(written, ' ')) {
         const auto name = text::split(item.substr(0, item.find('=')), '*');
         const std::string stem(name[0]), outcome(item.substr(item.find('=') + 1));
         if (name.size() == 1) names[stem] = outcome;
