@@ -11,7 +11,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace quillmark::testing {
@@ -33,6 +32,7 @@ public:
         CloseAtOnce,  // closes as soon as it accepts
         Reset,        // resets the connection when the query arrives
         Flood,        // a hundred megabytes as fast as the client drains them, never closing
+        Refuse,       // listens once, then closes: connections are refused
     };
 
     explicit LocalWhoisServer(Rule rule = {}, Manner manner = Manner::Answer)
@@ -40,28 +40,25 @@ public:
         QObject::connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
         server_.setMaxPendingConnections(100);
         server_.listen(QHostAddress::LocalHost, 0);
+        port_ = server_.serverPort();
+        if (manner == Manner::Refuse) server_.close();
     }
 
-    quint16 port() const { return server_.serverPort(); }
+    quint16 port() const { return port_; }
     const std::map<std::string, int>& queries() const { return queries_; }
     int connections() const { return connections_; }
     int peakOpen() const { return peakOpen_; }  // the most connections open at one time
 
-    // A loopback port that refuses connections: listened on once, then closed.
-    static quint16 refusedPort() {
-        QTcpServer server;
-        server.listen(QHostAddress::LocalHost, 0);
-        return server.serverPort();
-    }
+    // A loopback port that refuses connections.
+    static quint16 refusedPort() { return LocalWhoisServer({}, Manner::Refuse).port(); }
 
     static Rule defaultRule() {
         return [](const std::string& query) -> Reply {
-            if (query.rfind("silent", 0) == 0) return {};
-            if (query.rfind("empty", 0) == 0) return {std::string()};
-            if (query.rfind("pieces", 0) == 0)
-                return {"Whois server\r\nNo match for \"" + query + "\".\r\n", 4};
-            if (query.rfind("free", 0) == 0) return {"No match for \"" + query + "\".\r\n"};
-            return {"   Domain Name: " + query + "\r\n"};
+            const std::string free = "No match for \"" + query + "\".\r\n";
+            if (query.starts_with("silent")) return {};
+            if (query.starts_with("empty")) return {std::string()};
+            if (query.starts_with("pieces")) return {"Whois server\r\n" + free, 4};
+            return {query.starts_with("free") ? free : "   Domain Name: " + query + "\r\n"};
         };
     }
     // A free name's answer, one byte every `ms`.
@@ -73,11 +70,9 @@ public:
     // Binary bytes and NULs; "free" names hide "No match" among them.
     static Rule garbage() {
         return [](const std::string& query) {
-            std::mt19937 random(7);
-            std::uniform_int_distribution<int> byte(0, 255);
             std::string reply;
-            for (int i = 0; i < 4096; ++i) reply += (i % 3 == 0) ? '\0' : static_cast<char>(byte(random));
-            if (query.rfind("free", 0) == 0) reply.insert(2048, std::string("\0\0No match for ", 15) + query);
+            for (int i = 0; i < 4096; ++i) reply += static_cast<char>(i % 3 ? i * 131 % 251 : 0);
+            if (query.starts_with("free")) reply.insert(2048, std::string("\0\0No match for ", 15) + query);
             return Reply{reply};
         };
     }
@@ -149,6 +144,7 @@ private:
     Rule rule_;
     Manner manner_;
     QTcpServer server_;
+    quint16 port_ = 0;
     std::map<std::string, int> queries_;
     int connections_ = 0, open_ = 0, peakOpen_ = 0;
 };

@@ -6,7 +6,6 @@
 namespace quillmark {
 namespace {
 
-using testing::FakeServices;
 using testing::FakeTcpClient;
 
 class WhoisLookupWindowTest : public ::testing::Test {
@@ -14,13 +13,14 @@ protected:
     // Loads a fresh window for the name, as a double-click would, and lets it connect.
     FakeTcpClient& load(std::string name) {
         form = std::make_unique<WhoisLookupWindow>(services, std::move(name), "whois.registry.test", 4343);
+        finishedCalls = 0;
         form->setOnFinished([this] { ++finishedCalls; });
         form->Load();
         services.clients.back()->raiseConnected();
         return *services.clients.back();
     }
 
-    FakeServices services;
+    testing::FakeServices services;
     std::unique_ptr<WhoisLookupWindow> form;
     int finishedCalls = 0;
 };
@@ -35,62 +35,52 @@ TEST_F(WhoisLookupWindowTest, NamesAreSentAsTheyStandUnlessTheyHoldControlCharac
         FakeTcpClient& client = load(name);
         EXPECT_EQ(client.connectCount, sendable ? 1 : 0) << name;
         EXPECT_EQ(client.sent, sendable ? name + "\r\n" : "") << name;
-        if (sendable) {
-            EXPECT_EQ(
-                client.host + ":" + std::to_string(client.port) + " from " + std::to_string(client.localPort),
-                "whois.registry.test:4343 from 0");
+        if (!sendable) continue;
+        EXPECT_EQ(
+            client.host + ":" + std::to_string(client.port) + " from " + std::to_string(client.localPort),
+            "whois.registry.test:4343 from 0");
+    }
+}
+
+// Whatever pieces arrive, the reply is shown once, whole up to one mebibyte, when the
+// server closes; an unloaded window has let go of its connection and ignores late events.
+TEST_F(WhoisLookupWindowTest, ReplyIsShownOnceWholeWhenTheServerCloses) {
+    const std::string big(300 * 1024, 'x'), odd("\xff\0x\r\n", 5);
+    const struct {
+        std::vector<std::string> pieces;
+        bool unload;
+        std::string shown;
+    } cases[] = {
+        {{"Domain Na", "me: EXAMPLE.COM\r\n", "", odd}, false, "Domain Name: EXAMPLE.COM\r\n" + odd},
+        {{big, big, big, big, "tail"}, false, std::string(whois::kReplyLimit, 'x')},
+        {{"late"}, true, ""},
+    };
+    for (const auto& c : cases) {
+        FakeTcpClient& client = load("example.com");
+        int shown = 0;
+        form->replyText.setObserver([&shown] { ++shown; });
+        if (c.unload) form->Unload();
+        for (const std::string& piece : c.pieces) {
+            client.raiseData(piece);
+            EXPECT_EQ(form->replyText.text() + (form->finished() ? "finished" : ""), "");
         }
+        client.raiseClosed();
+        EXPECT_EQ(form->replyText.text(), c.shown);
+        EXPECT_EQ(shown, c.unload ? 0 : 1);
+        EXPECT_EQ(finishedCalls, shown);
+        EXPECT_FALSE(client.open);
     }
-}
-
-TEST_F(WhoisLookupWindowTest, ReplyInPiecesIsShownOnceWholeWhenTheServerCloses) {
-    FakeTcpClient& client = load("example.com");
-    int shown = 0;
-    form->replyText.setObserver([&shown] { ++shown; });
-    const std::string pieces[] = {"Domain Na", "me: EXAMPLE.COM\r\n", "", std::string("\xff\0x\r\n", 5)};
-    for (const std::string& piece : pieces) {
-        client.raiseData(piece);
-        EXPECT_EQ(form->replyText.text() + (form->finished() ? "finished" : ""), "");
-    }
-    client.raiseClosed();
-    EXPECT_EQ(form->replyText.text(), pieces[0] + pieces[1] + pieces[3]);
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(finishedCalls, 1);
-    EXPECT_FALSE(client.open);
-}
-
-TEST_F(WhoisLookupWindowTest, UnloadedWindowIgnoresLateEvents) {
-    FakeTcpClient& client = load("gone.com");
-    form->Unload();
-    EXPECT_FALSE(client.open);
-    client.raiseData("late");
-    client.raiseClosed();
-    EXPECT_EQ(form->replyText.text(), "");
-    EXPECT_EQ(finishedCalls, 0);
-}
-
-TEST_F(WhoisLookupWindowTest, ReplyIsKeptUpToOneMebibyte) {
-    FakeTcpClient& client = load("big.com");
-    for (int i = 0; i < 4; ++i) client.raiseData(std::string(300 * 1024, 'x'));
-    client.raiseData("tail");
-    client.raiseClosed();
-    EXPECT_EQ(form->replyText.text(), std::string(whois::kReplyLimit, 'x'));
 }
 
 TEST(WhoisServerText, HostAndOptionalPort) {
-    using Server = std::optional<WhoisServer>;
-    const std::pair<const char*, Server> cases[] = {{"whois.test", WhoisServer{"whois.test", 43}},
-                                                    {"127.0.0.1:65535", WhoisServer{"127.0.0.1", 65535}},
-                                                    {"[::1]:4343", WhoisServer{"::1", 4343}},
-                                                    {"::1", WhoisServer{"::1", 43}},
-                                                    {"", std::nullopt},
-                                                    {":43", std::nullopt},
-                                                    {"h:", std::nullopt},
-                                                    {"h:0", std::nullopt},
-                                                    {"h:65536", std::nullopt},
-                                                    {"h:4x", std::nullopt},
-                                                    {"[::1]43", std::nullopt}};
+    const std::pair<const char*, std::optional<WhoisServer>> cases[] = {
+        {"whois.test", WhoisServer{"whois.test", 43}},
+        {"127.0.0.1:65535", WhoisServer{"127.0.0.1", 65535}},
+        {"[::1]:4343", WhoisServer{"::1", 4343}},
+        {"::1", WhoisServer{"::1", 43}}};
     for (const auto& [text, server] : cases) EXPECT_EQ(ParseWhoisServer(text), server) << text;
+    for (const char* bad : {"", ":43", "h:", "h:0", "h:65536", "h:4x", "[::1]43"})
+        EXPECT_EQ(ParseWhoisServer(bad), std::nullopt) << bad;
 }
 
 }  // namespace
