@@ -3,10 +3,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,8 +27,7 @@ namespace {
 // Aborts so the fuzzer keeps the input; the message says which promise broke.
 void require(bool holds, const char* what) {
     if (holds) return;
-    std::fprintf(stderr, "broken invariant: %s\n", what);
-    std::fflush(stderr);
+    std::fprintf(stderr, "broken invariant: %s\n", what);  // stderr is unbuffered
     std::abort();
 }
 
@@ -63,16 +62,14 @@ bool hasLineEnd(std::string_view text) {
 // A names text must be `count` names, each followed by CR LF, none holding a
 // line end, a tab or markup brackets.
 void checkNamesText(std::string_view names, std::int64_t count) {
-    require(count >= 0, "name count is not negative");
-    std::size_t at = 0;
-    for (std::int64_t i = 0; i < count; ++i, at += 2) {
-        const std::size_t end = names.find("\r\n", at);
-        require(end != std::string_view::npos, "every counted name is followed by CR LF");
-        const std::string_view name = names.substr(at, end - at);
-        require(!name.empty() && name.find_first_of("\r\n\t<>") == name.npos, "a name: no CR, LF, tab, <, >");
-        at = end;
+    std::int64_t found = 0;
+    for (std::size_t at = 0, end; at < names.size(); at = end + 2, ++found) {
+        end = names.find("\r\n", at);
+        require(end != names.npos && end > at &&
+                    names.substr(at, end - at).find_first_of("\r\n\t<>") == names.npos,
+                "each name: not empty, no CR, LF, tab, < or >, then CR LF");
     }
-    require(at == names.size(), "the names text holds the counted names and nothing else");
+    require(found == count, "the names text holds the counted names and nothing else");
 }
 
 // Extracts the input twice into the same names, as a window does with two
@@ -105,12 +102,10 @@ void FuzzCorrectName(std::string_view input) {
     std::erase(suffix, '?');
     require(name.ends_with(suffix), "the suffix is kept but for its question marks");
     const std::string_view cleanedBody = std::string_view(name).substr(0, name.size() - suffix.size());
+    // Each kept character is found after the one before; not found, npos + 1 wraps to 0.
     std::size_t at = 0;
-    for (const char c : cleanedBody) {
-        require((at = body.find(c, at)) != std::string_view::npos,
-                "the body only loses characters, none change");
-        ++at;
-    }
+    for (const char c : cleanedBody)
+        require((at = body.find(c, at) + 1) != 0, "the body only loses characters, none change");
     if (body.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-") ==
         body.npos)
         require(cleanedBody == body, "a body of letters, digits and hyphens stays as it is");
@@ -185,15 +180,12 @@ void FuzzNameList(std::string_view input) {
             if (!line.empty()) expected.emplace_back(line);
         const std::int32_t count = reader.CountListEntries();
         require(std::cmp_equal(count, expected.size()), "the count is the number of non-empty lines");
-        std::vector<std::int32_t> positions = {-1, std::numeric_limits<std::int32_t>::min(),
-                                               std::numeric_limits<std::int32_t>::max(), count, count + 1};
-        for (std::int32_t n = 0; n <= std::min(count, 300) + 1; ++n) positions.push_back(n);
+        std::vector<std::int32_t> positions = {INT32_MIN, INT32_MAX, count, count + 1};
+        for (std::int32_t n = 0; n <= std::min(count, 300); ++n) positions.push_back(n);
         for (std::int32_t k = 1; k <= 5; ++k) positions.push_back((seed * 7919 + k * 104729) % (count + 2));
-        for (const std::int32_t n : positions) {
-            const std::string name = reader.ReadNameAt(n);
-            require(n < 1 || n > count ? name == kEndOfList : name == expected[n - 1],
+        for (const std::int32_t n : positions)
+            require(reader.ReadNameAt(n) == (n < 1 || n > count ? kEndOfList : expected[n - 1]),
                     "a name is its non-empty line, unchanged; past the list comes the end marker");
-        }
     };
     require(WriteFileReplacing(path, bytes), "the list is written");
     check(amount);

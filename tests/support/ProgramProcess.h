@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTimer>
 
 #include <filesystem>
@@ -13,8 +12,7 @@ namespace quillmark::testing {
 struct ProgramOutcome {
     bool finished = false;
     int exitCode = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 // Runs the program with its settings in `configHome`, while this process's
@@ -32,16 +30,13 @@ inline ProgramOutcome RunProgram(const QStringList& args, const std::filesystem:
     QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
     process.start(QUILLMARK_EXE, args);
     loop.exec();
-    ProgramOutcome outcome;
-    outcome.finished = process.state() == QProcess::NotRunning;
-    if (!outcome.finished) {
+    const bool finished = process.state() == QProcess::NotRunning;
+    if (!finished) {
         process.kill();
         process.waitForFinished(5000);
     }
-    outcome.exitCode = process.exitCode();
-    outcome.out = process.readAllStandardOutput().toStdString();
-    outcome.err = process.readAllStandardError().toStdString();
-    return outcome;
+    return {finished, process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
 }
 
 }  // namespace quillmark::testing

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <atomic>
-#include <filesystem>
-#include <string>
-#include <string_view>
-
 #include <unistd.h>
 
-#include "platform/Files.h"
+#include <atomic>
+
+#include "platform/Files.h"  // and the file system, strings and views it takes
 
 namespace quillmark::testing {
 
@@ -20,10 +17,7 @@ public:
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~TempFolder() { std::filesystem::remove_all(path_, ignored_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -38,6 +32,7 @@ public:
 
 private:
     std::filesystem::path path_ = std::filesystem::temp_directory_path();
+    std::error_code ignored_;
 };
 
 }  // namespace quillmark::testing

@@ -6,26 +6,23 @@
 namespace quillmark {
 namespace {
 
-using testing::TempFolder;
-
-// A missing shipped folder copies nothing.
+// A missing shipped folder copies nothing; otherwise what the program folder
+// lacks is copied once, and the user's own files stay.
 TEST(ShippedData, CopiesWhatIsMissingAndKeepsWhatIsThere) {
-    TempFolder shipped;
-    TempFolder program;
+    testing::TempFolder shipped, program;
     EXPECT_EQ(InstallShippedData(shipped / "nowhere", ProgramFolder(program.path())), 0);
     EXPECT_TRUE(std::filesystem::is_empty(program.path()));
     std::filesystem::create_directories(shipped / "wordlists");
-    shipped.write("wordlists/AllTwoLetter.txt", "aa\r\nab\r\n");
-    shipped.write("wordlists/FullWordList.txt", "apple\r\n");
-    shipped.write("Help.html", "<html></html>");
     std::filesystem::create_directories(program / "wordlists");
-    program.write("wordlists/FullWordList.txt", "edited by the user\r\n");
+    const std::pair<const char*, const char*> files[] = {{"wordlists/AllTwoLetter.txt", "aa\r\nab\r\n"},
+                                                         {"Help.html", "<html></html>"},
+                                                         {"wordlists/Full.txt", "a\r\n"}};
+    for (const auto& [name, bytes] : files) shipped.write(name, bytes);
+    program.write("wordlists/Full.txt", "edited by the user\r\n");
     for (const int copied : {2, 0})
         EXPECT_EQ(InstallShippedData(shipped.path(), ProgramFolder(program.path())), copied);
-    for (const auto& [name, bytes] : {std::pair{"wordlists/AllTwoLetter.txt", "aa\r\nab\r\n"},
-                                      std::pair{"wordlists/FullWordList.txt", "edited by the user\r\n"},
-                                      std::pair{"Help.html", "<html></html>"}})
-        EXPECT_EQ(program.read(name), bytes) << name;
+    EXPECT_EQ(program.read(files[0].first) + program.read(files[1].first) + program.read(files[2].first),
+              "aa\r\nab\r\n<html></html>edited by the user\r\n");
 }
 
 }  // namespace
