@@ -2,14 +2,9 @@
 // after a short search against a whois server inside this process, the whois
 // lookup of one of its names, the generator, the extension settings and the
 // about window.
-#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QListView>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPixmap>
-#include <QTimer>
 
 #include <filesystem>
 #include <iostream>
@@ -22,87 +17,17 @@
 #include "whois/ui/ExtensionSettingsView.h"
 #include "whois/ui/WhoisOpener.h"
 
-namespace {
-
 using namespace quillmark;
 
-bool Save(QWidget& window, const std::filesystem::path& file) {
-    window.show();
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    if (window.grab().save(QString::fromStdString(file.string()))) return true;
-    std::cerr << "cannot write " << file << '\n';
-    return false;
+// Names beginning "tak" are taken, with a registry's usual reply; the rest are free.
+testing::LocalWhoisServer::Reply Answer(const std::string& query) {
+    if (!query.starts_with("tak")) return {"No match for \"" + query + "\".\r\n"};
+    return {"   Domain Name: " + query +
+            "\r\n   Registrar: Example Registrar, Inc.\r\n   Updated Date: 2024-03-18T09:12:44Z\r\n"
+            "   Creation Date: 2009-06-02T17:40:05Z\r\n   Registry Expiry Date: 2026-06-02T17:40:05Z\r\n"
+            "   Name Server: NS1.EXAMPLE-DNS.TEST\r\n   Name Server: NS2.EXAMPLE-DNS.TEST\r\n"
+            "   DNSSEC: unsigned\r\n\r\n>>> Last update of whois database: 2024-05-01T08:00:00Z <<<\r\n"};
 }
-
-bool PictureMainWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    std::string names;
-    for (const char* word : {"sky", "taken", "fern", "takeover", "lumen", "tak", "meadowlark", "quartz"}) {
-        for (int i = 0; i < 6; ++i) names += std::string(word) + std::to_string(i) + "\r\n";
-    }
-    live.folder.write("Remembered.txt", "sky1.com\r\nmeadowlark2.com\r\n");
-    live.open();
-    qt::ApplySkin(live.view.get());
-    live.view->resize(1280, 720);
-    live.runGeneratedNames(names);
-    live.waitForStop();
-    return Save(*live.view, folder / "main-window.png");
-}
-
-// A registered name chosen in its list, then Tools > Whois Lookup...
-bool PictureWhoisLookup(testing::LiveMainWindow& live, WhoisOpener& whois,
-                        const std::filesystem::path& folder) {
-    QListView* registered = live.view->resultListView(ResultList::Registered);
-    registered->setFocus();
-    registered->setCurrentIndex(registered->model()->index(1, 0));
-    for (QAction* menu : live.view->menuBar()->actions()) {
-        if (menu->text() != "Tools") continue;
-        for (QAction* entry : menu->menu()->actions()) {
-            if (entry->text() == "Whois Lookup...") entry->trigger();
-        }
-    }
-    const QDeadlineTimer deadline(10'000);
-    while (whois.view() != nullptr && !whois.view()->form().finished() && !deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (whois.view() == nullptr || !whois.view()->form().finished()) {
-        std::cerr << "the whois lookup window did not show a reply\n";
-        return false;
-    }
-    whois.view()->resize(720, 420);
-    return Save(*whois.view(), folder / "whois-lookup.png");
-}
-
-bool PictureGenerator(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    live.folder.write("Appends.txt", "\r\nmy\r\nbest\r\nsmart\r\n");
-    NameGeneratorView view(live.services, live.state.programFolder, live.state.identity, {});
-    qt::ApplySkin(&view);
-    view.form().Load();
-    view.form().baseWord.setText("shop");
-    view.form().extensionBoxes[8].setValue(0);
-    view.form().Generate();
-    return Save(view, folder / "generator.png");
-}
-
-bool PictureSettingsWindow(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    whois::WriteDefaultServers(live.state.programFolder, true);
-    ExtensionSettingsView view(live.services, live.state.programFolder, live.state.serverTable,
-                               live.state.useProxy, live.state.defaultExtension,
-                               live.state.identity.ProductName);
-    qt::ApplySkin(&view);
-    view.form().Load();
-    view.resize(760, 640);
-    view.form().extensions.setSelectedIndex(2);
-    view.form().RowClicked();
-    return Save(view, folder / "settings.png");
-}
-
-bool PictureAbout(testing::LiveMainWindow& live, const std::filesystem::path& folder) {
-    AboutBoxView view(live.state.identity);
-    qt::ApplySkin(&view);
-    view.setAttribute(Qt::WA_DeleteOnClose, false);
-    return Save(view, folder / "about.png");
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -114,22 +39,59 @@ int main(int argc, char** argv) {
     qt::StartSkin(application);
     const std::filesystem::path folder(argv[1]);
     std::filesystem::create_directories(folder);
-    testing::LiveMainWindow live([](const std::string& query) -> testing::LocalWhoisServer::Reply {
-        if (query.rfind("tak", 0) == 0) {
-            return {
-                "   Domain Name: " + query +
-                "\r\n   Registrar: Example Registrar, Inc.\r\n"
-                "   Updated Date: 2024-03-18T09:12:44Z\r\n   Creation Date: 2009-06-02T17:40:05Z\r\n"
-                "   Registry Expiry Date: 2026-06-02T17:40:05Z\r\n"
-                "   Name Server: NS1.EXAMPLE-DNS.TEST\r\n   Name Server: NS2.EXAMPLE-DNS.TEST\r\n"
-                "   DNSSEC: unsigned\r\n\r\n>>> Last update of whois database: 2024-05-01T08:00:00Z <<<\r\n"};
-        }
-        return {"No match for \"" + query + "\".\r\n"};
-    });
+    testing::LiveMainWindow live(Answer);
     WhoisOpener whois(nullptr, WhoisServer{"127.0.0.1", live.server.port()});
-    live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
-    const bool saved = PictureMainWindow(live, folder) && PictureWhoisLookup(live, whois, folder) &&
-                       PictureGenerator(live, folder) && PictureSettingsWindow(live, folder) &&
-                       PictureAbout(live, folder);
-    return saved ? 0 : 1;
+    ProgramState& state = live.state;
+    // Shows a window, lets it settle and saves its picture; none: it could not be made ready.
+    const auto take = [&](QWidget* window, const char* file) {
+        if (window != nullptr) window->show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        if (window != nullptr && window->grab().save(QString::fromStdString((folder / file).string())))
+            return true;
+        std::cerr << "cannot take " << folder / file << '\n';
+        return false;
+    };
+    std::string names;
+    for (const char* word : {"sky", "taken", "fern", "takeover", "lumen", "tak", "meadowlark", "quartz"})
+        for (int i = 0; i < 6; ++i) names += word + std::to_string(i) + "\r\n";
+    live.folder.write("Remembered.txt", "sky1.com\r\nmeadowlark2.com\r\n");
+    live.open();
+    qt::ApplySkin(live.view.get());
+    live.view->resize(1280, 720);
+    live.runGeneratedNames(names);
+    live.waitForStop();
+    if (!take(live.view.get(), "main-window.png")) return 1;
+
+    // A registered name, as Tools > Whois Lookup... opens it.
+    whois.open(live.services, live.form->registeredList.list(1));
+    const QDeadlineTimer deadline(10'000);
+    const auto replied = [&] { return whois.view() != nullptr && whois.view()->form().finished(); };
+    while (whois.view() != nullptr && !replied() && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (replied()) whois.view()->resize(720, 420);
+    if (!take(replied() ? whois.view() : nullptr, "whois-lookup.png")) return 1;
+
+    live.folder.write("Appends.txt", "\r\nmy\r\nbest\r\nsmart\r\n");
+    NameGeneratorView generator(live.services, state.programFolder, state.identity, {});
+    qt::ApplySkin(&generator);
+    generator.form().Load();
+    generator.form().baseWord.setText("shop");
+    generator.form().extensionBoxes[8].setValue(0);
+    generator.form().Generate();
+    if (!take(&generator, "generator.png")) return 1;
+
+    whois::WriteDefaultServers(state.programFolder, true);
+    ExtensionSettingsView settings(live.services, state.programFolder, state.serverTable, state.useProxy,
+                                   state.defaultExtension, state.identity.ProductName);
+    qt::ApplySkin(&settings);
+    settings.form().Load();
+    settings.resize(760, 640);
+    settings.form().extensions.setSelectedIndex(2);
+    settings.form().RowClicked();
+    if (!take(&settings, "settings.png")) return 1;
+
+    AboutBoxView about(state.identity);
+    qt::ApplySkin(&about);
+    about.setAttribute(Qt::WA_DeleteOnClose, false);
+    return take(&about, "about.png") ? 0 : 1;
 }
