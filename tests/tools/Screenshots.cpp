@@ -2,8 +2,12 @@
 // after a short search against a whois server inside this process, the whois
 // lookup of one of its names, the generator, the extension settings and the
 // about window.
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 
 #include <filesystem>
@@ -55,6 +59,7 @@ int main(int argc, char** argv) {
     for (const char* word : {"sky", "taken", "fern", "takeover", "lumen", "tak", "meadowlark", "quartz"})
         for (int i = 0; i < 6; ++i) names += word + std::to_string(i) + "\r\n";
     live.folder.write("Remembered.txt", "sky1.com\r\nmeadowlark2.com\r\n");
+    live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
     live.open();
     qt::ApplySkin(live.view.get());
     live.view->resize(1280, 720);
@@ -62,8 +67,13 @@ int main(int argc, char** argv) {
     live.waitForStop();
     if (!take(live.view.get(), "main-window.png")) return 1;
 
-    // A registered name, as Tools > Whois Lookup... opens it.
-    whois.open(live.services, live.form->registeredList.list(1));
+    // A registered name chosen in its list, then Tools > Whois Lookup... from the menu.
+    QListView* registered = live.view->resultListView(ResultList::Registered);
+    registered->setFocus();
+    registered->setCurrentIndex(registered->model()->index(1, 0));
+    for (QAction* menu : live.view->menuBar()->actions())
+        for (QAction* entry : menu->menu() ? menu->menu()->actions() : QList<QAction*>{})
+            if (menu->text() == "Tools" && entry->text() == "Whois Lookup...") entry->trigger();
     const QDeadlineTimer deadline(10'000);
     const auto replied = [&] { return whois.view() != nullptr && whois.view()->form().finished(); };
     while (whois.view() != nullptr && !replied() && !deadline.hasExpired())
