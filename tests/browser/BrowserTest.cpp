@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QWebEngineView>
@@ -57,8 +56,8 @@ TEST(QtBrowser, GivesADocumentPerFrameWithTheTopMarkupAndNoEventOnceDropped) {
     EXPECT_EQ(documents.size(), 3u);
 }
 
-// The window opens on the details, is reused while open, ends the program on
-// closing once the main window has closed, and opens anew afterwards.
+// The window opens on the details, is reused while open, and ends the program
+// on closing once the main window has closed.
 TEST(WebsiteView, OpensTheDetailsIsReusedAndEndsTheProgramAfterTheMainWindow) {
     testing::TempFolder folder;
     program::ProductIdentity constants = program::ThisProduct();
@@ -68,22 +67,18 @@ TEST(WebsiteView, OpensTheDetailsIsReusedAndEndsTheProgramAfterTheMainWindow) {
     int ended = 0;
     WebsiteOpener window{constants, WebsiteMode, MainClosed,
                          program::WebsiteHooks{{}, [&ended] { ++ended; }}};
-    // A page has loaded when the window shows its title, and its address box the address.
-    const auto shows = [&](const char* title, const std::string& address) {
-        return waitFor([&] { return window.view() && window.view()->windowTitle() == title; }) &&
-               window.view()->findChild<QLineEdit*>()->text().toStdString() == address;
+    const auto shows = [&](const char* title) {
+        return waitFor([&] { return window.view() && window.view()->windowTitle() == title; });
     };
     window.show();
-    ASSERT_TRUE(shows("Second", constants.ProductDetailsAddress));
+    ASSERT_TRUE(shows("Second"));
     QPointer<WebsiteWindowView> first(window.view());
     window.show(constants.WebAddress);
-    ASSERT_TRUE(shows("First", constants.WebAddress));
+    ASSERT_TRUE(shows("First"));
     EXPECT_EQ(window.view(), first);
     first->close();
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(waitFor([&] { return first.isNull(); }));
-    window.show();
-    ASSERT_TRUE(shows("First", constants.WebAddress));
 }
 
 // The main window and its whois server are live; each name's first label tells its verdict.

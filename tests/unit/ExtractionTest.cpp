@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/NameCleaning.h"
-#include "harvest/DuplicateIndex.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Text.h"
 
@@ -14,7 +13,6 @@ namespace quillmark {
 namespace {
 
 using namespace harvest;
-using Names = std::vector<std::string>;
 using Cases = std::vector<std::pair<std::string_view, std::string_view>>;
 
 whois::ServerTable tableOf(const std::vector<std::pair<std::string, bool>>& rows) {
@@ -27,14 +25,7 @@ whois::ServerTable tableOf(const std::vector<std::pair<std::string, bool>>& rows
 const auto kTable =
     tableOf({{"proxy", true}, {"com", true}, {"net", true}, {"org", false}, {"info", true}, {"biz", true}});
 
-Names linesOf(std::string_view names) {
-    Names lines;
-    for (const auto line : text::splitLines(names)) lines.emplace_back(line);
-    return lines;
-}
-
-// Each row's pages go in turn into one window's names; browsing starts each
-// page's own list afresh while the session keeps growing.
+// Each row's pages go in turn into one window's names.
 TEST(Extraction, FindsEachNameOfThePagesOnce) {
     const auto comOff = tableOf({{"com", false}, {"net", true}}),
                ukUs = tableOf({{"uk", true}, {"us", true}});
@@ -42,7 +33,7 @@ TEST(Extraction, FindsEachNameOfThePagesOnce) {
     const struct {
         int passes;
         std::vector<std::string_view> pages;
-        Names expected;
+        std::vector<std::string_view> expected;
         const whois::ServerTable* table = &kTable;
     } cases[] = {
         // clang-format off
@@ -89,19 +80,13 @@ TEST(Extraction, FindsEachNameOfThePagesOnce) {
         if (c.passes & List) {
             ListBuilderNames names;
             for (const auto page : c.pages) ExtractListNames(page, *c.table, names);
-            EXPECT_EQ(linesOf(names.FoundNames), c.expected) << "list builder";
+            EXPECT_EQ(text::splitLines(names.FoundNames), c.expected) << "list builder";
             EXPECT_EQ(names.FoundCount, std::ssize(c.expected));
         }
         if (c.passes & Browse) {
             BrowseNames names;
-            Names pageNames;
-            for (const auto page : c.pages) {
-                names.PageNames.clear();
-                ExtractPageNames(page, *c.table, names);
-                for (auto& name : linesOf(names.PageNames)) pageNames.push_back(name);
-            }
-            EXPECT_EQ(pageNames, c.expected) << "browse";
-            EXPECT_EQ(linesOf(names.SessionNames), c.expected);
+            for (const auto page : c.pages) ExtractPageNames(page, *c.table, names);
+            EXPECT_EQ(text::splitLines(names.SessionNames), c.expected) << "browse";
             EXPECT_EQ(names.BrowseFoundCount, std::ssize(c.expected));
         }
     }
@@ -148,30 +133,6 @@ TEST(CorrectName, RemovesItsListFromTheBodyInOrderAndOnlyQuestionMarksAfterIt) {
         {"si_te:shop.com", "siteshop.com"}, {"<_b>shop.com", "bshop.com"}};
     // clang-format on
     for (const auto& [input, expected] : cases) EXPECT_EQ(names::CorrectName(input), expected) << input;
-}
-
-// One index follows the window's text as it grows, is cleared and is replaced
-// by a text of the same length; it answers as a plain search of the lower-case text.
-TEST(DuplicateIndex, AnswersAsAPlainSearchWhateverTheTextDoes) {
-    std::string many;
-    for (int i = 0; i < 2000; ++i) many += "Name" + std::to_string(i * 7) + ".com\r\n";
-    // Queries across names need the line ends themselves.
-    // clang-format off
-    const std::pair<std::string, std::vector<std::string_view>> steps[] = {
-        {"alpha.com\r\nBeta.NET\r\n\r\ngam", {"ALPHA.COM", "beta.nets", "", "x", "gam", "comb", "com\r\nbeta"}},
-        {"alpha.com\r\nBeta.NET\r\n\r\ngamma.org\r\n", {"gamma.org", "net\r\n\r\ngam"}}, {"", {"alpha.com"}},
-        {"aaaa.com\r\nmiddle.com\r\n", {"aaaa.com"}}, {"bbbb.com\r\nmiddle.com\r\n", {"bbbb.com", "aaaa.com"}},
-        {many, {"name13993.com", "NAME7.COM", "name13994.com", "e14.com\r\nname21", "e14.com\r\nname22"}}};
-    // clang-format on
-    DuplicateIndex index;
-    for (const auto& [text, queries] : steps) {
-        const std::string lower = text::toLower(text);
-        for (const std::string_view what : queries) {
-            const bool plain = lower.find(text::toLower(what)) != std::string::npos;
-            EXPECT_EQ(index.contains(text, what), plain)
-                << "\"" << what << "\" in \"" << text.substr(0, 60) << "\"";
-        }
-    }
 }
 
 }  // namespace

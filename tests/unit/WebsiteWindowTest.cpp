@@ -45,12 +45,9 @@ TEST(WebsiteWindowTest, LoadsTheDetailsAndBrowserEventsButtonsAndEnterDriveTheWi
     form.Load();
     EXPECT_EQ(browser.calls, (Steps{"onTop | www.q.example | mode ", "Navigate https://www.q.example/d.html",
                                     "notOnTop | www.q.example | mode Website | max"}));
-    browser.raiseStatusTextChange("http://127.0.0.1/hover");
-    EXPECT_EQ(form.statusBar.panelText(1) + "|" + form.statusBar.panelText(2), "http://127.0.0.1/hover|");
     browser.locationURL = "http://127.0.0.1:8080/";
     browser.locationName = "First page";
     browser.raiseDownloadBegin();
-    browser.raiseDocumentComplete("<p>body</p>");
     browser.raiseTitleChange("First page");
     EXPECT_EQ(form.addressBox.text() + "|" + form.window.caption(), "|www.q.example");
     browser.raiseDownloadComplete();
