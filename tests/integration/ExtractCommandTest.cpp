@@ -39,7 +39,8 @@ TEST(ProgramCommands, ExtractAndGeneratePrintWhatTheyFoundOrOneLineWhyNot) {
         // clang-format off
         {"", {"extract", "@page.html"}, 0, {"alpha-shop.com", "beta-tools.net", "delta-news.info",
          "framed-site.com"}, "registrars.txt", "com|"},
-        {kComOnly, {"extract", "--browse", "@page.html"}, 0, {"alpha-shop.com", "gamma-mail.com"}, "", ""},
+        {kComOnly, {"extract", "--browse", "@page.html"}, 0, {"alpha-shop.com", "gamma-mail.com"}, "registrars.txt",
+         "net|whois.test|43|Disabled"},
         {"", {"extract", "@missing.html"}, 2, {}, "", "missing.html"},
         {"", {"generate", "--base", "shop"}, 0, {"myshop.com", "myshop.us", "shopmy.com", "shopmy.us",
          "bestshop.com", "bestshop.us", "shopbest.com", "shopbest.us"}, "CreatedDomains.txt",
