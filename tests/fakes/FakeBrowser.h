@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,15 +13,12 @@ namespace quillmark::testing {
 class FakeBrowser : public Browser {
 public:
     void setEvents(Events events) override { events_ = std::move(events); }
-    void Navigate(std::string_view address) override {
-        navigations.emplace_back(address);
-        record("Navigate " + std::string(address));
-    }
-    void GoBack() override { record("GoBack"); }
-    void GoForward() override { record("GoForward"); }
-    void GoHome() override { record("GoHome"); }
-    void Refresh() override { record("Refresh"); }
-    void Stop() override { record("Stop"); }
+    void Navigate(std::string_view address) override { calls.push_back("Navigate " + std::string(address)); }
+    void GoBack() override { calls.emplace_back("GoBack"); }
+    void GoForward() override { calls.emplace_back("GoForward"); }
+    void GoHome() override { calls.emplace_back("GoHome"); }
+    void Refresh() override { calls.emplace_back("Refresh"); }
+    void Stop() override { calls.emplace_back("Stop"); }
     std::string bodyMarkup() const override { return markup; }
     std::string LocationURL() const override { return locationURL; }
     std::string LocationName() const override { return locationName; }
@@ -36,16 +32,10 @@ public:
     void raiseDownloadComplete() { raise(events_.downloadComplete); }
     void raiseTitleChange(const std::string& title) { raise(events_.titleChange, title); }
 
-    std::vector<std::string> calls, navigations;
-    // Hears every call as it is made, to interleave with other records.
-    std::function<void(const std::string& call)> onCall;
+    std::vector<std::string> calls;  // tests may add their own records between the calls
     std::string markup, locationURL, locationName;
 
 private:
-    void record(std::string call) {
-        calls.push_back(std::move(call));
-        if (onCall) onCall(calls.back());
-    }
     Events events_;
 };
 
