@@ -8,6 +8,7 @@ namespace {
 
 using Verdict = MainWindowHooks::Verdict;
 using Names = std::vector<std::string>;
+using Listed = std::vector<std::pair<std::string, Verdict>>;
 
 class LookupRun : public testing::MainWindowFixture {
 protected:
@@ -15,13 +16,13 @@ protected:
         form->StartLookup(std::move(name), 0);
         answer(0, reply);
     }
-    // Answers every open connection: names that start with "free" are free.
+    // Answers every open connection: names that start with "taken" are taken.
     void answerAll() {
         for (auto* connection : services.clients) {
             if (!connection->open) continue;
             connection->raiseConnected();
-            const bool free = connection->sent.starts_with("free");
-            connection->raiseData((free ? "No match for " : "Domain Name: ") + connection->sent);
+            const bool taken = connection->sent.starts_with("taken");
+            connection->raiseData((taken ? "Domain Name: " : "No match for ") + connection->sent);
             connection->raiseClosed();
         }
     }
@@ -88,22 +89,19 @@ TEST_F(LookupRun, TheQueryIsTheCleanedNameWithItsExtensionSentToItsServer) {
     }
 }
 
+// Without a server table no name can be asked either.
 TEST_F(LookupRun, NamesThatCannotBeAskedAreReportedUnjudgedWithoutConnecting) {
     start({"evil\x01name.com", "fine.com"});
     form->StartLookup("a%0D%0Awhois -h other.com", 7);
     EXPECT_EQ(client(0).connectCount + client(7).connectCount, 0);
     answer(1, "No match");  // the one real lookup ends the run
-    EXPECT_EQ(stops, 1);
-    EXPECT_EQ(listed, (std::vector<std::pair<std::string, Verdict>>{{"fine.com", Verdict::High}}));
-    EXPECT_EQ(unjudged, (Names{"evil\x01name.com", "a\r\nwhois-hother.com"}));
-}
-
-TEST_F(LookupRun, EmptyServerTableEndsLookupsWithoutConnecting) {
     folder.write("registrars.txt", "\r\n");
+    state.serverTable.clear();  // as at a first start
     start({"a.com", "b.com"});
     for (auto* connection : services.clients) EXPECT_EQ(connection->connectCount, 0);
-    EXPECT_EQ(stops, 1);
-    EXPECT_EQ(unjudged, (Names{"a.com", "b.com"}));
+    EXPECT_EQ(stops, 2);
+    EXPECT_EQ(listed, (Listed{{"fine.com", Verdict::High}}));
+    EXPECT_EQ(unjudged, (Names{"evil\x01name.com", "a\r\nwhois-hother.com", "a.com", "b.com"}));
 }
 
 TEST_F(LookupRun, SilentConnectionIsRetriedOnItsOwnServerKeepingWhatArrived) {
@@ -117,7 +115,7 @@ TEST_F(LookupRun, SilentConnectionIsRetriedOnItsOwnServerKeepingWhatArrived) {
     EXPECT_EQ(client(2).connectCount, 2);
     EXPECT_EQ(server(2), "whois.test:4343");
     answer(2, "match");
-    EXPECT_EQ(listed, (std::vector<std::pair<std::string, Verdict>>{{"slow.com", Verdict::High}}));
+    EXPECT_EQ(listed, (Listed{{"slow.com", Verdict::High}}));
     EXPECT_EQ(form->lookupSlots[2].exchange.reply(), "partial No match");
 }
 
@@ -154,7 +152,7 @@ TEST_F(LookupRun, EachLookupIsJudgedOnceAndAShortListEndsWhenItsLookupsHaveFinis
     EXPECT_EQ(stops, 1);
     EXPECT_EQ(unjudged, Names{"b.com"});
     EXPECT_EQ(listed,
-              (std::vector<std::pair<std::string, Verdict>>{
+              (Listed{
                   {"a.com", Verdict::High}, {"second.com", Verdict::Taken}, {"c.com", Verdict::Taken}}));
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "4");
 }
@@ -207,8 +205,6 @@ TEST_F(LookupRun, BatchesOfOneNamePerSlotJudgeEveryNameOnceAndStoreTheCursor) {
     EXPECT_EQ(listed.size() * 1000 + unique.size(), 100'100u);
     EXPECT_EQ(stops, 1);  // the next batch found the end of the list
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "101");
-    EXPECT_EQ(form->statusBar.panelText(1) + form->statusBar.panelText(2) + form->statusBar.panelText(3),
-              "Entry StatusOpen ConnectionsConnection Status");
     EXPECT_TRUE(form->startButton.enabled() && form->searchType.enabled());
 }
 
@@ -283,27 +279,22 @@ TEST_F(LookupRun, NamesInAnyBytesGetOneOutcomeEachAndLandInTheProfileFiles) {
     EXPECT_EQ(free.size(), 5u);
 }
 
-TEST_F(LookupRun, AListDeletedDuringARunEndsTheRun) {
+// A list deleted during a run ends it after the batch; a profile file that cannot be
+// written loses no name.
+TEST_F(LookupRun, FilesThatVanishOrCannotBeWrittenLoseNothing) {
+    folder.write("Remembered.txt", "kept.com\r\n");
     start(names(1, 60));
     std::filesystem::remove(folder / "list.txt");
-    answerAll();  // the first batch ends; the next finds no list
-    EXPECT_TRUE(form->stopRequested);
-    EXPECT_EQ(listed.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
-    EXPECT_EQ(stops, 1);
-}
-
-TEST_F(LookupRun, FilesThatCannotBeWrittenLoseNothingAndStopNothing) {
-    folder.write("Remembered.txt", "kept.com\r\n");
-    start({"freelongername", "freeshort"});
     // A folder where a file should be: no write can replace it, not even root's.
-    std::filesystem::create_directories(folder / results::ProfileFileName(Verdict::Low, state.sessionStamp));
+    std::filesystem::create_directories(folder / results::ProfileFileName(Verdict::Mid, state.sessionStamp));
     answerAll();
-    EXPECT_EQ(listed.size(), 2u);
-    EXPECT_EQ(form->lowList.items(), (Names{"freelongername.com", "freeshort.com"}));
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(form->midList.items(), names(1, MainWindow::kPoolSize, ".com"));
+    EXPECT_EQ(listed.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
     // The rewrite's temporary file cannot be made: the saved list stays whole.
     std::filesystem::create_directories(folder / "Remembered.txt.saving");
-    form->ListClicked(ResultList::Low);
-    form->lowList.setListIndex(0);
+    form->ListClicked(ResultList::Mid);
+    form->midList.setListIndex(0);
     form->DropOnSaved("0");
     form->DeleteSelected(ResultList::Saved);
     EXPECT_EQ(folder.read("Remembered.txt"), "kept.com\r\n");
@@ -315,38 +306,33 @@ TEST_F(LookupRun, EachSourceShowsItsControlsAndList) {
     writeWordList(1000);
     load();
     std::filesystem::remove(folder / "wordlists" / "AllTwoLetter.txt");
-    // source, stored word list position, search text typed; the controls and windows opened
-    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
-        {"Full Word List", "250", "", "FullWordList.txt 1000/250 ++-- 0"},
-        {"Full Word List", "1000", "", "FullWordList.txt 1000/1 ++-- 0"},
-        {"Full Word List", "5000", "", "FullWordList.txt 1000/1 ++-- 0"},
-        {"All Two Letter", "", "", "AllTwoLetter.txt 0/1 ++-- 0"},
-        {"Yahoo Search", "", "", "BrowserSearch.txt 0/1 +-+- 0"},
-        {"Yahoo Search", "", "g", "BrowserSearch.txt 0/1 +-++ 0"},
-        {"Browse for names", "", "", "BrowserSearch.txt 0/1 +--- 1"},
-        {"Generate names", "", "", "CreatedDomains.txt 0/1 +--- 2"},
-        {"Custom List", "", "", " 0/1 ++-- 2"}};
-    for (const auto& [source, stored, typed, expected] : rows) {
+    // source, stored word list position, search text and start number typed; the controls, windows opened
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
+        {"Full Word List", "250", "", "", "FullWordList.txt 1000/250 ++-- 0"},
+        {"Full Word List", "1000", "", "", "FullWordList.txt 1000/1 ++-- 0"},
+        {"Full Word List", "", "", "999", "FullWordList.txt 1000/999 ++-- 0"},
+        {"Full Word List", "", "", "1000", "FullWordList.txt 1000/1 ++-- 0"},
+        {"Full Word List", "", "", "x", "FullWordList.txt 1000/x ++-- 0"},
+        {"All Two Letter", "", "", "", "AllTwoLetter.txt 0/1 ++-- 0"},
+        {"Yahoo Search", "", "", "", "BrowserSearch.txt 0/1 +-+- 0"},
+        {"Yahoo Search", "", "g", "", "BrowserSearch.txt 0/1 +-++ 0"},
+        {"Browse for names", "", "", "", "BrowserSearch.txt 0/1 +--- 1"},
+        {"Generate names", "", "", "", "CreatedDomains.txt 0/1 +--- 2"},
+        {"Custom List", "", "", "", " 0/1 ++-- 2"}};
+    for (const auto& [source, stored, typed, startNumber, expected] : rows) {
         services.settingsFake.SaveSetting("Kestrelon", "Settings", "FullWordNum", stored);
         form->searchText.setText(typed);
         choose(source);
         form->SearchTextChanged();
+        if (*startNumber) {
+            form->startNumber.setText(startNumber);
+            form->StartNumberChanged();
+        }
         EXPECT_EQ(controls() + " " + std::to_string(windows), expected) << source << " " << typed;
     }
     EXPECT_EQ(form->ReadNameAt(1), "endoffileffile");
     ASSERT_EQ(services.dialogsFake.requests.size(), 1u);
     EXPECT_EQ(services.dialogsFake.requests[0].startFolder, (folder / "wordlists").string());
-}
-
-TEST_F(LookupRun, StartNumberAtOrPastTheEndTurnsBackToOne) {
-    load();
-    chooseCustomList({"a", "b", "c", "d", "e"});
-    for (const auto& [typed, shown] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"3", "3"}, {"4", "4"}, {"5", "1"}, {"9", "1"}, {"x", "x"}, {"0", "0"}}) {
-        form->startNumber.setText(typed);
-        form->StartNumberChanged();
-        EXPECT_EQ(form->startNumber.text(), shown) << typed;
-    }
 }
 
 }  // namespace
