@@ -23,7 +23,9 @@ protected:
     }
 };
 
+// Help opens at a start with its file; a missing file is offered again at the next start.
 TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothing) {
+    hooks.showHelp = hooks.showFirstRunHelp = [this] { program::OpenHelp(services, state.programFolder); };
     load();
     for (const char* name : {"backups", "overflow", "wordlists", "searches"})
         EXPECT_TRUE(std::filesystem::is_directory(folder / name)) << name;
@@ -33,17 +35,24 @@ TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothin
     EXPECT_EQ(table.substr(0, 28) + table.substr(table.size() - 4), "proxy|127.0.0.1|43|Enabled\r\n\r\n\r\n");
     EXPECT_EQ(state.serverTable.size(), 92u);
     EXPECT_FALSE(form->startButton.enabled() || form->stopButton.enabled() || form->searchButton.enabled());
+    EXPECT_NE(setting("Quillmark", "showHelp"), "0");
+    EXPECT_TRUE(services.shellFake.opened.empty());
 
     folder.write("Remembered.txt", "kept.com\r\nalso.net\r\n");
     folder.write("registrars.txt", "com|127.0.0.1|4343|Enabled\r\n\r\n");
+    folder.write("Help.html", "<html></html>");
     const auto before = snapshot();
-    ProgramState again{folder.path()};
-    MainWindow second(services, again);
-    second.Load();
+    load();
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(second.savedList.items(), (std::vector<std::string>{"kept.com", "also.net"}));
-    ASSERT_EQ(again.serverTable.size(), 1u);
-    EXPECT_EQ(again.serverTable[0].port, 4343);
+    EXPECT_EQ(form->savedList.items(), (Steps{"kept.com", "also.net"}));
+    ASSERT_EQ(state.serverTable.size(), 1u);
+    EXPECT_EQ(state.serverTable[0].port, 4343);
+    const std::string help = (folder / "Help.html").string();
+    EXPECT_EQ(services.shellFake.opened, Steps{help});
+    EXPECT_EQ(setting("Quillmark", "showHelp"), "0");
+    load();  // the next start
+    form->HelpMenu(0);
+    EXPECT_EQ(services.shellFake.opened, (Steps{help, help}));
 
     // A program folder that is not there is not made, and start-up goes on.
     ProgramState nowhere{folder / "does-not-exist" / "deeper"};
@@ -61,46 +70,43 @@ TEST_F(Startup, StoredSettingsAreReadUnderTheirOwnApplicationAndCheckedForForm) 
         {"Quillmark", "DefaultExt", ".CoM", ".CoM"}, {"Quillmark", "DefaultExt", "", ""},
         {"Kestrelon", "DefaultExt", ".org", ".com"}, {"Quillmark", "showHelp", "1", "1"},
         {"Quillmark", "showHelp", " 1", "0"},        {"Kestrelon", "wordNumber", "99999999999", "0"}};
+    bool helped = false;
+    hooks.showFirstRunHelp = [&] { helped = true; };
     for (const auto& [application, key, value, expected] : rows) {
-        testing::FakeServices fresh;
-        fresh.settingsFake.SaveSetting("Quillmark", "Settings", "showHelp", "0");
-        fresh.settingsFake.SaveSetting(application, "Settings", key, value);
-        bool helped = false;
-        MainWindowHooks own;
-        own.showFirstRunHelp = [&] { helped = true; };
-        ProgramState loaded{folder.path()};
-        MainWindow main(fresh, loaded, own);
-        main.Load();
-        const std::map<std::string, std::string> read{{"wordNumber", std::to_string(main.cursor)},
-                                                      {"chkProxy", std::to_string(loaded.useProxy)},
-                                                      {"DefaultExt", loaded.defaultExtension},
+        services.settingsFake = {};
+        services.settingsFake.SaveSetting("Quillmark", "Settings", "showHelp", "0");
+        services.settingsFake.SaveSetting(application, "Settings", key, value);
+        helped = false;
+        load();
+        const std::map<std::string, std::string> read{{"wordNumber", std::to_string(form->cursor)},
+                                                      {"chkProxy", std::to_string(state.useProxy)},
+                                                      {"DefaultExt", state.defaultExtension},
                                                       {"showHelp", std::to_string(helped)}};
         EXPECT_EQ(read.at(key), expected) << application << " " << key << "=" << value;
     }
 }
 
 TEST_F(Startup, ClosingEndsTheProgramUnlessTheWebsiteWindowIsOpen) {
-    for (const bool websiteOpen : {false, true}) {
-        std::string calls;
-        MainWindowHooks own;
-        own.unloadOtherWindows = [&] { calls += "unload "; };
-        own.websiteVisible = [&] { return websiteOpen; };
-        own.endProgram = [&] { calls += "end"; };
-        ProgramState running{folder.path()};
-        MainWindow main(services, running, own);
-        main.Load();
-        for (MainWindow::LookupSlot& slot : main.lookupSlots) {
+    std::string calls;
+    bool websiteOpen = false;
+    hooks.unloadOtherWindows = [&] { calls += "unload "; };
+    hooks.websiteVisible = [&] { return websiteOpen; };
+    hooks.endProgram = [&] { calls += "end "; };
+    for (const bool open : {false, true}) {
+        websiteOpen = open;
+        load();
+        for (MainWindow::LookupSlot& slot : form->lookupSlots) {
             slot.exchange.connection().connect("127.0.0.1", 43);
             slot.timer->setEnabled(true);
         }
-        main.Unload();
-        EXPECT_TRUE(main.stopRequested);
-        EXPECT_EQ(main.finishedLookups, MainWindow::kPoolSize);
+        form->Unload();
+        EXPECT_TRUE(form->stopRequested);
+        EXPECT_EQ(form->finishedLookups, MainWindow::kPoolSize);
         for (const auto* client : services.clients) EXPECT_FALSE(client->open);
-        for (const auto& slot : main.lookupSlots) EXPECT_FALSE(slot.timer->enabled());
-        EXPECT_EQ(calls, websiteOpen ? "unload " : "unload end");
-        EXPECT_EQ(running.mainClosed, websiteOpen);
+        for (const auto& slot : form->lookupSlots) EXPECT_FALSE(slot.timer->enabled());
+        EXPECT_EQ(state.mainClosed, open);
     }
+    EXPECT_EQ(calls, "unload end unload ");
 }
 
 TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
@@ -118,24 +124,6 @@ TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
         services.clockFake.advance(ticks * program::Splash::kTickMs);
         EXPECT_EQ(steps, expected) << ticks;
     }
-}
-
-// A missing file opens nothing and is offered again at the next start.
-TEST_F(Startup, HelpOpensAtTheFirstStartWithAFileAndFromTheMenuAlways) {
-    hooks.showHelp = hooks.showFirstRunHelp = [this] { program::OpenHelp(services, state.programFolder); };
-    load();
-    EXPECT_NE(setting("Quillmark", "showHelp"), "0");
-    EXPECT_TRUE(services.shellFake.opened.empty());
-    form->Unload();
-    folder.write("Help.html", "<html></html>");
-    load();
-    const std::string help = (folder / "Help.html").string();
-    EXPECT_EQ(services.shellFake.opened, Steps{help});
-    EXPECT_EQ(setting("Quillmark", "showHelp"), "0");
-    form->Unload();
-    load();  // the next start
-    form->HelpMenu(0);
-    EXPECT_EQ(services.shellFake.opened, (Steps{help, help}));
 }
 
 }  // namespace
