@@ -1,7 +1,6 @@
 #include <map>
 
 #include "program/HelpFile.h"
-#include "program/Splash.h"
 #include "support/MainWindowFixture.h"
 
 namespace quillmark {
@@ -67,9 +66,8 @@ TEST_F(Startup, StoredSettingsAreReadUnderTheirOwnApplicationAndCheckedForForm) 
         {"Kestrelon", "wordNumber", "250", "250"},   {"Kestrelon", "wordNumber", "abc", "0"},
         {"Quillmark", "wordNumber", "77", "0"},      {"Quillmark", "chkProxy", "2", "1"},
         {"Quillmark", "chkProxy", "yes", "0"},       {"Kestrelon", "chkProxy", "1", "0"},
-        {"Quillmark", "DefaultExt", ".CoM", ".CoM"}, {"Quillmark", "DefaultExt", "", ""},
-        {"Kestrelon", "DefaultExt", ".org", ".com"}, {"Quillmark", "showHelp", "1", "1"},
-        {"Quillmark", "showHelp", " 1", "0"},        {"Kestrelon", "wordNumber", "99999999999", "0"}};
+        {"Quillmark", "DefaultExt", ".CoM", ".CoM"}, {"Kestrelon", "DefaultExt", ".org", ".com"},
+        {"Quillmark", "showHelp", "1", "1"},         {"Quillmark", "showHelp", " 1", "0"}};
     bool helped = false;
     hooks.showFirstRunHelp = [&] { helped = true; };
     for (const auto& [application, key, value, expected] : rows) {
@@ -107,23 +105,6 @@ TEST_F(Startup, ClosingEndsTheProgramUnlessTheWebsiteWindowIsOpen) {
         EXPECT_EQ(state.mainClosed, open);
     }
     EXPECT_EQ(calls, "unload end unload ");
-}
-
-TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
-    testing::FakeServices services;
-    bool mainClosed = true;
-    Steps steps;
-    const program::ProductIdentity product = program::ThisProduct();
-    program::Splash splash(services, product, mainClosed,
-                           {[&] { steps.push_back("main"); }, [&] { steps.push_back("hide"); }});
-    splash.Load();
-    EXPECT_FALSE(mainClosed);
-    // After 74 ticks, the 75th, and 100 more once the timer is off.
-    for (const auto& [ticks, expected] : {std::pair{74, Steps{}}, std::pair{1, Steps{"main", "hide"}},
-                                          std::pair{100, Steps{"main", "hide"}}}) {
-        services.clockFake.advance(ticks * program::Splash::kTickMs);
-        EXPECT_EQ(steps, expected) << ticks;
-    }
 }
 
 }  // namespace

@@ -116,18 +116,15 @@ TEST(OverflowLimit, AnyFreeListAtTwentyThousand) {
     }
 }
 
-TEST_F(ProfileFilesTest, OverflowAndBackupFilesCarryTheStampAndNeedTheirFolders) {
+// Overflow and backup files need their folders; backups carry the stamp of the new session.
+TEST_F(ProfileFilesTest, OverflowAndBackupFilesNeedTheirFoldersAndCarryTheStamp) {
     const ProgramFolder program(folder.path());
-    fs::create_directory(folder / "overflow");
-    fs::create_directory(folder / "backups");
-    folder.write("overflow/SuperHighProfile20261205114503.txt", "old.com\r\nolder.com\r\n");
-    high.setItems({"abc.com", "xy.org"});
-    OverflowLists(program, "20261205114503", low, mid, high);
-    EXPECT_EQ(folder.read("overflow/SuperHighProfile20261205114503.txt") +
-                  folder.read("overflow/HighProfile20261205114503.txt") +
-                  folder.read("overflow/LowProfile20261205114503.txt"),
-              "abc.com\r\nxy.org\r\n");
+    high.setItems({"abc.com"});
+    OverflowLists(program, "", low, mid, high);
+    EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 6, 7, 8, 9, 10}), "20260607080910");
+    EXPECT_FALSE(fs::exists(folder / "overflow") || fs::exists(folder / "backups"));
 
+    fs::create_directory(folder / "backups");
     const auto first = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 3});
     const auto second = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 4});
     EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 4}), second);
@@ -136,12 +133,6 @@ TEST_F(ProfileFilesTest, OverflowAndBackupFilesCarryTheStampAndNeedTheirFolders)
     EXPECT_EQ(folder.read("backups/MidProfile" + first + ".txt"), " \r\n");
     EXPECT_EQ(folder.read("backups/HighProfile" + second + ".txt"), " \r\n \r\n \r\n \r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "backups"), fs::directory_iterator()), 4);
-
-    fs::remove_all(folder / "overflow");
-    fs::remove_all(folder / "backups");
-    OverflowLists(program, "", low, mid, high);
-    EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 6, 7, 8, 9, 10}), "20260607080910");
-    EXPECT_FALSE(fs::exists(folder / "overflow") || fs::exists(folder / "backups"));
 }
 
 }  // namespace
