@@ -19,7 +19,6 @@ TEST(ProgramStart, WindowsStartOnAnEmptyFolderAndWriteItsTable) {
     QProcess process;
     auto environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(environment);
     process.start(QUILLMARK_EXE, {"--folder", QString::fromStdString(folder.path().string())});
     ASSERT_TRUE(process.waitForStarted(10000));
@@ -35,17 +34,13 @@ TEST(ProgramStart, WindowsStartOnAnEmptyFolderAndWriteItsTable) {
 TEST(ProgramStart, CommandsPrintTheirOutputAndStatus) {
     TempFolder config;
     const std::tuple<QStringList, int, std::string, int> cases[] = {
-        {{"clean", "my%20shop.com", "<b>shop</b>.com", "example.com?x=1"},
-         0,
-         "myshop.com\nshopb.com\nexample.comx=1\n",
-         0},
-        {{"clean", "--help"}, 0, "quillmark clean", 0},
+        {{"clean", "my%20shop.com", "<b>a</b>.com", "b.com?x=1"}, 0, "myshop.com\nab.com\nb.comx=1\n", 0},
+        {{"clean", "--help"}, 0, "Usage: quillmark clean", 0},
         {{"--bogus"}, 2, "", 1}};
     for (const auto& [args, exitCode, out, errLines] : cases) {
         const auto outcome = testing::RunProgram(args, config.path(), 20'000);
         EXPECT_EQ(outcome.exitCode, exitCode) << args.join(' ').toStdString();
-        EXPECT_TRUE(out.empty() ? outcome.out.empty() : outcome.out.find(out) != std::string::npos)
-            << outcome.out;
+        EXPECT_EQ(outcome.out.substr(0, out.size()), out);
         EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), errLines) << outcome.err;
     }
 }

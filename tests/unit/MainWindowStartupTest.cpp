@@ -23,8 +23,14 @@ protected:
 };
 
 // Help opens at a start with its file; a missing file is offered again at the next start.
+// Closing ends the program unless the website window is open.
 TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothing) {
     hooks.showHelp = hooks.showFirstRunHelp = [this] { program::OpenHelp(services, state.programFolder); };
+    std::string calls;
+    bool websiteOpen = false;
+    hooks.unloadOtherWindows = [&] { calls += "unload "; };
+    hooks.websiteVisible = [&] { return websiteOpen; };
+    hooks.endProgram = [&] { calls += "end "; };
     load();
     for (const char* name : {"backups", "overflow", "wordlists", "searches"})
         EXPECT_TRUE(std::filesystem::is_directory(folder / name)) << name;
@@ -49,9 +55,22 @@ TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothin
     const std::string help = (folder / "Help.html").string();
     EXPECT_EQ(services.shellFake.opened, Steps{help});
     EXPECT_EQ(setting("Quillmark", "showHelp"), "0");
+    form->Unload();
+    EXPECT_EQ(calls + std::to_string(state.mainClosed), "unload end 0");
     load();  // the next start
     form->HelpMenu(0);
     EXPECT_EQ(services.shellFake.opened, (Steps{help, help}));
+    for (MainWindow::LookupSlot& slot : form->lookupSlots) {
+        slot.exchange.connection().connect("127.0.0.1", 43);
+        slot.timer->setEnabled(true);
+    }
+    websiteOpen = true;
+    form->Unload();
+    EXPECT_EQ(calls + std::to_string(state.mainClosed), "unload end unload 1");
+    EXPECT_TRUE(form->stopRequested);
+    EXPECT_EQ(form->finishedLookups, MainWindow::kPoolSize);
+    for (const auto* client : services.clients) EXPECT_FALSE(client->open);
+    for (const auto& slot : form->lookupSlots) EXPECT_FALSE(slot.timer->enabled());
 
     // A program folder that is not there is not made, and start-up goes on.
     ProgramState nowhere{folder / "does-not-exist" / "deeper"};
@@ -82,29 +101,6 @@ TEST_F(Startup, StoredSettingsAreReadUnderTheirOwnApplicationAndCheckedForForm) 
                                                       {"showHelp", std::to_string(helped)}};
         EXPECT_EQ(read.at(key), expected) << application << " " << key << "=" << value;
     }
-}
-
-TEST_F(Startup, ClosingEndsTheProgramUnlessTheWebsiteWindowIsOpen) {
-    std::string calls;
-    bool websiteOpen = false;
-    hooks.unloadOtherWindows = [&] { calls += "unload "; };
-    hooks.websiteVisible = [&] { return websiteOpen; };
-    hooks.endProgram = [&] { calls += "end "; };
-    for (const bool open : {false, true}) {
-        websiteOpen = open;
-        load();
-        for (MainWindow::LookupSlot& slot : form->lookupSlots) {
-            slot.exchange.connection().connect("127.0.0.1", 43);
-            slot.timer->setEnabled(true);
-        }
-        form->Unload();
-        EXPECT_TRUE(form->stopRequested);
-        EXPECT_EQ(form->finishedLookups, MainWindow::kPoolSize);
-        for (const auto* client : services.clients) EXPECT_FALSE(client->open);
-        for (const auto& slot : form->lookupSlots) EXPECT_FALSE(slot.timer->enabled());
-        EXPECT_EQ(state.mainClosed, open);
-    }
-    EXPECT_EQ(calls, "unload end unload ");
 }
 
 }  // namespace
