@@ -84,27 +84,23 @@ private:
     std::string unread_;
 };
 
-class MemorySettingsStore : public SettingsStore {
-public:
+struct MemorySettingsStore : SettingsStore {
     std::string GetSetting(std::string_view application, std::string_view section, std::string_view key,
                            std::string_view defaultValue) override {
-        const auto it = values_.find(Key(application, section, key));
-        return it == values_.end() ? std::string(defaultValue) : it->second;
+        return stored(application, key, section).value_or(std::string(defaultValue));
     }
     void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                      std::string_view value) override {
-        values_[Key(application, section, key)] = value;
+        values[{std::string(application), std::string(section), std::string(key)}] = value;
     }
     void flush() override {}
-    // A key of the "Settings" section, if saved.
-    std::optional<std::string> stored(std::string_view application, std::string_view key) const {
-        const auto it = values_.find(Key(application, "Settings", key));
-        return it == values_.end() ? std::nullopt : std::optional(it->second);
+    // A key, of the "Settings" section unless told, if saved.
+    std::optional<std::string> stored(std::string_view application, std::string_view key,
+                                      std::string_view section = "Settings") const {
+        const auto it = values.find({std::string(application), std::string(section), std::string(key)});
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
-
-private:
-    using Key = std::tuple<std::string, std::string, std::string>;
-    std::map<Key, std::string> values_;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
 };
 
 struct FakeClipboard : Clipboard {

@@ -60,7 +60,7 @@ struct LiveMainWindow {
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
     }
 
-    // Makes, loads and shows the window; change the hooks before.
+    // Makes, loads and shows the window: set the hooks before.
     void open() {
         form = std::make_unique<MainWindow>(services, state, hooks);
         view = std::make_unique<MainWindowView>(*form);

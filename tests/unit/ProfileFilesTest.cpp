@@ -92,18 +92,6 @@ TEST_F(ProfileFilesTest, EachSaveLeavesEveryFileHoldingItsList) {
               "n;m;|a;c;e;|abcd.com;cd.com;new.com; n;m;|a;c;e;|abcd.com;cd.com;");
 }
 
-TEST_F(ProfileFilesTest, UnwritableFolderIsQuietAndCaughtUpLater) {
-    const auto missing = folder / "gone";
-    low.addItem("a.com");
-    files.SaveProfileFiles(ProgramFolder(missing), "", low, mid, high);
-    EXPECT_FALSE(fs::exists(missing));
-    fs::create_directory(missing);
-    low.addItem("b.com");
-    files.SaveProfileFiles(ProgramFolder(missing), "", low, mid, high);
-    EXPECT_EQ(ReadWholeFile(missing / "LowProfile.txt").value_or("<missing>"), "a.com\r\nb.com\r\n");
-    EXPECT_EQ(ReadWholeFile(missing / "HighProfile.txt").value_or("<missing>"), "");
-}
-
 TEST(OverflowLimit, AnyFreeListAtTwentyThousand) {
     const int cases[][4] = {{0, 0, 0, 0},     {19999, 19999, 19999, 0}, {20000, 0, 0, 1},
                             {0, 20000, 0, 1}, {0, 0, 20000, 1},         {19999, 0, 20001, 1}};
@@ -116,13 +104,20 @@ TEST(OverflowLimit, AnyFreeListAtTwentyThousand) {
     }
 }
 
-// Overflow and backup files need their folders; backups carry the stamp of the new session.
-TEST_F(ProfileFilesTest, OverflowAndBackupFilesNeedTheirFoldersAndCarryTheStamp) {
-    const ProgramFolder program(folder.path());
-    high.setItems({"abc.com"});
+// Files wait for their folders, then catch up; backups carry the stamp of the new session.
+TEST_F(ProfileFilesTest, FilesNeedTheirFoldersAndBackupsCarryTheStamp) {
+    const ProgramFolder program(folder.path()), gone(folder / "gone");
+    low.addItem("a.com");
+    high.addItem("abc.com");
+    files.SaveProfileFiles(gone, "", low, mid, high);
     OverflowLists(program, "", low, mid, high);
     EXPECT_EQ(NewSessionStamp(program, LocalTime{2026, 6, 7, 8, 9, 10}), "20260607080910");
-    EXPECT_FALSE(fs::exists(folder / "overflow") || fs::exists(folder / "backups"));
+    EXPECT_FALSE(fs::exists(folder / "gone") || fs::exists(folder / "overflow") ||
+                 fs::exists(folder / "backups"));
+    fs::create_directory(folder / "gone");
+    low.addItem("b.com");
+    files.SaveProfileFiles(gone, "", low, mid, high);
+    EXPECT_EQ(folder.read("gone/LowProfile.txt") + folder.read("gone/HighProfile.txt"), "a.com\r\nb.com\r\n");
 
     fs::create_directory(folder / "backups");
     const auto first = NewSessionStamp(program, LocalTime{2026, 12, 5, 9, 5, 3});
