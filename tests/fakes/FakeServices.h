@@ -16,62 +16,50 @@ void raise(const Handler& handler, const Args&... args) {
     if (handler) handler(args...);
 }
 
-class FakeTimer;
+struct FakeTimer;
 
-class FakeClock : public Clock {
-public:
+struct FakeClock : Clock {
     LocalTime now() const override { return {2026, 12, 6, 9, 30, 15}; }
     void sleep(int) override {}
     // Moves time on, firing every due tick in order of time.
     void advance(std::int64_t milliseconds);
-
-private:
-    friend class FakeTimer;
-    std::vector<FakeTimer*> timers_;
-    std::int64_t nowMs_ = 0;
+    std::vector<FakeTimer*> timers;
+    std::int64_t nowMs = 0;
 };
 
 // A timer that ticks only when the test advances its clock.
-class FakeTimer : public Timer {
-public:
-    explicit FakeTimer(FakeClock& clock) : clock_(clock) { clock_.timers_.push_back(this); }
-    ~FakeTimer() override { std::erase(clock_.timers_, this); }
-    void setOnTick(std::function<void()> onTick) override { onTick_ = std::move(onTick); }
-    void setInterval(int milliseconds) override {
-        interval_ = milliseconds;
-        due_ = clock_.nowMs_ + interval_;
-    }
+struct FakeTimer : Timer {
+    explicit FakeTimer(FakeClock& clock) : clock(clock) { clock.timers.push_back(this); }
+    ~FakeTimer() override { std::erase(clock.timers, this); }
+    void setOnTick(std::function<void()> tick) override { onTick = std::move(tick); }
+    void setInterval(int milliseconds) override { due = clock.nowMs + (interval_ = milliseconds); }
     int interval() const override { return interval_; }
     void setEnabled(bool enabled) override {
-        if (enabled && !enabled_) due_ = clock_.nowMs_ + interval_;
+        if (enabled && !enabled_) due = clock.nowMs + interval_;
         enabled_ = enabled;
     }
     bool enabled() const override { return enabled_; }
-
-private:
-    friend class FakeClock;
-    FakeClock& clock_;
-    std::function<void()> onTick_;
+    FakeClock& clock;
+    std::function<void()> onTick;
     int interval_ = 0;
     bool enabled_ = false;
-    std::int64_t due_ = 0;
+    std::int64_t due = 0;
 };
 
-// A TCP client whose events the test raises.
+// A TCP client whose events the test raises; it stays in `list` while it lives.
 class FakeTcpClient : public TcpClient {
 public:
-    void setEvents(Events events) override { events_ = std::move(events); }
-    void close() override {
-        open = false;
-        unread_.clear();
+    explicit FakeTcpClient(std::vector<FakeTcpClient*>* list = nullptr) : list_(list) {
+        if (list_) list_->push_back(this);
     }
+    ~FakeTcpClient() override {
+        if (list_) std::erase(*list_, this);
+    }
+    void setEvents(Events events) override { events_ = std::move(events); }
+    void close() override { open = false, unread_.clear(); }
     void setLocalPort(std::uint16_t port) override { localPort = port; }
     void connect(std::string_view toHost, std::uint16_t toPort) override {
-        host = toHost;
-        port = toPort;
-        open = true;
-        sent.clear();
-        ++connectCount;
+        host = toHost, port = toPort, open = true, sent.clear(), ++connectCount;
     }
     void send(std::string_view data) override { sent += data; }
     std::string read() override { return std::exchange(unread_, {}); }
@@ -81,10 +69,7 @@ public:
         unread_ += bytes;
         raise(events_.dataArrival, static_cast<std::int32_t>(bytes.size()));
     }
-    void raiseClosed() {
-        open = false;
-        raise(events_.closed);
-    }
+    void raiseClosed() { open = false, raise(events_.closed); }
 
     std::string host;
     std::uint16_t port = 0;
@@ -94,31 +79,28 @@ public:
     bool open = false;
 
 private:
+    std::vector<FakeTcpClient*>* list_;
     Events events_;
     std::string unread_;
 };
 
-class MemorySettingsStore : public SettingsStore {
-public:
+struct MemorySettingsStore : SettingsStore {
     std::string GetSetting(std::string_view application, std::string_view section, std::string_view key,
                            std::string_view defaultValue) override {
-        const auto it = values_.find(Key(application, section, key));
-        return it == values_.end() ? std::string(defaultValue) : it->second;
+        return stored(application, key, section).value_or(std::string(defaultValue));
     }
     void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                      std::string_view value) override {
-        values_[Key(application, section, key)] = value;
+        values[{std::string(application), std::string(section), std::string(key)}] = value;
     }
     void flush() override {}
-    // A key of the "Settings" section, if saved.
-    std::optional<std::string> stored(std::string_view application, std::string_view key) const {
-        const auto it = values_.find(Key(application, "Settings", key));
-        return it == values_.end() ? std::nullopt : std::optional(it->second);
+    // A key, of the "Settings" section unless told, if saved.
+    std::optional<std::string> stored(std::string_view application, std::string_view key,
+                                      std::string_view section = "Settings") const {
+        const auto it = values.find({std::string(application), std::string(section), std::string(key)});
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
-
-private:
-    using Key = std::tuple<std::string, std::string, std::string>;
-    std::map<Key, std::string> values_;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
 };
 
 struct FakeClipboard : Clipboard {
@@ -160,8 +142,7 @@ struct FakeMessageBox : MessageBox {
 
 struct FakeShell : Shell {
     bool openWithDefaultApplication(std::string_view path) override {
-        opened.emplace_back(path);
-        return true;
+        return opened.emplace_back(path), true;
     }
     std::vector<std::string> opened;
 };
@@ -172,7 +153,7 @@ struct FakeEventPump : EventPump {
 };
 
 struct FakeServices : Services {
-    std::unique_ptr<TcpClient> makeTcpClient() override;
+    std::unique_ptr<TcpClient> makeTcpClient() override { return std::make_unique<FakeTcpClient>(&clients); }
     std::unique_ptr<Timer> makeTimer() override { return std::make_unique<FakeTimer>(clockFake); }
     EventPump& pump() override { return pumpFake; }
     SettingsStore& settings() override { return settingsFake; }

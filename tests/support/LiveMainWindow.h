@@ -17,46 +17,40 @@ namespace quillmark::testing {
 
 // The given services with time running `factor` times faster: the window's
 // ten-second retries and thirty-second batches pass in a fraction of that.
-// Timers still report the interval they were given.
-class ScaledTimeServices final : public Services {
-public:
-    ScaledTimeServices(Services& real, int factor) : real_(real), factor_(factor) {}
-    std::unique_ptr<TcpClient> makeTcpClient() override { return real_.makeTcpClient(); }
+// Timers still report the interval they were given; 0 stays 0, which does not tick.
+struct ScaledTimeServices final : Services {
+    ScaledTimeServices(Services& real, int factor) : real(real), factor(factor) {}
+    std::unique_ptr<TcpClient> makeTcpClient() override { return real.makeTcpClient(); }
     std::unique_ptr<Timer> makeTimer() override {
-        return std::make_unique<ScaledTimer>(real_.makeTimer(), factor_);
+        return std::make_unique<ScaledTimer>(real.makeTimer(), factor);
     }
-    EventPump& pump() override { return real_.pump(); }
-    SettingsStore& settings() override { return real_.settings(); }
-    Clipboard& clipboard() override { return real_.clipboard(); }
-    FileDialogs& dialogs() override { return real_.dialogs(); }
-    MessageBox& messages() override { return real_.messages(); }
-    Shell& shell() override { return real_.shell(); }
-    Clock& clock() override { return real_.clock(); }
-
-private:
+    EventPump& pump() override { return real.pump(); }
+    SettingsStore& settings() override { return real.settings(); }
+    Clipboard& clipboard() override { return real.clipboard(); }
+    FileDialogs& dialogs() override { return real.dialogs(); }
+    MessageBox& messages() override { return real.messages(); }
+    Shell& shell() override { return real.shell(); }
+    Clock& clock() override { return real.clock(); }
     struct ScaledTimer final : Timer {
-        ScaledTimer(std::unique_ptr<Timer> real, int factor) : real_(std::move(real)), factor_(factor) {}
-        void setOnTick(std::function<void()> onTick) override { real_->setOnTick(std::move(onTick)); }
-        // 0 stays 0: a timer without an interval does not tick.
+        ScaledTimer(std::unique_ptr<Timer> real, int factor) : real(std::move(real)), factor(factor) {}
+        void setOnTick(std::function<void()> onTick) override { real->setOnTick(std::move(onTick)); }
         void setInterval(int ms) override {
-            real_->setInterval(ms == 0 ? 0 : std::max(1, (interval_ = ms) / factor_));
+            real->setInterval(ms == 0 ? 0 : std::max(1, (interval_ = ms) / factor));
         }
         int interval() const override { return interval_; }
-        void setEnabled(bool enabled) override { real_->setEnabled(enabled); }
-        bool enabled() const override { return real_->enabled(); }
-        std::unique_ptr<Timer> real_;
-        int factor_;
-        int interval_ = 0;
+        void setEnabled(bool enabled) override { real->setEnabled(enabled); }
+        bool enabled() const override { return real->enabled(); }
+        std::unique_ptr<Timer> real;
+        int factor, interval_ = 0;
     };
-    Services& real_;
-    int factor_;
+    Services& real;
+    int factor;
 };
 
 // The main window with the real services and sockets, its timers running
 // `timeScale` times faster, in a fresh program folder whose proxy row sends
 // every lookup to a whois server inside this process.
-class LiveMainWindow {
-public:
+struct LiveMainWindow {
     explicit LiveMainWindow(LocalWhoisServer::Rule rule = {},
                             LocalWhoisServer::Manner manner = LocalWhoisServer::Manner::Answer,
                             int timeScale = 1)
@@ -66,7 +60,7 @@ public:
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
     }
 
-    // Makes, loads and shows the window; change the hooks before.
+    // Makes, loads and shows the window: set the hooks before.
     void open() {
         form = std::make_unique<MainWindow>(services, state, hooks);
         view = std::make_unique<MainWindowView>(*form);
@@ -90,16 +84,13 @@ public:
     }
 
     LocalWhoisServer server;
-    TempFolder folder;
-    TempFolder config;
+    TempFolder folder, config;
     qt::QtServices real{nullptr, config.path().string()};
     ScaledTimeServices services;
     ProgramState state{folder.path()};
     MainWindowHooks hooks;
     std::unique_ptr<MainWindow> form;
     std::unique_ptr<MainWindowView> view;
-
-private:
     QEventLoop loop_;
 };
 

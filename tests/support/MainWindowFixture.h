@@ -36,9 +36,7 @@ protected:
 
     // Writes a list file and makes it the "Custom List" source.
     void chooseCustomList(const std::vector<std::string>& names) {
-        std::string bytes;
-        for (const auto& name : names) bytes += name + "\r\n";
-        folder.write("list.txt", bytes);
+        folder.write("list.txt", lines(names));
         services.dialogsFake.answers.push_back((folder / "list.txt").string());
         choose("Custom List");
     }
@@ -50,6 +48,11 @@ protected:
         form->Start();
     }
 
+    static std::string lines(const std::vector<std::string>& names) {
+        std::string bytes;
+        for (const auto& name : names) bytes += name + "\r\n";
+        return bytes;
+    }
     // "name<first>" to "name<last>", each followed by the suffix.
     static std::vector<std::string> names(int first, int last, const char* suffix = "") {
         std::vector<std::string> list;
@@ -82,8 +85,7 @@ protected:
     std::unique_ptr<MainWindow> form;
     std::vector<std::pair<std::string, MainWindowHooks::Verdict>> listed;
     std::vector<std::string> unjudged;
-    int stops = 0;
-    int notices = 0;
+    int stops = 0, notices = 0;
 };
 
 }  // namespace quillmark::testing

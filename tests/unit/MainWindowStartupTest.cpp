@@ -1,8 +1,6 @@
 #include <map>
 
-#include "program/AboutBox.h"
 #include "program/HelpFile.h"
-#include "program/Splash.h"
 #include "support/MainWindowFixture.h"
 
 namespace quillmark {
@@ -24,10 +22,16 @@ protected:
     }
 };
 
+// Help opens at a start with its file; a missing file is offered again at the next start.
+// Closing ends the program unless the website window is open.
 TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothing) {
-    MainWindow main(services, state);
-    EXPECT_EQ(main.window.caption(), "Kestrelon - Domain Name Manager");
-    main.Load();
+    hooks.showHelp = hooks.showFirstRunHelp = [this] { program::OpenHelp(services, state.programFolder); };
+    std::string calls;
+    bool websiteOpen = false;
+    hooks.unloadOtherWindows = [&] { calls += "unload "; };
+    hooks.websiteVisible = [&] { return websiteOpen; };
+    hooks.endProgram = [&] { calls += "end "; };
+    load();
     for (const char* name : {"backups", "overflow", "wordlists", "searches"})
         EXPECT_TRUE(std::filesystem::is_directory(folder / name)) << name;
     for (const char* name : {"BrowserSearch.txt", "Appends.txt", "CreatedDomains.txt", "Remembered.txt"})
@@ -35,22 +39,38 @@ TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothin
     const std::string table = folder.read("registrars.txt");
     EXPECT_EQ(table.substr(0, 28) + table.substr(table.size() - 4), "proxy|127.0.0.1|43|Enabled\r\n\r\n\r\n");
     EXPECT_EQ(state.serverTable.size(), 92u);
-    EXPECT_EQ(main.window.caption(), state.identity.ProductName + " by " + state.identity.PublisherName);
-    EXPECT_EQ(main.websiteButton.caption(), "Visit " + state.identity.WebAddress);
-    EXPECT_EQ(main.window.windowState(), Window::State::Maximized);
-    EXPECT_FALSE(main.startButton.enabled() || main.stopButton.enabled() || main.searchButton.enabled());
-    EXPECT_EQ(main.searchType.listCount(), 9);
+    EXPECT_FALSE(form->startButton.enabled() || form->stopButton.enabled() || form->searchButton.enabled());
+    EXPECT_NE(setting("Quillmark", "showHelp"), "0");
+    EXPECT_TRUE(services.shellFake.opened.empty());
 
     folder.write("Remembered.txt", "kept.com\r\nalso.net\r\n");
     folder.write("registrars.txt", "com|127.0.0.1|4343|Enabled\r\n\r\n");
+    folder.write("Help.html", "<html></html>");
     const auto before = snapshot();
-    ProgramState again{folder.path()};
-    MainWindow second(services, again);
-    second.Load();
+    load();
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(second.savedList.items(), (std::vector<std::string>{"kept.com", "also.net"}));
-    ASSERT_EQ(again.serverTable.size(), 1u);
-    EXPECT_EQ(again.serverTable[0].port, 4343);
+    EXPECT_EQ(form->savedList.items(), (Steps{"kept.com", "also.net"}));
+    ASSERT_EQ(state.serverTable.size(), 1u);
+    EXPECT_EQ(state.serverTable[0].port, 4343);
+    const std::string help = (folder / "Help.html").string();
+    EXPECT_EQ(services.shellFake.opened, Steps{help});
+    EXPECT_EQ(setting("Quillmark", "showHelp"), "0");
+    form->Unload();
+    EXPECT_EQ(calls + std::to_string(state.mainClosed), "unload end 0");
+    load();  // the next start
+    form->HelpMenu(0);
+    EXPECT_EQ(services.shellFake.opened, (Steps{help, help}));
+    for (MainWindow::LookupSlot& slot : form->lookupSlots) {
+        slot.exchange.connection().connect("127.0.0.1", 43);
+        slot.timer->setEnabled(true);
+    }
+    websiteOpen = true;
+    form->Unload();
+    EXPECT_EQ(calls + std::to_string(state.mainClosed), "unload end unload 1");
+    EXPECT_TRUE(form->stopRequested);
+    EXPECT_EQ(form->finishedLookups, MainWindow::kPoolSize);
+    for (const auto* client : services.clients) EXPECT_FALSE(client->open);
+    for (const auto& slot : form->lookupSlots) EXPECT_FALSE(slot.timer->enabled());
 
     // A program folder that is not there is not made, and start-up goes on.
     ProgramState nowhere{folder / "does-not-exist" / "deeper"};
@@ -62,98 +82,23 @@ TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothin
 TEST_F(Startup, StoredSettingsAreReadUnderTheirOwnApplicationAndCheckedForForm) {
     // application, key, stored value; what the key sets: cursor, proxy, default extension or help
     const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
-        {"Kestrelon", "wordNumber", "250", "250"},     {"Kestrelon", "wordNumber", "-3", "-3"},
-        {"Kestrelon", "wordNumber", "abc", "0"},       {"Kestrelon", "wordNumber", "99999999999", "0"},
-        {"Quillmark", "wordNumber", "77", "0"},        {"Quillmark", "chkProxy", "1", "1"},
-        {"Quillmark", "chkProxy", "2", "1"},           {"Quillmark", "chkProxy", "yes", "0"},
-        {"Quillmark", "chkProxy", "1.5", "0"},         {"Kestrelon", "chkProxy", "1", "0"},
-        {"Quillmark", "DefaultExt", ".CoM", ".CoM"},   {"Quillmark", "DefaultExt", "", ""},
-        {"Quillmark", "DefaultExt", "co.uk", "co.uk"}, {"Kestrelon", "DefaultExt", ".org", ".com"},
-        {"Quillmark", "showHelp", "1", "1"},           {"Quillmark", "showHelp", " 1", "0"},
-        {"Quillmark", "showHelp", "yes", "0"}};
+        {"Kestrelon", "wordNumber", "250", "250"},   {"Quillmark", "wordNumber", "77", "0"},
+        {"Quillmark", "chkProxy", "2", "1"},         {"Kestrelon", "chkProxy", "1", "0"},
+        {"Quillmark", "DefaultExt", ".CoM", ".CoM"}, {"Quillmark", "showHelp", " 1", "0"}};
+    bool helped = false;
+    hooks.showFirstRunHelp = [&] { helped = true; };
     for (const auto& [application, key, value, expected] : rows) {
-        testing::FakeServices fresh;
-        fresh.settingsFake.SaveSetting("Quillmark", "Settings", "showHelp", "0");
-        fresh.settingsFake.SaveSetting(application, "Settings", key, value);
-        bool helped = false;
-        MainWindowHooks own;
-        own.showFirstRunHelp = [&] { helped = true; };
-        ProgramState loaded{folder.path()};
-        MainWindow main(fresh, loaded, own);
-        main.Load();
-        const std::map<std::string, std::string> read{{"wordNumber", std::to_string(main.cursor)},
-                                                      {"chkProxy", std::to_string(loaded.useProxy)},
-                                                      {"DefaultExt", loaded.defaultExtension},
+        services.settingsFake = {};
+        services.settingsFake.SaveSetting("Quillmark", "Settings", "showHelp", "0");
+        services.settingsFake.SaveSetting(application, "Settings", key, value);
+        helped = false;
+        load();
+        const std::map<std::string, std::string> read{{"wordNumber", std::to_string(form->cursor)},
+                                                      {"chkProxy", std::to_string(state.useProxy)},
+                                                      {"DefaultExt", state.defaultExtension},
                                                       {"showHelp", std::to_string(helped)}};
         EXPECT_EQ(read.at(key), expected) << application << " " << key << "=" << value;
     }
-}
-
-TEST_F(Startup, ClosingEndsTheProgramUnlessTheWebsiteWindowIsOpen) {
-    for (const bool websiteOpen : {false, true}) {
-        std::string calls;
-        MainWindowHooks own;
-        own.unloadOtherWindows = [&] { calls += "unload "; };
-        own.websiteVisible = [&] { return websiteOpen; };
-        own.endProgram = [&] { calls += "end"; };
-        ProgramState running{folder.path()};
-        MainWindow main(services, running, own);
-        main.Load();
-        for (MainWindow::LookupSlot& slot : main.lookupSlots) {
-            slot.exchange.connection().connect("127.0.0.1", 43);
-            slot.timer->setEnabled(true);
-        }
-        main.Unload();
-        EXPECT_TRUE(main.stopRequested);
-        EXPECT_EQ(main.finishedLookups, MainWindow::kPoolSize);
-        for (const auto* client : services.clients) EXPECT_FALSE(client->open);
-        for (const auto& slot : main.lookupSlots) EXPECT_FALSE(slot.timer->enabled());
-        EXPECT_EQ(calls, websiteOpen ? "unload " : "unload end");
-        EXPECT_EQ(running.mainClosed, websiteOpen);
-    }
-}
-
-TEST(Splash, OpensTheMainWindowAfterItsSeventyFifthTickThenStepsAside) {
-    testing::FakeServices services;
-    bool mainClosed = true;
-    Steps steps;
-    const program::ProductIdentity product = program::ThisProduct();
-    program::Splash splash(services, product, mainClosed,
-                           {[&] { steps.push_back("main"); }, [&] { steps.push_back("hide"); }});
-    splash.Load();
-    EXPECT_FALSE(mainClosed);
-    EXPECT_EQ(splash.productLabel.caption(), "Quillmark");
-    // After 74 ticks, the 75th, and 100 more once the timer is off.
-    for (const auto& [ticks, expected] : {std::pair{74, Steps{}}, std::pair{1, Steps{"main", "hide"}},
-                                          std::pair{100, Steps{"main", "hide"}}}) {
-        services.clockFake.advance(ticks * program::Splash::kTickMs);
-        EXPECT_EQ(steps, expected) << ticks;
-    }
-    program::ProductIdentity constants = product;
-    constants.VersionMajor = 3;
-    constants.VersionMinor = 0;
-    program::AboutBox about(constants);
-    about.Load();
-    EXPECT_EQ(about.window.caption() + "|" + about.version.caption() + "|" + about.website.caption(),
-              "About Quillmark|3.0|" + constants.WebAddress);
-}
-
-// A missing file opens nothing and is offered again at the next start.
-TEST_F(Startup, HelpOpensAtTheFirstStartWithAFileAndFromTheMenuAlways) {
-    hooks.showHelp = hooks.showFirstRunHelp = [this] { program::OpenHelp(services, state.programFolder); };
-    load();
-    EXPECT_NE(setting("Quillmark", "showHelp"), "0");
-    EXPECT_TRUE(services.shellFake.opened.empty());
-    form->Unload();
-    folder.write("Help.html", "<html></html>");
-    load();
-    const std::string help = (folder / "Help.html").string();
-    EXPECT_EQ(services.shellFake.opened, Steps{help});
-    EXPECT_EQ(setting("Quillmark", "showHelp"), "0");
-    form->Unload();
-    load();  // the next start
-    form->HelpMenu(0);
-    EXPECT_EQ(services.shellFake.opened, (Steps{help, help}));
 }
 
 }  // namespace
