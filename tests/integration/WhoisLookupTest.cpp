@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "fakes/FakeServices.h"
 #include "platform/qt/QtTcpClient.h"
@@ -20,13 +18,6 @@ public:
     std::unique_ptr<TcpClient> makeTcpClient() override { return std::make_unique<qt::QtTcpClient>(); }
 };
 
-template <typename Condition>
-bool serveUntil(Condition done) {
-    QDeadlineTimer deadline(10'000);
-    while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
 // A second name replaces the window and its lookup; the reply that came in pieces is
 // shown whole, once, with its line ends as the reply box keeps them.
 TEST(WhoisWindowView, SecondNameReplacesTheWindowAndItsReplyIsShownWholeOnce) {
@@ -34,7 +25,7 @@ TEST(WhoisWindowView, SecondNameReplacesTheWindowAndItsReplyIsShownWholeOnce) {
     RealSocketServices services;
     WhoisOpener window{nullptr, WhoisServer{"127.0.0.1", server.port()}};
     window.open(services, "silent.com");
-    ASSERT_TRUE(serveUntil([&] { return server.queries().count("silent.com") == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.queries().count("silent.com") == 1; }));
     const QPointer<WhoisLookupWindowView> first = window.view();
 
     window.open(services, "pieces.com");
@@ -42,14 +33,10 @@ TEST(WhoisWindowView, SecondNameReplacesTheWindowAndItsReplyIsShownWholeOnce) {
     WhoisLookupWindowView* view = window.view();
     int changes = 0;
     QObject::connect(view->replyBox(), &QPlainTextEdit::textChanged, [&changes] { ++changes; });
-    ASSERT_TRUE(serveUntil([view] { return view->form().finished(); }));
+    ASSERT_TRUE(QTest::qWaitFor([view] { return view->form().finished(); }));
     const auto sent = *LocalWhoisServer::defaultRule()("pieces.com").text;
     EXPECT_EQ(view->replyBox()->toPlainText(), QString::fromStdString(sent).replace("\r\n", "\n"));
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(view->windowTitle(), "WHOIS Information");
-    EXPECT_EQ(server.connections(), 2);
-    view->close();
-    EXPECT_FALSE(window.isOpen());
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -46,8 +45,6 @@ public:
 
     quint16 port() const { return port_; }
     const std::map<std::string, int>& queries() const { return queries_; }
-    int connections() const { return connections_; }
-    int peakOpen() const { return peakOpen_; }  // the most connections open at one time
 
     // A loopback port that refuses connections.
     static quint16 refusedPort() { return LocalWhoisServer({}, Manner::Refuse).port(); }
@@ -80,10 +77,7 @@ public:
 private:
     void accept() {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            ++connections_;
-            peakOpen_ = std::max(peakOpen_, ++open_);
             socket->setParent(this);
-            QObject::connect(socket, &QObject::destroyed, this, [this] { --open_; });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             if (manner_ == Manner::CloseAtOnce) {
                 socket->close();
@@ -146,7 +140,6 @@ private:
     QTcpServer server_;
     quint16 port_ = 0;
     std::map<std::string, int> queries_;
-    int connections_ = 0, open_ = 0, peakOpen_ = 0;
 };
 
 }  // namespace quillmark::testing

@@ -72,14 +72,15 @@ TEST_F(WhoisLookupWindowTest, ReplyIsShownOnceWholeWhenTheServerCloses) {
     }
 }
 
+// A port is a whole number from 1 to 65535, spaces around it allowed.
 TEST(WhoisServerText, HostAndOptionalPort) {
     const std::pair<const char*, std::optional<WhoisServer>> cases[] = {
-        {"whois.test", WhoisServer{"whois.test", 43}},
-        {"127.0.0.1:65535", WhoisServer{"127.0.0.1", 65535}},
-        {"[::1]:4343", WhoisServer{"::1", 4343}},
-        {"::1", WhoisServer{"::1", 43}}};
+        {"whois.test", WhoisServer{"whois.test", 43}}, {"h:1", WhoisServer{"h", 1}},
+        {"h:65535", WhoisServer{"h", 65535}},          {"h: +43 ", WhoisServer{"h", 43}},
+        {"[::1]:4343", WhoisServer{"::1", 4343}},      {"::1", WhoisServer{"::1", 43}}};
     for (const auto& [text, server] : cases) EXPECT_EQ(ParseWhoisServer(text), server) << text;
-    for (const char* bad : {"", ":43", "h:", "h:0", "h:65536", "h:4x", "[::1]43"})
+    for (const char* bad : {"", ":43", "h:", "h:0", "h:-1", "h:65536", "h: ", "h:+", "h:4 3", "h:4x",
+                            "h:4294967339", "h:1234567890123456789", "[::1]43"})
         EXPECT_EQ(ParseWhoisServer(bad), std::nullopt) << bad;
 }
 
