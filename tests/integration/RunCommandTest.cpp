@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QPlainTextEdit>
+#include <QTest>
+
 #include <fstream>
 #include <set>
 
+#include "fakes/FakeServices.h"
 #include "platform/Text.h"
+#include "platform/qt/QtTcpClient.h"
 #include "support/LocalWhoisServer.h"
 #include "support/ProgramProcess.h"
 #include "support/TempFolder.h"
+#include "whois/ui/WhoisOpener.h"
 
 namespace quillmark {
 namespace {
@@ -114,6 +120,32 @@ TEST_F(ProgramCommand, CustomListIsJudgedNameByNameFromItsStartNumber) {
                                      {"HighProfile.txt", "freemid.com\r\n"},
                                      {"LowProfile.txt", "freelonger.com\r\n"}})
         EXPECT_EQ(folder.read(file), name) << file;
+}
+
+class RealSocketServices : public testing::FakeServices {
+public:
+    std::unique_ptr<TcpClient> makeTcpClient() override { return std::make_unique<qt::QtTcpClient>(); }
+};
+
+// A second name replaces the window and its lookup; the reply that came in pieces is
+// shown whole, once, with its line ends as the reply box keeps them.
+TEST(WhoisWindowView, SecondNameReplacesTheWindowAndItsReplyIsShownWholeOnce) {
+    LocalWhoisServer server;
+    RealSocketServices services;
+    WhoisOpener window{nullptr, WhoisServer{"127.0.0.1", server.port()}};
+    window.open(services, "silent.com");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.queries().count("silent.com") == 1; }));
+    const QPointer<WhoisLookupWindowView> first = window.view();
+
+    window.open(services, "pieces.com");
+    EXPECT_TRUE(first.isNull());
+    WhoisLookupWindowView* view = window.view();
+    int changes = 0;
+    QObject::connect(view->replyBox(), &QPlainTextEdit::textChanged, [&changes] { ++changes; });
+    ASSERT_TRUE(QTest::qWaitFor([view] { return view->form().finished(); }));
+    const auto sent = *LocalWhoisServer::defaultRule()("pieces.com").text;
+    EXPECT_EQ(view->replyBox()->toPlainText(), QString::fromStdString(sent).replace("\r\n", "\n"));
+    EXPECT_EQ(changes, 1);
 }
 
 }  // namespace

@@ -17,7 +17,9 @@ namespace quillmark::testing {
 // A whois server on 127.0.0.1 inside the test. It answers each query line by
 // rule, or misbehaves in one way on every connection. By default names
 // starting with "free" are unregistered, "empty" gets no text, "silent" never
-// gets an answer and "pieces" gets its reply a few bytes at a time.
+// gets an answer, "pieces" gets its reply a few bytes at a time, "drip" one
+// byte every 50 ms, and "junk" binary bytes and NULs, hiding "No match" when
+// the name holds "free".
 class LocalWhoisServer : public QObject {
 public:
     struct Reply {
@@ -55,22 +57,14 @@ public:
             if (query.starts_with("silent")) return {};
             if (query.starts_with("empty")) return {std::string()};
             if (query.starts_with("pieces")) return {"Whois server\r\n" + free, 4};
-            return {query.starts_with("free") ? free : "   Domain Name: " + query + "\r\n"};
-        };
-    }
-    // A free name's answer, one byte every `ms`.
-    static Rule trickle(int ms) {
-        return [ms](const std::string& query) {
-            return Reply{"Whois server\r\nNo match for \"" + query + "\".\r\n", 1, ms};
-        };
-    }
-    // Binary bytes and NULs; "free" names hide "No match" among them.
-    static Rule garbage() {
-        return [](const std::string& query) {
-            std::string reply;
-            for (int i = 0; i < 4096; ++i) reply += static_cast<char>(i % 3 ? i * 131 % 251 : 0);
-            if (query.starts_with("free")) reply.insert(2048, std::string("\0\0No match for ", 15) + query);
-            return Reply{reply};
+            if (query.starts_with("drip")) return {"Whois server\r\n" + free, 1, 50};
+            if (!query.starts_with("junk"))
+                return {query.starts_with("free") ? free : "   Domain Name: " + query + "\r\n"};
+            std::string junk;
+            for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i % 3 ? i * 131 % 251 : 0);
+            if (query.find("free") != std::string::npos)
+                junk.insert(2048, std::string("\0\0No match for ", 15) + query);
+            return {junk};
         };
     }
 

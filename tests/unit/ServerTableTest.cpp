@@ -2,25 +2,44 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fakes/FakeServices.h"
 #include "platform/Text.h"
-#include "support/ServerRows.h"
 #include "support/TempFolder.h"
+#include "whois/ExtensionSettings.h"
 #include "whois/ServerTable.h"
 
 namespace quillmark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::rowsOf;
 using whois::GetServerIndex;
 using whois::ServerTable;
 using Strings = std::vector<std::string>;
+
+// Each row as "ext|host|port|E/D", so tables compare with EXPECT_EQ.
+Strings rowsOf(const ServerTable& table) {
+    Strings rows;
+    for (const auto& r : table)
+        rows.push_back(r.extension + "|" + r.host + "|" + std::to_string(r.port) + "|" +
+                       (r.enabled ? "E" : "D"));
+    return rows;
+}
+
+// Each row of a server list as its four cells joined by "|", as the file writes a row.
+Strings cellsOf(const ListView& view) {
+    Strings rows;
+    for (int row = 0; row < view.count(); ++row)
+        rows.push_back(view.cell(row, 0) + "|" + view.cell(row, 1) + "|" + view.cell(row, 2) + "|" +
+                       view.cell(row, 3));
+    return rows;
+}
 
 // "net -cn" is an enabled net row and a disabled cn row.
 ServerTable tableOf(std::string_view extensions) {
@@ -56,6 +75,7 @@ class ServerTableFile : public ::testing::Test {
 protected:
     void write(std::string_view bytes) const { folder.write("registrars.txt", bytes); }
     std::string bytes() const { return folder.read("registrars.txt"); }
+    Strings fileRows() const { return ReadNameList(folder / "registrars.txt"); }
     ServerTable load() const {
         ServerTable table = tableOf("x y");
         whois::LoadServers(program, table);
@@ -65,7 +85,7 @@ protected:
         ListView view;
         view.addItem("stale");
         whois::FillServerList(program, view);
-        return testing::cellsOf(view);
+        return cellsOf(view);
     }
 
     testing::TempFolder folder;
@@ -148,6 +168,124 @@ TEST_F(ServerTableFile, UpdateAndAddRewriteOnlyTheirRows) {
     fs::permissions(folder / "registrars.txt", fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(ran);
     EXPECT_EQ(bytes(), "com|a|43|Enabled\r\n");
+}
+
+class SettingsWindow : public ServerTableFile {
+protected:
+    SettingsWindow() {
+        write(
+            "proxy|127.0.0.1|43|Enabled\r\ncom|c.test|43|Enabled\r\nedu|e.test|43|Disabled\r\n"
+            "cn|a.test|43|Enabled\r\nyu|y.test|44|Enabled\r\n\r\n");
+        whois::LoadServers(program, table);
+        form.Load();
+    }
+
+    void click(std::string_view extension) {
+        const Strings shown = cellsOf(form.extensions);
+        const auto row = std::ranges::find_if(shown, [&](auto& r) { return r.starts_with(extension); });
+        form.extensions.setSelectedIndex(row == shown.end() ? -1 : static_cast<int>(row - shown.begin()));
+        form.RowClicked();
+    }
+    void save(std::string_view row) {  // "ext|server|port"
+        const auto fields = text::split(row, '|');
+        form.extension.setText(std::string(fields[0]));
+        form.server.setText(std::string(fields[1]));
+        form.port.setText(std::string(fields[2]));
+        form.SaveRow();
+    }
+    std::string boxes() const {
+        return form.extension.text() + "|" + form.server.text() + "|" + form.port.text();
+    }
+
+    testing::FakeServices services;
+    whois::ServerTable table;
+    bool useProxy = false;
+    std::string defaultExtension = ".net";
+    int focuses = 0;
+    SettingsHooks hooks{[this] { ++focuses; }};
+    ExtensionSettings form{services, program, table, useProxy, defaultExtension, "Quillmark Test", hooks};
+};
+
+// A clicked row keeps its status; a new extension is appended last and enabled; the
+// list and the shared table follow the file.
+TEST_F(SettingsWindow, LoadShowsTheFileAndSavedRowsReachTheFileTheListAndTheTable) {
+    services.settingsFake.SaveSetting(kOptionsApplication, kSettingsSection, "chkProxy", "1");
+    form.Load();
+    EXPECT_EQ(cellsOf(form.extensions), fileRows());
+    EXPECT_TRUE(form.useProxy.checked() && useProxy);
+    EXPECT_EQ(form.defaultExtension.text(), ".net");
+
+    click("edu");
+    EXPECT_EQ(boxes(), "edu|e.test|43");
+    save("edu|E.Changed|43");
+    form.NewExtension();  // a disabled row must not pass its status on
+    EXPECT_EQ(boxes() + std::to_string(focuses), "||1");
+    save("XX|whois.xx.test|4343");
+    EXPECT_EQ(boxes(), "XX|whois.xx.test|4343");  // the boxes keep what was typed
+    EXPECT_EQ(cellsOf(form.extensions), fileRows());
+    EXPECT_EQ(rowsOf(table), (Strings{"proxy|127.0.0.1|43|E", "com|c.test|43|E", "edu|e.changed|43|D",
+                                      "cn|a.test|43|E", "yu|y.test|44|E", "xx|whois.xx.test|4343|E"}));
+    click("com");
+    EXPECT_TRUE(form.editEnabled);
+    form.useProxy.setValue(0);
+    form.ProxyClicked();
+    EXPECT_EQ(
+        std::to_string(useProxy) + services.settingsFake.stored(kOptionsApplication, "chkProxy").value_or(""),
+        "00");
+}
+
+TEST_F(SettingsWindow, IncompleteOrBadFieldsAreRefusedWithoutWriting) {
+    const std::string before = bytes();
+    for (const std::string_view row : {"de|h|", "de|h|0", "|h|43", "de||43"}) {
+        services.messagesFake.shown.clear();
+        save(row);
+        EXPECT_EQ(services.messagesFake.shown.size(), 1u) << row;
+        EXPECT_EQ(bytes() + std::to_string(table.size()), before + "5") << row;
+    }
+}
+
+// Toggle and delete act on the selected row only. Every column click turns the order
+// round, the first downwards; a delete then stores the shown order.
+TEST_F(SettingsWindow, ToggleSortDeleteAndRestore) {
+    const std::string before = bytes();
+    form.ToggleEnabled();  // nothing selected
+    form.DeleteSelected();
+    EXPECT_EQ(bytes(), before);
+    for (const bool enabled : {false, true}) {
+        click("com");
+        form.ToggleEnabled();
+        EXPECT_EQ(fileRows()[1], std::string("com|c.test|43|") + (enabled ? "Enabled" : "Disabled"));
+        EXPECT_EQ(table[1].enabled, enabled);
+    }
+    const std::string toggled = bytes();
+    for (const auto& [column, first] : {std::pair{1, "yu"}, {3, "edu"}, {0, "yu"}}) {
+        form.ColumnClicked(column);
+        EXPECT_EQ(form.extensions.cell(0, 0), first) << column;
+    }
+    EXPECT_EQ(bytes(), toggled);  // sorting alone writes nothing
+    click("cn");
+    form.DeleteSelected();
+    EXPECT_EQ(bytes(),
+              "yu|y.test|44|Enabled\r\nproxy|127.0.0.1|43|Enabled\r\nedu|e.test|43|Disabled\r\n"
+              "com|c.test|43|Enabled\r\n\r\n");
+    EXPECT_EQ(table.front().extension + std::to_string(table.size()) + boxes(), "yu4||");
+    form.RestoreDefaults();
+    EXPECT_EQ(cellsOf(form.extensions), fileRows());
+    EXPECT_EQ(table.size(), 92u);
+}
+
+TEST_F(SettingsWindow, DefaultExtensionGetsItsFullStopWhenLeft) {
+    const auto shown = [this] {
+        return form.defaultExtension.text() + "|" + defaultExtension + "|" +
+               services.settingsFake.stored(kOptionsApplication, "DefaultExt").value_or("<unset>");
+    };
+    for (const auto& [typed, kept] : {std::pair{"", ".com"}, {"org", ".org"}, {"co.uk", "co.uk"}}) {
+        form.defaultExtension.setText(typed);
+        form.DefaultExtensionChanged();
+        EXPECT_EQ(shown(), std::string(typed) + "|" + typed + "|" + typed);
+        form.DefaultExtensionLostFocus();
+        EXPECT_EQ(shown(), std::string(kept) + "|" + kept + "|" + kept) << '"' << typed << '"';
+    }
 }
 
 }  // namespace

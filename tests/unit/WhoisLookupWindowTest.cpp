@@ -27,18 +27,18 @@ protected:
 
 // Every name goes bare to the one server; names with control characters are never sent.
 TEST_F(WhoisLookupWindowTest, NamesAreSentAsTheyStandUnlessTheyHoldControlCharacters) {
-    for (const std::string& name :
-         {std::string("example.de"), std::string("plain"), std::string(), std::string("a.com\r\nb.com"),
-          std::string("a\0b.com", 7), std::string("d\x7f.com")}) {
-        const bool sendable = name.find_first_of(std::string("\r\n\0\x7f", 4)) == std::string::npos;
+    const std::pair<std::string, bool> names[] = {{"example.de", true},
+                                                  {"", true},
+                                                  {"a.com\r\nb.com", false},
+                                                  {std::string("a\0b.com", 7), false},
+                                                  {"d\x7f.com", false}};
+    for (const auto& [name, sendable] : names) {
         EXPECT_EQ(WhoisLookupWindow::CanBeSent(name), sendable) << name;
-        FakeTcpClient& client = load(name);
-        EXPECT_EQ(client.connectCount, sendable ? 1 : 0) << name;
-        EXPECT_EQ(client.sent, sendable ? name + "\r\n" : "") << name;
-        if (!sendable) continue;
-        EXPECT_EQ(
-            client.host + ":" + std::to_string(client.port) + " from " + std::to_string(client.localPort),
-            "whois.registry.test:4343 from 0");
+        const FakeTcpClient& c = load(name);
+        const auto asked = c.host + ":" + std::to_string(c.port) + " from " + std::to_string(c.localPort);
+        EXPECT_EQ(c.connectCount ? asked + " " + c.sent : "never",
+                  sendable ? "whois.registry.test:4343 from 0 " + name + "\r\n" : "never")
+            << name;
     }
 }
 
