@@ -36,9 +36,6 @@ protected:
         EXPECT_TRUE(outcome.finished) << "the program did not end by itself";
         return outcome;
     }
-    QStringList list(const std::filesystem::path& path) const {
-        return {"--source", "Custom List", "--list", QString::fromStdString(path.string())};
-    }
 
     testing::TempFolder folder, config;
     LocalWhoisServer server;
@@ -72,7 +69,7 @@ TEST_F(ProgramCommand, PrintsTheOutcomeOrSaysWhyNot) {
         {{"run", "--browse"}},
         {{"run", "--source", "Browse for names"}},
         {{"run", "--source", "Custom List"}},
-        {QStringList{"run"} + list("/no/such/list.txt")},
+        {{"run", "--source", "Custom List", "--list", "/no/such/list.txt"}},
         {{"run", "--source", "Full Word List", "--start", "abc"}},
         {{"run"}},
     };
@@ -103,8 +100,9 @@ TEST_F(ProgramCommand, CustomListIsJudgedNameByNameFromItsStartNumber) {
             out << block;
         out << "free\r\nfreemid\r\ntaken\r\nfreelonger\r\n";
     }
-    const auto outcome =
-        run("run", list(folder / "names.txt") + QStringList{"--start", QString::number(start)});
+    const auto outcome = run(
+        "run", {"--source", "Custom List", "--list", QString::fromStdString((folder / "names.txt").string()),
+                "--start", QString::number(start)});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
     const auto lines = text::splitLines(outcome.out);
     EXPECT_EQ(std::multiset<std::string>(lines.begin(), lines.end()),
@@ -116,10 +114,9 @@ TEST_F(ProgramCommand, CustomListIsJudgedNameByNameFromItsStartNumber) {
     for (const auto& [query, count] : server.queries()) EXPECT_EQ(count, 1) << query;
     EXPECT_NE(config.read("Quillmark/Kestrelon.ini").find("CustWordNum=" + std::to_string(start + 5)),
               std::string::npos);
-    for (const auto& [file, name] : {std::pair{"SuperHighProfile.txt", "free.com\r\n"},
-                                     {"HighProfile.txt", "freemid.com\r\n"},
-                                     {"LowProfile.txt", "freelonger.com\r\n"}})
-        EXPECT_EQ(folder.read(file), name) << file;
+    EXPECT_EQ(
+        folder.read("SuperHighProfile.txt") + folder.read("HighProfile.txt") + folder.read("LowProfile.txt"),
+        "free.com\r\nfreemid.com\r\nfreelonger.com\r\n");
 }
 
 class RealSocketServices : public testing::FakeServices {

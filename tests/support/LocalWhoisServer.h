@@ -23,8 +23,8 @@ namespace quillmark::testing {
 class LocalWhoisServer : public QObject {
 public:
     struct Reply {
-        std::optional<std::string> text;  // nothing: keep the connection open, say nothing
-        std::size_t pieceSize = 0;        // 0: all at once
+        std::optional<std::string> text;            // nothing: keep the connection open, say nothing
+        std::size_t pieceSize = std::string::npos;  // npos: all at once
         int pieceMs = 2;
     };
     using Rule = std::function<Reply(const std::string& query)>;
@@ -73,10 +73,7 @@ private:
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             socket->setParent(this);
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            if (manner_ == Manner::CloseAtOnce) {
-                socket->close();
-                continue;
-            }
+            if (manner_ == Manner::CloseAtOnce) socket->close();
             if (manner_ == Manner::Flood) {
                 QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
                                  [this, socket] { flood(socket); });
@@ -100,8 +97,7 @@ private:
         }
         if (manner_ != Manner::Answer) return;
         const Reply reply = rule_(query);
-        if (reply.text)
-            send(socket, *reply.text, reply.pieceSize ? reply.pieceSize : reply.text->size(), reply.pieceMs);
+        if (reply.text) send(socket, *reply.text, reply.pieceSize, reply.pieceMs);
     }
 
     // Writes the next piece, and the rest a moment later, so the client sees
