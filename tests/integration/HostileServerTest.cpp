@@ -15,7 +15,6 @@ namespace quillmark {
 namespace {
 
 using Manner = testing::LocalWhoisServer::Manner;
-using Verdict = MainWindowHooks::Verdict;
 
 // Thirty seconds of batch pass in one and a half; a "drip" byte every 50 ms comes once
 // a second of the window's time.
@@ -61,7 +60,7 @@ TEST(HostileServer, EachMisbehaviourGivesEachNameOneOutcome) {
             std::string& was = seen[std::string(name)];
             was += (was.empty() ? "" : " ") + std::string(outcome);
         };
-        window.hooks.nameListed = [&](std::string_view name, Verdict verdict) {
+        window.hooks.nameListed = [&](std::string_view name, MainWindowHooks::Verdict verdict) {
             see(name, std::array{"High", "Mid", "Low", "taken"}[static_cast<int>(verdict)]);
         };
         window.hooks.nameUnjudged = [&](std::string_view name) { see(name, "unjudged"); };

@@ -15,7 +15,7 @@ using quillmark::qt::IniSettingsStore;
 // ~/.config/Quillmark when that is empty. Values read back exactly as written: while they
 // wait, after an explicit write, and from the disk, where they also get on their own
 // soon; one file per application, the section as its group.
-TEST(IniSettingsStoreTest, ValuesReadBackAsWrittenAndReachTheDiskOnTheirOwn) {
+TEST(IniSettingsStoreTest, ValuesInTheXdgFolderReadBackAsWrittenAndReachTheDiskOnTheirOwn) {
     QTemporaryDir home;
     const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", home.path().toUtf8());

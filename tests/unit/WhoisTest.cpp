@@ -116,8 +116,8 @@ TEST_F(ServerTableFile, LoadingReadsRowsOfEveryLineEnd) {
             << text::replaceAll(text::replaceAll(file, "\r", "<CR>"), "\n", "<LF>");
     }
     write(
-        "\r\nCN|Whois.Host|43|Enabled\r\n "
-        "\r\nde|d|0|whatever\r\nshort|only\r\nbare\r\nnet|n|43|Disabled|x\r\n");
+        "\r\nCN|Whois.Host|43|Enabled\r\n \r\nde|d|0|whatever\r\n"
+        "short|only\r\nbare\r\nnet|n|43|Disabled|x\r\n");
     EXPECT_EQ(listed(), (Strings{"CN|Whois.Host|43|Enabled", "de|d|0|whatever", "short|only||", "bare|||",
                                  "net|n|43|Disabled"}));
 }
