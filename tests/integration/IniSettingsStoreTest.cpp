@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 #include <string>
 
 #include "platform/qt/IniSettingsStore.h"
@@ -13,69 +11,46 @@ namespace {
 
 using quillmark::qt::IniSettingsStore;
 
-// What any INI reader finds in the file.
-QString fileValue(const QTemporaryDir& folder, const char* file, const char* key) {
-    return QSettings(folder.filePath(file), QSettings::IniFormat).value(key).toString();
-}
-
-// Values read back exactly as written: while they wait, after an explicit write, and
-// from the disk, where they also get on their own soon; one file per application, the
-// section as its group.
-TEST(IniSettingsStoreTest, ValuesReadBackAsWrittenAndReachTheDiskOnTheirOwn) {
-    QTemporaryDir folder;
-    const std::string values[] = {
-        "0",         "",     ".com", "two words",  "a=b",         "x;y",      "a, b",
-        "#hash",     "@at",  "-12",  "  padded ",  "say \"hi\"",  "back\\sl", "ünïcödé",
-        "tab\there", "true", "1.50", "[Settings]", "line\nbreak",
-    };
-    const auto key = [](std::size_t n) { return "key" + std::to_string(n); };
-    const auto expectAll = [&](IniSettingsStore& store, const char* when) {
+// Without a folder of its own the store keeps $XDG_CONFIG_HOME/Quillmark, or
+// ~/.config/Quillmark when that is empty. Values read back exactly as written: while they
+// wait, after an explicit write, and from the disk, where they also get on their own
+// soon; one file per application, the section as its group.
+TEST(IniSettingsStoreTest, ValuesInTheXdgFolderReadBackAsWrittenAndReachTheDiskOnTheirOwn) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", "");
+    EXPECT_EQ(IniSettingsStore().folder(), home.path().toStdString() + "/.config/Quillmark");
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    const std::string values[] = {"0", "", "a, b", "  padded ", "ünïcödé", "line\nbreak"};
+    const auto all = [&](IniSettingsStore& store) {
+        std::string read;
         for (std::size_t n = 0; n < std::size(values); ++n)
-            EXPECT_EQ(store.GetSetting("Quillmark", "Settings", key(n), "default"), values[n]) << when;
-        EXPECT_EQ(store.GetSetting("Quillmark", "Settings", "missing", "default"), "default") << when;
-        EXPECT_EQ(store.GetSetting("Quillmark", "Other", "key0", "none"), "none") << when;
-        EXPECT_EQ(store.GetSetting("Kestrelon", "Settings", "key0", "none"), "12") << when;
+            read += store.GetSetting("Quillmark", "Settings", "key" + std::to_string(n), "default") + ";";
+        return read + store.GetSetting("Quillmark", "Settings", "missing", "default") + ";" +
+               store.GetSetting("Quillmark", "Other", "key0", "none") + ";" +
+               store.GetSetting("Kestrelon", "Settings", "key0", "none");
+    };
+    const std::string expected = "0;;a, b;  padded ;ünïcödé;line\nbreak;default;none;12";
+    const auto onDisk = [&](const char* file) {  // as any INI reader finds it
+        return QSettings(home.filePath("Quillmark/") + file, QSettings::IniFormat).value("Settings/key0");
     };
     {
-        IniSettingsStore store(folder.path().toStdString(), 50);
+        IniSettingsStore store(std::nullopt, 50);
+        EXPECT_EQ(store.folder(), home.path().toStdString() + "/Quillmark");
         store.SaveSetting("Quillmark", "Settings", "key0", "stale");
         store.flush();
         for (std::size_t n = 0; n < std::size(values); ++n)
-            store.SaveSetting("Quillmark", "Settings", key(n), values[n]);
+            store.SaveSetting("Quillmark", "Settings", "key" + std::to_string(n), values[n]);
         store.SaveSetting("Kestrelon", "Settings", "key0", "12");
-        expectAll(store, "waiting");
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return fileValue(folder, "Kestrelon.ini", "Settings/key0") == "12"; }));
-        EXPECT_EQ(fileValue(folder, "Quillmark.ini", "Settings/key0"), "0");
+        EXPECT_EQ(all(store), expected);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return onDisk("Kestrelon.ini") == "12"; }));
+        EXPECT_EQ(onDisk("Quillmark.ini"), "0");
     }
-    IniSettingsStore reopened(folder.path().toStdString());
-    expectAll(reopened, "from disk");
-}
-
-// Without a folder of its own: $XDG_CONFIG_HOME/Quillmark, or ~/.config/Quillmark when
-// that is unset or empty.
-TEST(IniSettingsStoreTest, FolderFollowsTheXdgRule) {
-    QTemporaryDir home;
-    const std::string path = home.path().toStdString();
-    const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
-    const bool hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    qputenv("HOME", home.path().toUtf8());
-    const std::pair<std::optional<QByteArray>, std::string> cases[] = {
-        {home.path().toUtf8(), path + "/Quillmark"},
-        {QByteArray(), path + "/.config/Quillmark"},
-        {std::nullopt, path + "/.config/Quillmark"},
-    };
-    for (const auto& [xdg, folder] : cases) {
-        xdg ? qputenv("XDG_CONFIG_HOME", *xdg) : qunsetenv("XDG_CONFIG_HOME");
-        {
-            IniSettingsStore store;
-            EXPECT_EQ(store.folder(), folder);
-            store.SaveSetting("Quillmark", "Settings", "showHelp", "0");
-        }
-        EXPECT_TRUE(QFile::exists(QString::fromStdString(folder + "/Quillmark.ini"))) << folder;
-    }
+    IniSettingsStore reopened;
+    EXPECT_EQ(all(reopened), expected);
     qputenv("HOME", oldHome);
-    hadXdg ? qputenv("XDG_CONFIG_HOME", oldXdg) : qunsetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", oldXdg);
 }
 
 }  // namespace

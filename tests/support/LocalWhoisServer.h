@@ -7,7 +7,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -18,12 +17,14 @@ namespace quillmark::testing {
 // A whois server on 127.0.0.1 inside the test. It answers each query line by
 // rule, or misbehaves in one way on every connection. By default names
 // starting with "free" are unregistered, "empty" gets no text, "silent" never
-// gets an answer and "pieces" gets its reply a few bytes at a time.
+// gets an answer, "pieces" gets its reply a few bytes at a time, "drip" one
+// byte every 50 ms, and "junk" binary bytes and NULs, hiding "No match" when
+// the name holds "free".
 class LocalWhoisServer : public QObject {
 public:
     struct Reply {
-        std::optional<std::string> text;  // nothing: keep the connection open, say nothing
-        std::size_t pieceSize = 0;        // 0: all at once
+        std::optional<std::string> text;            // nothing: keep the connection open, say nothing
+        std::size_t pieceSize = std::string::npos;  // npos: all at once
         int pieceMs = 2;
     };
     using Rule = std::function<Reply(const std::string& query)>;
@@ -46,8 +47,6 @@ public:
 
     quint16 port() const { return port_; }
     const std::map<std::string, int>& queries() const { return queries_; }
-    int connections() const { return connections_; }
-    int peakOpen() const { return peakOpen_; }  // the most connections open at one time
 
     // A loopback port that refuses connections.
     static quint16 refusedPort() { return LocalWhoisServer({}, Manner::Refuse).port(); }
@@ -58,37 +57,23 @@ public:
             if (query.starts_with("silent")) return {};
             if (query.starts_with("empty")) return {std::string()};
             if (query.starts_with("pieces")) return {"Whois server\r\n" + free, 4};
-            return {query.starts_with("free") ? free : "   Domain Name: " + query + "\r\n"};
-        };
-    }
-    // A free name's answer, one byte every `ms`.
-    static Rule trickle(int ms) {
-        return [ms](const std::string& query) {
-            return Reply{"Whois server\r\nNo match for \"" + query + "\".\r\n", 1, ms};
-        };
-    }
-    // Binary bytes and NULs; "free" names hide "No match" among them.
-    static Rule garbage() {
-        return [](const std::string& query) {
-            std::string reply;
-            for (int i = 0; i < 4096; ++i) reply += static_cast<char>(i % 3 ? i * 131 % 251 : 0);
-            if (query.starts_with("free")) reply.insert(2048, std::string("\0\0No match for ", 15) + query);
-            return Reply{reply};
+            if (query.starts_with("drip")) return {"Whois server\r\n" + free, 1, 50};
+            if (!query.starts_with("junk"))
+                return {query.starts_with("free") ? free : "   Domain Name: " + query + "\r\n"};
+            std::string junk;
+            for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i % 3 ? i * 131 % 251 : 0);
+            if (query.find("free") != std::string::npos)
+                junk.insert(2048, std::string("\0\0No match for ", 15) + query);
+            return {junk};
         };
     }
 
 private:
     void accept() {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            ++connections_;
-            peakOpen_ = std::max(peakOpen_, ++open_);
             socket->setParent(this);
-            QObject::connect(socket, &QObject::destroyed, this, [this] { --open_; });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            if (manner_ == Manner::CloseAtOnce) {
-                socket->close();
-                continue;
-            }
+            if (manner_ == Manner::CloseAtOnce) socket->close();
             if (manner_ == Manner::Flood) {
                 QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
                                  [this, socket] { flood(socket); });
@@ -112,8 +97,7 @@ private:
         }
         if (manner_ != Manner::Answer) return;
         const Reply reply = rule_(query);
-        if (reply.text)
-            send(socket, *reply.text, reply.pieceSize ? reply.pieceSize : reply.text->size(), reply.pieceMs);
+        if (reply.text) send(socket, *reply.text, reply.pieceSize, reply.pieceMs);
     }
 
     // Writes the next piece, and the rest a moment later, so the client sees
@@ -146,7 +130,6 @@ private:
     QTcpServer server_;
     quint16 port_ = 0;
     std::map<std::string, int> queries_;
-    int connections_ = 0, open_ = 0, peakOpen_ = 0;
 };
 
 }  // namespace quillmark::testing
