@@ -45,10 +45,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const Behaviour behaviours[] = {
         {"flood", Server::Manner::Flood, {}, 3},
-        {"garbage", Server::Manner::Answer, Server::garbage(), 4},
+        {"garbage", Server::Manner::Answer, {}, 4, "junk"},
         {"close-at-once", Server::Manner::CloseAtOnce, {}, 3},
         {"reset", Server::Manner::Reset, {}, 3},
-        {"trickle", Server::Manner::Answer, Server::trickle(1000 / kTimeScale), 3},
+        {"trickle", Server::Manner::Answer, {}, 3, "drip"},
         {"stall", Server::Manner::Answer, {}, 30, "silent"},
     };
     std::printf("%-14s %8s %14s %14s %8s\n", "behaviour", "run ms", "longest gap ms", "RSS growth KiB",
