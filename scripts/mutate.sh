@@ -64,7 +64,7 @@ def outcome():
         if subprocess.call([str(unit), "--gtest_brief=1"], stdout=log, stderr=log, cwd=build):
             return 1
     with open(scratch / "build.log", "a") as log:
-        targets = ["quillmark", "qm_integration_tests", "qm_browser_tests", "qm_data"]
+        targets = ["quillmark", "qm_integration_tests", "qm_browser_tests", "qm_screenshots", "qm_data"]
         if subprocess.call(["ninja", "-C", str(build), *targets], stdout=log, stderr=log):
             return 2
     with open(scratch / "test.log", "a") as log:
