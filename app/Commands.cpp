@@ -44,8 +44,9 @@ const std::vector<Command>& commands() {
          Application::Console,
          RunLookups,
          "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N]\n"
-         "  Chooses the search type ITEM, presses Start and prints one line per judged name:\n"
-         "  free<TAB>NAME<TAB>High|Mid|Low or taken<TAB>NAME.\n"},
+         "  Chooses the search type ITEM, presses Start and prints one line per name looked up:\n"
+         "  free<TAB>NAME<TAB>High|Mid|Low, taken<TAB>NAME or unknown<TAB>NAME<TAB>REASON.\n"
+         "  Exit status 0 when the run went through its list, 1 when it ended before.\n"},
         {"whois",
          {"--folder", "--server", "--timeout"},
          {},

@@ -20,6 +20,7 @@ struct Tally {
     int mid = 0;
     int low = 0;
     int taken = 0;
+    int unknown = 0;
     int unjudged = 0;
 
     // One line per judged name, as soon as it is judged.
@@ -36,11 +37,17 @@ struct Tally {
         std::cout.flush();
     }
 
+    void countUnknown(std::string_view name, std::string_view reason) {
+        ++unknown;
+        std::cout << "unknown\t" << name << '\t' << reason << '\n';
+        std::cout.flush();
+    }
+
     void summarise() const {
         const int free = high + mid + low;
         std::cerr << "quillmark: " << free + taken << " names judged: " << free << " free (" << high
-                  << " high, " << mid << " mid, " << low << " low), " << taken << " taken; " << unjudged
-                  << " without a verdict\n";
+                  << " high, " << mid << " mid, " << low << " low), " << taken << " taken; " << unknown
+                  << " unknown; " << unjudged << " not looked up\n";
     }
 };
 
@@ -72,6 +79,13 @@ int RunLookups(const app::CommandLine& line) {
     Tally tally;
     MainWindowHooks hooks;
     hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };
+    hooks.nameUnchecked = [&tally](std::string_view name, std::string_view reason) {
+        tally.countUnknown(name, reason);
+    };
+    hooks.rulesSkipped = [](const std::vector<int>& lines) {
+        for (const int line : lines)
+            std::cerr << "quillmark: replyrules.txt line " << line << " is no rule; skipped\n";
+    };
     hooks.nameListed = [&tally](std::string_view name, MainWindowHooks::Verdict verdict) {
         tally.count(name, verdict);
     };
@@ -84,9 +98,11 @@ int RunLookups(const app::CommandLine& line) {
     if (start) form.SetStartNumber(*start);
     QTimer::singleShot(0, QCoreApplication::instance(), [&form] { form.Start(); });
     QCoreApplication::exec();
+    // Ended by itself: the run went through its list, which is still there.
+    const bool wentThrough = form.endOfList && FileExists(form.listFile);
     form.Unload();
     tally.summarise();
-    return 0;
+    return wentThrough ? 0 : 1;
 }
 
 }  // namespace quillmark::app

@@ -21,10 +21,18 @@ endif()
 set(QM_DEFAULT_SERVERS_FILE "${CMAKE_SOURCE_DIR}/data/DefaultServers.txt" CACHE FILEPATH
     "The default whois server table")
 
+set(QM_REPLY_RULES_FILE "${CMAKE_SOURCE_DIR}/data/replyrules.txt" CACHE FILEPATH
+    "The shipped whois reply rules")
+set(QM_ZONES_FILE "${CMAKE_SOURCE_DIR}/data/zones.tsv" CACHE FILEPATH
+    "Every zone's whois server and RDAP base address")
+
 # The default server table becomes a string in the generated header, so no host
 # name stands in the program's logic.
 file(READ "${QM_DEFAULT_SERVERS_FILE}" QM_DEFAULT_SERVERS_TEXT)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${QM_DEFAULT_SERVERS_FILE}")
+file(READ "${QM_REPLY_RULES_FILE}" QM_REPLY_RULES_TEXT)
+file(READ "${QM_ZONES_FILE}" QM_ZONES_TEXT)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${QM_DEFAULT_SERVERS_FILE}"
+             "${QM_REPLY_RULES_FILE}" "${QM_ZONES_FILE}")
 
 configure_file(${CMAKE_SOURCE_DIR}/cmake/QuillmarkConfig.h.in
                ${CMAKE_BINARY_DIR}/generated/QuillmarkConfig.h @ONLY)

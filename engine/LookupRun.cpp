@@ -34,7 +34,9 @@ void MainWindow::StartBatch() {
         slot.exchange.Close();
         DropLookup(slot);
         statusBar.setPanelText(2, "Open: " + std::to_string(i));
-        const std::string name = names::CorrectName(ReadNameAt(cursor));
+        // A tab ends the name: the unchecked names carry their reason after one.
+        const std::string line = ReadNameAt(cursor);
+        const std::string name = names::NameToLookUp(std::string_view(line).substr(0, line.find('\t')));
         ++cursor;
         if (cursor <= lastPosition) {
             statusBar.setPanelText(1, std::to_string(cursor) + " of " + std::to_string(lastPosition));
@@ -80,9 +82,10 @@ void MainWindow::LookupFinished() {
 }
 
 // Counts a lookup that ended before it connected anywhere.
-void MainWindow::FinishLookupAtOnce(std::string_view name) {
+void MainWindow::FinishLookupAtOnce(std::string_view name, std::string_view uncheckedReason) {
     ++finishedLookups;
-    ReportUnjudged(name);
+    if (uncheckedReason.empty()) return ReportUnjudged(name);
+    AddUncheckedName(name, uncheckedReason);
 }
 
 // Ends the slot's lookup without a verdict; a slot with none in flight has
@@ -90,7 +93,7 @@ void MainWindow::FinishLookupAtOnce(std::string_view name) {
 void MainWindow::DropLookup(LookupSlot& slot) {
     if (!slot.busy) return;
     slot.busy = false;
-    ReportUnjudged(slot.exchange.name());
+    AddUncheckedName(slot.exchange.name(), whois::kReasonNoAnswer);
 }
 
 void MainWindow::ReportUnjudged(std::string_view name) {
@@ -137,6 +140,7 @@ void MainWindow::Stop() {
     statusBar.setPanelText(1, "Entry Status");
     statusBar.setPanelText(2, "Open Connections");
     statusBar.setPanelText(3, "Connection Status");
+    uncheckedNames.Save();
     services_.settings().flush();
     if (hooks_.runStopped) hooks_.runStopped();
 }

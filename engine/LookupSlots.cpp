@@ -2,6 +2,8 @@
 #include "engine/MainWindow.h"
 #include "engine/NameCleaning.h"
 #include "results/Overflow.h"
+#include "whois/AsciiName.h"
+#include "whois/ReplyRules.h"
 #include "whois/WhoisReply.h"
 
 namespace quillmark {
@@ -25,12 +27,13 @@ void MainWindow::StartLookup(std::string name, int index) {
     if (const auto colon = name.find(':'); colon != std::string::npos) name.erase(0, colon + 1);
     name = names::NameToLookUp(name);
     if (name.find('.') == std::string::npos) name += state_.defaultExtension;
-    // An empty server table has nowhere to send the name, and the exchange
-    // refuses a name that would smuggle further lines into the query.
-    const auto row = whois::GetServerIndex(state_.serverTable, name, state_.useProxy);
-    if (!row) return FinishLookupAtOnce(name);
-    const auto& server = state_.serverTable[static_cast<std::size_t>(*row)];
-    if (!slot.exchange.Begin(name, server.host, server.port)) return FinishLookupAtOnce(name);
+    // The exchange refuses a name that would smuggle further lines into the
+    // query; a name no server answers for is never asked of another one.
+    if (!whois::CanBeSent(name)) return FinishLookupAtOnce(name);
+    const auto server = whois::ServerFor(state_.serverTable, whois::ZoneTable::Shipped(),
+                                         whois::AsciiName(name), state_.useProxy);
+    if (!server) return FinishLookupAtOnce(name, whois::kReasonNoServer);
+    slot.exchange.Begin(name, server->host, server->port);
     slot.ticks = 0;
     slot.busy = true;
     slot.timer->setInterval(1000);
@@ -66,10 +69,14 @@ void MainWindow::SlotClosed(int index) {
 
 void MainWindow::Judge(int index) {
     const whois::WhoisExchange& exchange = lookupSlots[static_cast<std::size_t>(index)].exchange;
-    if (whois::HoldsFreePhrase(exchange.reply())) {
-        AddFreeName(exchange.name());
-    } else {
-        AddRegisteredName(exchange.name());
+    const auto verdict = whois::JudgeReply(state_.replyRules, exchange.name(), exchange.reply());
+    switch (verdict.outcome) {
+        case whois::Outcome::Free:
+            return AddFreeName(exchange.name());
+        case whois::Outcome::Taken:
+            return AddRegisteredName(exchange.name());
+        case whois::Outcome::Unchecked:
+            return AddUncheckedName(exchange.name(), verdict.reason);
     }
 }
 
@@ -109,6 +116,8 @@ void MainWindow::AddFreeName(std::string_view name) {
     target.caption.setCaption(std::string(results::ListTitle(verdict)) + " (" + std::to_string(target.count) +
                               ")");
     target.list.addItem(std::string(name));
+    uncheckedNames.Remove(name);
+    ShowUncheckedCount();
     SaveProfileFiles();
     ReportListed(name, verdict);
 }
@@ -120,7 +129,16 @@ void MainWindow::AddRegisteredName(std::string_view name) {
     registeredCaption.setCaption(std::string(results::ListTitle(results::Verdict::Taken)) + " (" +
                                  std::to_string(state_.registeredCount) + ")");
     registeredList.addItem(std::string(name));
+    uncheckedNames.Remove(name);
+    ShowUncheckedCount();
     ReportListed(name, results::Verdict::Taken);
+}
+
+void MainWindow::AddUncheckedName(std::string_view name, std::string_view reason) {
+    if (whois::IsBareExtension(name)) return ReportUnjudged(name);
+    uncheckedNames.Add(name, reason);
+    ShowUncheckedCount();
+    if (hooks_.nameUnchecked) hooks_.nameUnchecked(name, reason);
 }
 
 void MainWindow::ReportListed(std::string_view name, results::Verdict verdict) {

@@ -47,6 +47,8 @@ void MainWindow::SetUpControls() {
     // controls show until a source says otherwise.
     for (Control* control : SearchSourceControls()) control->setVisible(false);
     stopButton.setToolTip("Click here to stop searching names");
+    uncheckedCaption.setToolTip(
+        "Names no server gave a verdict on. Choose \"Unchecked Names\" to look them up again.");
     // No run can start before a source is chosen.
     startButton.setEnabled(false);
     stopButton.setEnabled(false);
@@ -107,7 +109,25 @@ void MainWindow::Load() {
     CreateFolders();
     whois::WriteDefaultServers(state_.programFolder, false);
     whois::LoadServers(state_.programFolder, state_.serverTable);
+    LoadReplyRules();
+    uncheckedNames.Load(state_.programFolder);
+    ShowUncheckedCount();
     ReadStoredOptions();
+}
+
+void MainWindow::LoadReplyRules() {
+    state_.replyRules = whois::LoadReplyRules(state_.programFolder);
+    const auto& skipped = state_.replyRules.badLines;
+    if (skipped.empty()) return;
+    statusBar.setPanelText(
+        3, "replyrules.txt: line " + std::to_string(skipped.front()) +
+               (skipped.size() > 1 ? " and " + std::to_string(skipped.size() - 1) + " more" : "") +
+               " skipped");
+    if (hooks_.rulesSkipped) hooks_.rulesSkipped(skipped);
+}
+
+void MainWindow::ShowUncheckedCount() {
+    uncheckedCaption.setCaption("Unchecked (" + std::to_string(uncheckedNames.count()) + ")");
 }
 
 void MainWindow::CreateDataFiles() {
@@ -133,6 +153,7 @@ void MainWindow::Unload() {
     finishedLookups = kPoolSize;
     stopRequested = true;
     CloseConnections();
+    uncheckedNames.Save();
     call(hooks_.unloadOtherWindows);
     services_.settings().flush();
     if (hooks_.websiteVisible && hooks_.websiteVisible()) {

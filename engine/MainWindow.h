@@ -21,6 +21,7 @@
 #include "results/ListActions.h"
 #include "results/Profile.h"
 #include "results/ProfileFiles.h"
+#include "results/UncheckedNames.h"
 #include "whois/WhoisExchange.h"
 
 namespace quillmark {
@@ -50,9 +51,15 @@ struct MainWindowHooks {
     std::function<void()> showOverflowNotice;
     // A judged name has gone into a list.
     std::function<void(std::string_view name, Verdict verdict)> nameListed;
-    // A name has left the run without going into a list: never sent, still
-    // unanswered when its batch or the run ended, or a bare extension.
+    // A lookup ended without a verdict: the server held it back or failed,
+    // never answered, or there is no server for the name. The name is kept
+    // in the unchecked names.
+    std::function<void(std::string_view name, std::string_view reason)> nameUnchecked;
+    // A name left the run without a lookup: a bare extension, or a name that
+    // cannot be sent.
     std::function<void(std::string_view name)> nameUnjudged;
+    // Lines of the reply rules file that are no rules; they were skipped.
+    std::function<void(const std::vector<int>& lines)> rulesSkipped;
     // A run has stopped, by Stop or at the end of its list.
     std::function<void()> runStopped;
     // The built-in website window: at the given address, or at the product's
@@ -111,6 +118,7 @@ public:
     void SlotTimerTick(int index);
     void AddFreeName(std::string_view name);
     void AddRegisteredName(std::string_view name);
+    void AddUncheckedName(std::string_view name, std::string_view reason);
     void SaveProfileFiles();
     void ClearResultLists();
 
@@ -165,6 +173,9 @@ public:
     ListBox lowList, registeredList, highList, midList, savedList;
     Label lowCaption{"Low Profile"}, registeredCaption{"Registered"}, highCaption{"High Profile"},
         midCaption{"Mid Profile"}, savedCaption{"Saved Domains"};
+    // How many names are waiting in the unchecked names.
+    Label uncheckedCaption{"Unchecked (0)"};
+    results::UncheckedNames uncheckedNames;
     std::array<results::ListButtons, 5> listButtons;  // in the order of kResultLists
     StatusBar statusBar{3};
 
@@ -216,6 +227,7 @@ private:
     void SetUpControls();
     void SetUpWordList(std::string_view file, SettingKey resumeKey);
     void SetUpCustomList();
+    void SetUpUncheckedList();
     void SetUpSearchSource();
     void SetUpGeneratedList();
     void EnableListRun();
@@ -223,7 +235,9 @@ private:
     void StoreCursor();
     bool BatchDrained() const;
     void EndBatch();
-    void FinishLookupAtOnce(std::string_view name);
+    void FinishLookupAtOnce(std::string_view name, std::string_view uncheckedReason = {});
+    void ShowUncheckedCount();
+    void LoadReplyRules();
     void DropLookup(LookupSlot& slot);
     void ReportUnjudged(std::string_view name);
     void Judge(int index);

@@ -25,6 +25,8 @@ void MainWindow::ChooseSearchType() {
             return SetUpWordList(chosen->wordList, *chosen->resumeKey);
         case SearchType::CustomList:
             return SetUpCustomList();
+        case SearchType::Unchecked:
+            return SetUpUncheckedList();
         case SearchType::Yahoo:
         case SearchType::Google:
             return SetUpSearchSource();
@@ -45,6 +47,17 @@ void MainWindow::SetUpWordList(std::string_view file, SettingKey resumeKey) {
     listSize.setText(std::to_string(CountListEntries()));
     EnableListRun();
     SetStartNumber(std::to_string(settings_.number(resumeKey)));
+}
+
+// Always from the first name: the names that get a verdict leave the list.
+void MainWindow::SetUpUncheckedList() {
+    HideSearchControls();
+    ShowListControls();
+    uncheckedNames.Save();
+    listFile = state_.programFolder.file(files::kUnchecked).string();
+    listSize.setText(std::to_string(CountListEntries()));
+    EnableListRun();
+    SetStartNumber("1");
 }
 
 void MainWindow::SetUpCustomList() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "platform/Text.h"
@@ -82,13 +83,65 @@ std::string replaceUntilGone(std::string text, const PercentCode& pair) {
     return text;
 }
 
+std::optional<unsigned char> codeAt(std::string_view text, std::size_t at) {
+    if (at + 3 > text.size() || text[at] != '%') return std::nullopt;
+    const auto hex = [](char c) -> int {
+        return c >= '0' && c <= '9'   ? c - '0'
+               : c >= 'a' && c <= 'f' ? c - 'a' + 10
+               : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                      : -1;
+    };
+    const int high = hex(text[at + 1]), low = hex(text[at + 2]);
+    if (high < 0 || low < 0) return std::nullopt;
+    return static_cast<unsigned char>(high * 16 + low);
+}
+
+// The bytes of a whole UTF-8 letter written as codes ("%C3%A9" is "é"), or
+// nothing when the codes at `at` are not one.
+std::optional<std::string> utf8LetterAt(std::string_view text, std::size_t at) {
+    const auto lead = codeAt(text, at);
+    if (!lead) return std::nullopt;
+    const int length = *lead >= 0xC2 && *lead <= 0xDF   ? 2
+                       : (*lead >> 4) == 0xE            ? 3
+                       : *lead >= 0xF0 && *lead <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0) return std::nullopt;
+    std::string letter(1, static_cast<char>(*lead));
+    for (int n = 1; n < length; ++n) {
+        const auto next = codeAt(text, at + 3 * static_cast<std::size_t>(n));
+        if (!next || (*next & 0xC0) != 0x80) return std::nullopt;
+        letter += static_cast<char>(*next);
+    }
+    // Overlong forms and surrogates are no letters.
+    const auto second = static_cast<unsigned char>(letter[1]);
+    if ((*lead == 0xE0 && second < 0xA0) || (*lead == 0xED && second >= 0xA0) ||
+        (*lead == 0xF0 && second < 0x90) || (*lead == 0xF4 && second >= 0x90))
+        return std::nullopt;
+    return letter;
+}
+
+// Letters outside ASCII that a page address carries as codes of their UTF-8
+// bytes; codes that make no whole letter stay as they are.
+std::string decodeUtf8Letters(std::string_view text) {
+    std::string decoded;
+    for (std::size_t at = 0; at < text.size();) {
+        if (auto letter = utf8LetterAt(text, at)) {
+            at += 3 * letter->size();
+            decoded += *letter;
+        } else {
+            decoded += text[at++];
+        }
+    }
+    return decoded;
+}
+
 }  // namespace
 
 std::string UrlDecode(std::string_view text) {
     std::string decoded(text);
     if (decoded.find('%') == std::string::npos) return decoded;
     for (const PercentCode& pair : kPercentCodes) decoded = replaceUntilGone(std::move(decoded), pair);
-    return decoded;
+    return decodeUtf8Letters(decoded);
 }
 
 }  // namespace quillmark::names

@@ -6,6 +6,7 @@
 
 #include "platform/Files.h"
 #include "program/ProductIdentity.h"
+#include "whois/ReplyRules.h"
 #include "whois/ServerTable.h"
 
 namespace quillmark {
@@ -20,6 +21,8 @@ struct ProgramState {
 
     whois::ServerTable serverTable;
     bool useProxy = false;
+    // What replies mean, by extension; the main and browse windows judge by them.
+    whois::ReplyRules replyRules;
     std::string defaultExtension = ".com";
 
     std::int32_t highCount = 0;

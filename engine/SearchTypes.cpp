@@ -6,7 +6,7 @@ namespace quillmark {
 
 namespace {
 
-constexpr std::array<SearchTypeRow, 9> kRows = {{
+constexpr std::array<SearchTypeRow, 10> kRows = {{
     {SearchType::Browse, "Browse for names", {}, std::nullopt},
     {SearchType::Generate, "Generate names", {}, std::nullopt},
     {SearchType::Yahoo, "Yahoo Search", {}, SettingKey::YahooWordNum},
@@ -16,11 +16,12 @@ constexpr std::array<SearchTypeRow, 9> kRows = {{
     {SearchType::AllThreeLetter, "All Three Letter", files::kAllThreeLetter, SettingKey::ThreeWordNum},
     {SearchType::AllFourLetter, "All Four Letter", files::kAllFourLetter, SettingKey::FourWordNum},
     {SearchType::CustomList, "Custom List", {}, SettingKey::CustWordNum},
+    {SearchType::Unchecked, "Unchecked Names", files::kUnchecked, std::nullopt},
 }};
 
 }  // namespace
 
-const std::array<SearchTypeRow, 9>& SearchTypeRows() {
+const std::array<SearchTypeRow, 10>& SearchTypeRows() {
     return kRows;
 }
 

@@ -20,6 +20,8 @@ enum class SearchType {
     AllThreeLetter,
     AllFourLetter,
     CustomList,
+    // The names no server gave a verdict on, asked again.
+    Unchecked,
 };
 
 struct SearchTypeRow {
@@ -35,7 +37,7 @@ struct SearchTypeRow {
 };
 
 // Every type once, in the order of the box and the Tools menu.
-const std::array<SearchTypeRow, 9>& SearchTypeRows();
+const std::array<SearchTypeRow, 10>& SearchTypeRows();
 
 // The row of an entry of the box; nullptr for any other text.
 const SearchTypeRow* FindSearchType(std::string_view caption);

@@ -2,6 +2,8 @@
 #include "engine/NameCleaning.h"
 #include "harvest/BrowseWindow.h"
 #include "platform/Text.h"
+#include "whois/AsciiName.h"
+#include "whois/ReplyRules.h"
 #include "whois/WhoisReply.h"
 
 namespace quillmark::harvest {
@@ -58,11 +60,11 @@ bool BrowseWindow::BeginCheck(const std::string& name) {
     const std::string cleaned = names::NameToLookUp(name);
     const ProgramState& state = main_.state();
     if (!HasEnabledExtension(cleaned, state.serverTable)) return false;
-    const auto row = whois::GetServerIndex(state.serverTable, cleaned, state.useProxy);
-    if (!row) return false;
-    const auto& server = state.serverTable[static_cast<std::size_t>(*row)];
+    const auto server = whois::ServerFor(state.serverTable, whois::ZoneTable::Shipped(),
+                                         whois::AsciiName(cleaned), state.useProxy);
+    if (!server) return false;
     // The exchange refuses a name that would add lines to the query.
-    if (!exchange.Begin(cleaned, server.host, server.port)) return false;
+    if (!exchange.Begin(cleaned, server->host, server->port)) return false;
     checkTicks = 0;
     checking = true;
     checkTimer->setEnabled(true);
@@ -88,8 +90,11 @@ void BrowseWindow::CheckClosed() {
 
 void BrowseWindow::Judge() {
     const std::string& checkName = exchange.name();
-    const bool free = whois::HoldsNoMatchFor(exchange.reply());
+    const auto verdict = whois::JudgeReply(main_.state().replyRules, checkName, exchange.reply());
+    const bool free = verdict.outcome == whois::Outcome::Free;
     if (NotRecorded(checkName, free)) return;
+    if (verdict.outcome == whois::Outcome::Unchecked)
+        return main_.AddUncheckedName(checkName, verdict.reason);
     ProgramState& state = main_.state();
     if (free) {
         main_.AddFreeName(checkName);
@@ -116,6 +121,7 @@ void BrowseWindow::CheckTimerTick() {
     // Given up without a judgement.
     checkTimer->setEnabled(false);
     checkTicks = 0;
+    if (!NotRecorded(exchange.name(), false)) main_.AddUncheckedName(exchange.name(), whois::kReasonNoAnswer);
     EndCheck();
 }
 

@@ -14,6 +14,9 @@ inline constexpr std::string_view kBrowserSearch = "\\BrowserSearch.txt";
 inline constexpr std::string_view kAppends = "\\Appends.txt";
 inline constexpr std::string_view kCreatedDomains = "\\CreatedDomains.txt";
 inline constexpr std::string_view kHelp = "\\Help.html";
+inline constexpr std::string_view kReplyRules = "\\replyrules.txt";
+// Names no server gave a verdict on: name <tab> reason per line.
+inline constexpr std::string_view kUnchecked = "\\Unchecked.txt";
 
 // The word lists that ship with the program.
 inline constexpr std::string_view kFullWordList = "\\Wordlists\\FullWordList.txt";

@@ -33,6 +33,7 @@ ExtensionSettings::ExtensionSettings(Services& services, const ProgramFolder& fo
 void ExtensionSettings::Load() {
     extensions.setColumns({"Extension", "Server", "Port", "Status"});
     whois::FillServerList(folder_, extensions);
+    ShowAddressRegistryNote();
     editEnabled = true;
     const bool proxyOn = settings_.number(SettingKey::chkProxy) != 0;
     useProxy.setValue(proxyOn ? 1 : 0);
@@ -140,6 +141,19 @@ void ExtensionSettings::SaveServerList() {
 void ExtensionSettings::ReloadServers() {
     whois::FillServerList(folder_, extensions);
     whois::LoadServers(folder_, table_);
+    ShowAddressRegistryNote();
+}
+
+void ExtensionSettings::ShowAddressRegistryNote() {
+    std::string listed;
+    for (const auto& extension : whois::AddressRegistryRows(table_))
+        listed += (listed.empty() ? "." : ", .") + extension;
+    addressRegistryNote.setCaption(listed.empty()
+                                       ? std::string()
+                                       : "The rows of " + listed +
+                                             " name a server of internet addresses, which holds no "
+                                             "domain names; the registry's own server is asked instead.");
+    addressRegistryNote.setVisible(!listed.empty());
 }
 
 void ExtensionSettings::ClearBoxes() {

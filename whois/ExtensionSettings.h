@@ -61,6 +61,8 @@ public:
         "Use the following extension in wordlist searches or if no extension is present in the domain:"};
     TextBox defaultExtension;
     Button restoreButton{"Restore Defaults"};
+    // Shown while rows send names to an address registry.
+    Label addressRegistryNote;
 
     // Window state: the status a saved row gets.
     bool editEnabled = true;
@@ -68,6 +70,7 @@ public:
 private:
     void SaveServerList();
     void ReloadServers();
+    void ShowAddressRegistryNote();
     void ClearBoxes();
     bool BoxesValid() const;
 

@@ -1,5 +1,6 @@
 #include "whois/ServerTable.h"
 
+#include <array>
 #include <filesystem>
 
 #include "QuillmarkConfig.h"
@@ -13,7 +14,8 @@ namespace {
 constexpr std::string_view kEnabled = "Enabled";
 constexpr std::string_view kDisabled = "Disabled";
 constexpr std::string_view kProxyExtension = "proxy";
-constexpr std::string_view kFallbackExtension = "com";
+constexpr std::array<std::string_view, 5> kAddressRegistries = {
+    "whois.ripe.net", "whois.apnic.net", "whois.arin.net", "whois.lacnic.net", "whois.afrinic.net"};
 constexpr std::size_t kFieldCount = 4;
 
 bool isBlankLine(std::string_view line) {
@@ -94,15 +96,34 @@ void LoadServers(const ProgramFolder& folder, ServerTable& table) {
     if (!loaded.empty()) table = std::move(loaded);
 }
 
-std::optional<int> GetServerIndex(const ServerTable& table, std::string_view name, bool useProxy) {
-    if (table.empty()) return std::nullopt;
-    const std::string key = useProxy ? std::string(kProxyExtension) : text::toLower(lastLabel(name));
-    int lastComRow = -1;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (table[i].extension == key) return static_cast<int>(i);
-        if (table[i].extension == kFallbackExtension) lastComRow = static_cast<int>(i);
+bool IsAddressRegistry(std::string_view host) {
+    for (const std::string_view registry : kAddressRegistries) {
+        if (text::equalsIgnoreCase(host, registry)) return true;
     }
-    return lastComRow >= 0 ? lastComRow : 0;
+    return false;
+}
+
+std::vector<std::string> AddressRegistryRows(const ServerTable& table) {
+    std::vector<std::string> extensions;
+    for (const ServerRow& row : table) {
+        if (IsAddressRegistry(row.host)) extensions.push_back(row.extension);
+    }
+    return extensions;
+}
+
+std::optional<ServerRow> ServerFor(const ServerTable& table, const ZoneTable& zones, std::string_view name,
+                                   bool useProxy) {
+    const auto rowOf = [&table](std::string_view extension) -> const ServerRow* {
+        for (const ServerRow& row : table) {
+            if (row.extension == extension) return &row;
+        }
+        return nullptr;
+    };
+    if (const ServerRow* proxy = useProxy ? rowOf(kProxyExtension) : nullptr) return *proxy;
+    const std::string extension = text::toLower(lastLabel(name));
+    if (const ServerRow* row = rowOf(extension); row && !IsAddressRegistry(row->host)) return *row;
+    if (const Zone* zone = zones.WhoisZoneOf(name)) return ServerRow{extension, zone->whoisHost, 43, true};
+    return std::nullopt;
 }
 
 void UpdateServer(const ProgramFolder& folder, std::string_view extension, std::string_view server,

@@ -8,6 +8,7 @@
 
 #include "platform/Files.h"
 #include "platform/ListView.h"
+#include "whois/Zones.h"
 
 // The whois server table: which server and port answer for each extension,
 // kept in "registrars.txt" (rows of extension|server|port|status) and loaded
@@ -31,10 +32,20 @@ void WriteDefaultServers(const ProgramFolder& folder, bool overwrite);
 // leaves the table as it was.
 void LoadServers(const ProgramFolder& folder, ServerTable& table);
 
-// The row to ask for a name: the "proxy" row when useProxy, else the first row
-// of the name's last label, else the last "com" row, else row 0. Nothing only
-// for an empty table. The status of a row plays no part.
-std::optional<int> GetServerIndex(const ServerTable& table, std::string_view name, bool useProxy);
+// Hosts of the registries of internet addresses: they hold no domain names,
+// so a row that sends names there would make every name look taken.
+bool IsAddressRegistry(std::string_view host);
+// Extensions of the rows that point at an address registry.
+std::vector<std::string> AddressRegistryRows(const ServerTable& table);
+
+// The server to ask about a name (in its ASCII form): the "proxy" row when
+// useProxy and there is one; else the first row of the name's last label,
+// unless it points at an address registry; else the whois server the zone
+// data gives for the name, on port 43. Nothing when no server answers for the
+// name: it is never sent to another extension's server. The status of a row
+// plays no part.
+std::optional<ServerRow> ServerFor(const ServerTable& table, const ZoneTable& zones, std::string_view name,
+                                   bool useProxy);
 
 // Replaces every line of that extension (compared with the file's text as it
 // stands) by the new row, or appends the row when there is none.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/Text.h"
+#include "whois/AsciiName.h"
 
 namespace quillmark::whois {
 
@@ -33,7 +34,7 @@ void WhoisExchange::Connect() {
 }
 
 void WhoisExchange::SendQuery() {
-    connection_->send(name_ + "\r\n");
+    connection_->send(AsciiName(name_) + "\r\n");
 }
 
 void WhoisExchange::ReadReply() {

@@ -19,7 +19,7 @@ inline constexpr std::size_t kReplyLimit = 1024 * 1024;
 bool CanBeSent(std::string_view name);
 
 // One whois exchange at a time over one connection: connect to a server, send
-// the name and CR LF, keep the reply up to kReplyLimit, close. The owner wires
+// the name (in its ASCII form) and CR LF, keep the reply up to kReplyLimit, close. The owner wires
 // the connection's events to it and decides when they count, how long to wait
 // and whether to ask again.
 class WhoisExchange {

@@ -19,7 +19,8 @@
 #include "platform/Text.h"
 #include "results/Profile.h"
 #include "whois/ServerTable.h"
-#include "whois/WhoisReply.h"
+#include "QuillmarkConfig.h"
+#include "whois/ReplyRules.h"
 
 namespace quillmark::fuzz {
 namespace {
@@ -153,10 +154,11 @@ void FuzzLoadServers(std::string_view input) {
                     text::toLower(row.extension + row.host) == row.extension + row.host,
                 "a loaded row is one line in lower case");
     }
-    for (const std::string_view name : {"example.com", "example.", "", "x.net", ".", "proxy"})
+    for (const std::string_view name : {"example.com", "example.", "", "x.net", ".", "proxy", "x.de"})
         for (const bool useProxy : {false, true}) {
-            const auto index = whois::GetServerIndex(table, name, useProxy);
-            require(index && *index >= 0 && std::cmp_less(*index, table.size()), "every name gets a row");
+            const auto server = whois::ServerFor(table, whois::ZoneTable::Shipped(), name, useProxy);
+            require(!server || (!server->host.empty() && !whois::IsAddressRegistry(server->host)),
+                    "a name is never sent to an address registry");
         }
     // The loaded table drives the extraction; a page over it must come back.
     harvest::ListBuilderNames names;
@@ -209,11 +211,16 @@ void FuzzNameList(std::string_view input) {
 }
 
 void FuzzWhoisReply(std::string_view input) {
-    const bool free = whois::HoldsFreePhrase(input);
-    require(whois::HoldsFreePhrase(text::toLower(input)) == free &&
-                whois::HoldsFreePhrase(text::toUpper(input)) == free &&
-                (!free || whois::HoldsFreePhrase("Reply: " + std::string(input) + "\r\n")),
-            "letter case plays no part in a reply, nor does text around a phrase");
+    static const whois::ReplyRules rules = whois::ParseReplyRules(config::kShippedReplyRules);
+    require(rules.badLines.empty(), "the shipped rules read whole");
+    const auto outcome = [&](std::string_view reply) {
+        const auto verdict = whois::JudgeReply(rules, "example.com", reply);
+        return std::pair(verdict.outcome, verdict.reason);
+    };
+    require(outcome(text::toLower(input)) == outcome(input) && outcome(text::toUpper(input)) == outcome(input),
+            "letter case plays no part in a reply");
+    require(outcome("Too many requests\r\n" + std::string(input)).first == whois::Outcome::Unchecked,
+            "a throttle notice is never taken for a verdict");
 
     const auto verdict = results::ProfileOf(input);
     require(verdict != results::Verdict::Taken, "a profile is High, Mid or Low");

@@ -46,6 +46,9 @@ QWidget* ExtensionSettingsView::makeServerList() {
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(true);
     layout->addWidget(list, 1);
+    auto* note = qt::makeLabel(form_.addressRegistryNote, box);
+    note->setWordWrap(true);
+    layout->addWidget(note);
     return box;
 }
 

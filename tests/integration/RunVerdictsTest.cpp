@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "platform/Text.h"
+#include "support/LocalWhoisServer.h"
+#include "support/ProgramProcess.h"
+#include "support/TempFolder.h"
+
+namespace quillmark {
+namespace {
+
+using testing::LocalWhoisServer;
+
+// Short excerpts in the registries' own wording, by the first letters of the
+// name asked.
+LocalWhoisServer::Reply registryReply(const std::string& query) {
+    const std::pair<std::string_view, std::string_view> replies[] = {
+        {"free", "No match for \"%\".\r\n>>> Last update of whois database <<<\r\n"},
+        {"taken", "   Domain Name: %\r\n   Registrar: Example Registrar\r\n"},
+        {"busy", "Your query rate limit exceeded.\r\nNo entries found.\r\n"},
+        {"broken", "% Error: 86000000050 Internal error\r\n"},
+        {"empty", ""},
+        {"relayed", "Domain: %\nStatus: free\n"},
+        {"again", "No match for \"%\".\r\n"},
+    };
+    for (const auto& [start, text] : replies) {
+        if (query.starts_with(start)) {
+            std::string reply(text);
+            if (const auto at = reply.find('%'); at != std::string::npos) reply.replace(at, 1, query);
+            return {reply};
+        }
+    }
+    return {"   Domain Name: " + query + "\r\n"};
+}
+
+class RunVerdicts : public ::testing::Test {
+protected:
+    std::multiset<std::string> run(const std::string& names, const QStringList& source) {
+        folder.write("names.txt", names);
+        const auto outcome = testing::RunProgram(
+            QStringList{"run", "--folder", QString::fromStdString(folder.path().string())} + source,
+            config.path(), 90'000);
+        EXPECT_TRUE(outcome.finished && outcome.exitCode == 0) << outcome.exitCode << outcome.err;
+        err = outcome.err;
+        std::multiset<std::string> lines;
+        std::istringstream out(outcome.out);
+        for (std::string line; std::getline(out, line);) lines.insert(line);
+        return lines;
+    }
+    QStringList customList() {
+        return {"--source", "Custom List", "--list", QString::fromStdString((folder / "names.txt").string())};
+    }
+    void useProxy(bool on) {
+        std::filesystem::create_directories(config / "Quillmark");
+        config.write("Quillmark/Quillmark.ini", on ? "[Settings]\nchkProxy=1\n" : "[Settings]\nchkProxy=0\n");
+    }
+
+    testing::TempFolder folder, config;
+    LocalWhoisServer server{registryReply};
+    std::string err;
+};
+
+TEST_F(RunVerdicts, EveryOutcomeIsPrintedKeptAndCheckedAgain) {
+    const std::string local = "127.0.0.1|" + std::to_string(server.port());
+    folder.write("registrars.txt", "com|" + local + "|Enabled\r\nde|" + local + "|Enabled\r\norg|127.0.0.1|" +
+                                       std::to_string(LocalWhoisServer::refusedPort()) +
+                                       "|Enabled\r\ngr|whois.ripe.net|43|Enabled\r\nproxy|" + local +
+                                       "|Enabled\r\n");
+    // A line of the user's that is no rule is skipped and named.
+    folder.write("replyrules.txt",
+                 "*\tfree\tno match for\n*\tthrottled\tlimit exceeded\n"
+                 "*\terror\tinternal error\nde\tfree\t\\nstatus: free\nnot a rule\n");
+    useProxy(false);
+    EXPECT_EQ(run("freebird.com\r\ntaken.com\r\nbusy.com\r\nbroken.com\r\nempty.com\r\nrelayed.de\r\n"
+                  "kestrel.org\r\nkestrel.gr\r\nkestrel.zzzz\r\n",
+                  customList()),
+              (std::multiset<std::string>{"free\tfreebird.com\tLow", "taken\ttaken.com",
+                                          "unknown\tbusy.com\tthrottled", "unknown\tbroken.com\tserver error",
+                                          "unknown\tempty.com\tserver error", "free\trelayed.de\tMid",
+                                          "unknown\tkestrel.org\tno answer", "unknown\tkestrel.gr\tno server",
+                                          "unknown\tkestrel.zzzz\tno server"}));
+    EXPECT_NE(err.find("replyrules.txt line 5"), std::string::npos) << err;
+    EXPECT_NE(err.find("9 names judged: 2 free"), std::string::npos) << err;
+    EXPECT_NE(err.find("6 unknown"), std::string::npos) << err;
+    EXPECT_EQ(text::splitLines(folder.read("Unchecked.txt")).size(), 6u);
+
+    // Through a proxy, a reply is judged by the rule of the name's extension.
+    useProxy(true);
+    EXPECT_EQ(run("relayed.de\r\nrelayed.com\r\n", customList()),
+              (std::multiset<std::string>{"free\trelayed.de\tMid", "taken\trelayed.com"}));
+
+    // The unchecked names are looked up again; those now answered leave the list.
+    folder.write("Unchecked.txt", "again.com\tthrottled\r\nbusy.com\tthrottled\r\n");
+    EXPECT_EQ(run("", {"--source", "Unchecked Names"}),
+              (std::multiset<std::string>{"free\tagain.com\tMid", "unknown\tbusy.com\tthrottled"}));
+    EXPECT_EQ(folder.read("Unchecked.txt"), "busy.com\tthrottled\r\n");
+}
+
+}  // namespace
+}  // namespace quillmark
