@@ -1,0 +1,58 @@
+#include "support/MainWindowFixture.h"
+
+namespace quillmark {
+namespace {
+
+class UncheckedNames : public testing::MainWindowFixture {
+protected:
+    UncheckedNames() {
+        folder.write("replyrules.txt", "*\tfree\tno match\n*\tthrottled\tslow down\n*\terror\tbroken\n");
+        hooks.nameUnchecked = [this](std::string_view name, std::string_view reason) {
+            unchecked.push_back(std::string(name) + "|" + std::string(reason));
+        };
+    }
+    std::vector<std::string> unchecked;
+};
+
+TEST_F(UncheckedNames, ANameWithoutAVerdictIsKeptWithItsReasonUntilOneComes) {
+    folder.write("Unchecked.txt", "later.com\tno answer\r\n");
+    start(
+        {"busy.com", "empty.com", "broken.com", "nowhere.zzzz", ".com", "later.com", "gone.com", "free.com"});
+    EXPECT_EQ(form->uncheckedCaption.caption(), "Unchecked (2)");
+    // Slot by slot, in the order of the list; a name without a server never connects.
+    for (const auto& [slot, reply] : std::vector<std::pair<int, std::string_view>>{
+             {0, "Please slow down"}, {1, ""}, {2, "Server broken"}, {5, "No match for later.com"}})
+        answer(slot, reply);
+    EXPECT_TRUE(client(3).host.empty());
+    form->Stop();
+    EXPECT_EQ(unchecked, (std::vector<std::string>{"nowhere.zzzz|no server", "busy.com|throttled",
+                                                   "empty.com|server error", "broken.com|server error",
+                                                   "gone.com|no answer", "free.com|no answer"}));
+    EXPECT_EQ(unjudged, std::vector<std::string>{".com"});
+    EXPECT_EQ(form->uncheckedCaption.caption(), "Unchecked (6)");
+    EXPECT_EQ(folder.read("Unchecked.txt"),
+              "nowhere.zzzz\tno server\r\nbusy.com\tthrottled\r\nempty.com\tserver error\r\n"
+              "broken.com\tserver error\r\ngone.com\tno answer\r\nfree.com\tno answer\r\n");
+
+    // Asked again from the file, name by name, without the reasons.
+    choose("Unchecked Names");
+    EXPECT_EQ(form->listSize.text(), "6");
+    form->Start();
+    EXPECT_EQ(client(1).sent, "busy.com\r\n");
+    for (int slot = 1; slot < 5; ++slot) answer(slot, "No match");
+    form->Stop();
+    EXPECT_EQ(folder.read("Unchecked.txt"), "nowhere.zzzz\tno server\r\nfree.com\tno answer\r\n");
+    EXPECT_EQ(form->uncheckedCaption.caption(), "Unchecked (2)");
+}
+
+TEST_F(UncheckedNames, RulesThatCannotBeReadAreNamedAndSkipped) {
+    std::vector<int> skipped;
+    hooks.rulesSkipped = [&](const std::vector<int>& lines) { skipped = lines; };
+    folder.write("replyrules.txt", "*\tfree\tno match\nnot a rule\n# note\n*\tmaybe\tx\n");
+    load();
+    EXPECT_EQ(skipped, (std::vector<int>{2, 4}));
+    EXPECT_EQ(form->statusBar.panelText(3), "replyrules.txt: line 2 and 1 more skipped");
+}
+
+}  // namespace
+}  // namespace quillmark
