@@ -38,8 +38,8 @@ TEST_F(UncheckedNames, ANameWithoutAVerdictIsKeptWithItsReasonUntilOneComes) {
     choose("Unchecked Names");
     EXPECT_EQ(form->listSize.text(), "6");
     form->Start();
-    EXPECT_EQ(client(1).sent, "busy.com\r\n");
     for (int slot = 1; slot < 5; ++slot) answer(slot, "No match");
+    EXPECT_EQ(client(1).sent, "busy.com\r\n");
     form->Stop();
     EXPECT_EQ(folder.read("Unchecked.txt"), "nowhere.zzzz\tno server\r\nfree.com\tno answer\r\n");
     EXPECT_EQ(form->uncheckedCaption.caption(), "Unchecked (2)");
