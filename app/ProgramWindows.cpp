@@ -76,6 +76,10 @@ MainWindowHooks ProgramWindows::MainHooks() {
         settings_.openOrRaise(kShowThenLoad, services_, state_.programFolder, state_.serverTable,
                               state_.useProxy, state_.defaultExtension, state_.identity.ProductName);
     };
+    // Loaded on every opening: the list changes with each run.
+    hooks.showUnchecked = [this] {
+        unchecked_.openOrRaise([](UncheckedWindowView& view) { view.show(); }, *form_).form().Load();
+    };
     hooks.showListBuilder = [this] { listBuilder_.openOrRaise(kShowThenLoad, services_, *form_, sites_); };
     hooks.showBrowseWindow = [this] { browseWindow_.openOrRaise(kShowThenLoad, services_, *form_, sites_); };
     hooks.unloadOtherWindows = [this] { UnloadOtherWindows(); };
@@ -95,6 +99,7 @@ generator::GeneratorHooks ProgramWindows::GeneratorHooks() {
 
 void ProgramWindows::UnloadOtherWindows() {
     settings_.close();
+    unchecked_.close();
     whois_.close();
     listBuilder_.close();
     browseWindow_.close();

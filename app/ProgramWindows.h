@@ -4,6 +4,7 @@
 
 #include "engine/MainWindow.h"
 #include "engine/ui/MainWindowView.h"
+#include "engine/ui/UncheckedWindowView.h"
 #include "generator/ui/NameGeneratorView.h"
 #include "harvest/SearchSites.h"
 #include "harvest/ui/BrowseWindowView.h"
@@ -48,6 +49,7 @@ private:
     qt::WindowSlot<ListBuilderView> listBuilder_;
     qt::WindowSlot<BrowseWindowView> browseWindow_;
     qt::WindowSlot<ExtensionSettingsView> settings_;
+    qt::WindowSlot<UncheckedWindowView> unchecked_;
 };
 
 }  // namespace quillmark::app

@@ -47,7 +47,7 @@ void MainWindow::SetUpControls() {
     // controls show until a source says otherwise.
     for (Control* control : SearchSourceControls()) control->setVisible(false);
     stopButton.setToolTip("Click here to stop searching names");
-    uncheckedCaption.setToolTip(
+    uncheckedButton.setToolTip(
         "Names no server gave a verdict on. Choose \"Unchecked Names\" to look them up again.");
     // No run can start before a source is chosen.
     startButton.setEnabled(false);
@@ -127,7 +127,7 @@ void MainWindow::LoadReplyRules() {
 }
 
 void MainWindow::ShowUncheckedCount() {
-    uncheckedCaption.setCaption("Unchecked (" + std::to_string(uncheckedNames.count()) + ")");
+    uncheckedButton.setCaption("Unchecked (" + std::to_string(uncheckedNames.count()) + ")");
 }
 
 void MainWindow::CreateDataFiles() {

@@ -69,6 +69,7 @@ struct MainWindowHooks {
     std::function<void()> showSettings;
     std::function<void()> showHelp;
     std::function<void()> showAbout;
+    std::function<void()> showUnchecked;
     std::function<void()> closeMainWindow;
 };
 
@@ -148,6 +149,7 @@ public:
     void HelpMenu(int index);
     void AboutMenu();
     void OpenSetup();
+    void ShowUnchecked();
     void VisitWebsite();
     static const std::array<const char*, 10>& EditMenuCaptions();
 
@@ -173,8 +175,8 @@ public:
     ListBox lowList, registeredList, highList, midList, savedList;
     Label lowCaption{"Low Profile"}, registeredCaption{"Registered"}, highCaption{"High Profile"},
         midCaption{"Mid Profile"}, savedCaption{"Saved Domains"};
-    // How many names are waiting in the unchecked names.
-    Label uncheckedCaption{"Unchecked (0)"};
+    // How many names are waiting in the unchecked names; it opens their list.
+    Button uncheckedButton{"Unchecked (0)"};
     results::UncheckedNames uncheckedNames;
     std::array<results::ListButtons, 5> listButtons;  // in the order of kResultLists
     StatusBar statusBar{3};

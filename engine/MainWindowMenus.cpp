@@ -39,6 +39,10 @@ void MainWindow::OptionsMenu() {
     call(hooks_.showSettings);
 }
 
+void MainWindow::ShowUnchecked() {
+    call(hooks_.showUnchecked);
+}
+
 void MainWindow::OpenSetup() {
     call(hooks_.showSettings);
 }

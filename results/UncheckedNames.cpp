@@ -56,6 +56,11 @@ void UncheckedNames::Save() {
     if (WriteFileReplacing(file_, fileText())) changed_ = false;
 }
 
+std::string_view UncheckedNames::reasonOf(const std::string& name) const {
+    const auto found = reasons_.find(name);
+    return found == reasons_.end() ? std::string_view() : std::string_view(found->second);
+}
+
 std::string UncheckedNames::fileText() const {
     std::string text;
     for (const auto& name : names_) text += line(name, reasons_.at(name));

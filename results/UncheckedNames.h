@@ -27,6 +27,8 @@ public:
 
     std::size_t count() const { return names_.size(); }
     const std::vector<std::string>& names() const { return names_; }
+    // Empty for a name that is not in the list.
+    std::string_view reasonOf(const std::string& name) const;
 
 private:
     std::string fileText() const;

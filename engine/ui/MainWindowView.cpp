@@ -91,7 +91,7 @@ QWidget* MainWindowView::buildSourceFrame() {
     row->addWidget(qt::makeButton(form_.searchButton, frame, [this] { form_.Search(); }));
     row->addWidget(qt::makeButton(form_.stopButton, frame, [this] { form_.Stop(); }));
     row->addStretch(1);
-    row->addWidget(qt::makeLabel(form_.uncheckedCaption, frame));
+    row->addWidget(qt::makeButton(form_.uncheckedButton, frame, [this] { form_.ShowUnchecked(); }));
     row->addWidget(qt::makeButton(form_.setupButton, frame, [this] { form_.OpenSetup(); }));
     row->addWidget(qt::makeButton(form_.websiteButton, frame, [this] { form_.VisitWebsite(); }));
     return frame;

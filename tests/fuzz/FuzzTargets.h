@@ -12,6 +12,6 @@ void FuzzListNames(std::string_view input);    // the list builder's extraction,
 void FuzzPageNames(std::string_view input);    // the browse window's extraction, default server table
 void FuzzLoadServers(std::string_view input);  // LoadServers over the input as registrars.txt
 void FuzzNameList(std::string_view input);     // the name-list reader, the list changing between looks
-void FuzzWhoisReply(std::string_view input);   // HoldsFreePhrase and ProfileOf, input as reply and name
+void FuzzWhoisReply(std::string_view input);   // the reply rules and ProfileOf, input as reply and name
 
 }  // namespace quillmark::fuzz

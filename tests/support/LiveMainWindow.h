@@ -55,8 +55,8 @@ struct LiveMainWindow {
                             LocalWhoisServer::Manner manner = LocalWhoisServer::Manner::Answer,
                             int timeScale = 1)
         : server(std::move(rule), manner), services(real, timeScale) {
-        folder.write("registrars.txt",
-                     "proxy|127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\n\r\n");
+        const std::string local = "127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\n";
+        folder.write("registrars.txt", "proxy|" + local + "com|" + local + "\r\n");
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
     }
 

@@ -12,7 +12,7 @@
 namespace quillmark::testing {
 
 // A loaded main window over fake services in a fresh program folder, with a
-// server table whose every row is known.
+// server table whose every row is known and five phrases that mean free.
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
@@ -20,12 +20,20 @@ protected:
             "registrars.txt",
             "proxy|127.0.0.1|43|Enabled\r\ncom|whois.test|4343|Enabled\r\nnet|whois.net.test|43|Enabled\r\n"
             "org|whois.org.test|4444|Disabled\r\n\r\n");
+        std::string rules;
+        for (const char* phrase :
+             {"no match", "not registered", "not found", "available for registration", "no domain records"})
+            rules += std::string("*\tfree\t") + phrase + "\n";
+        folder.write("replyrules.txt", rules);
         hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict) {
             listed.emplace_back(std::string(name), verdict);
         };
         hooks.runStopped = [this] { ++stops; };
         hooks.showOverflowNotice = [this] { ++notices; };
         hooks.nameUnjudged = [this](std::string_view name) { unjudged.emplace_back(name); };
+        hooks.nameUnchecked = [this](std::string_view name, std::string_view reason) {
+            unchecked.push_back(std::string(name) + "|" + std::string(reason));
+        };
     }
 
     MainWindow& load() {
@@ -85,6 +93,7 @@ protected:
     std::unique_ptr<MainWindow> form;
     std::vector<std::pair<std::string, MainWindowHooks::Verdict>> listed;
     std::vector<std::string> unjudged;
+    std::vector<std::string> unchecked;  // "name|reason"
     int stops = 0, notices = 0;
 };
 

@@ -1,7 +1,7 @@
 // Takes pictures of the program's windows for reviewers: the main window
 // after a short search against a whois server inside this process, the whois
-// lookup of one of its names, the generator, the extension settings and the
-// about window.
+// lookup of one of its names, the names left unchecked, the generator, the
+// extension settings and the about window.
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "engine/ui/UncheckedWindowView.h"
 #include "generator/ui/NameGeneratorView.h"
 #include "platform/qt/ProductMark.h"
 #include "platform/qt/Skin.h"
@@ -23,8 +24,10 @@
 
 using namespace quillmark;
 
-// Names beginning "tak" are taken, with a registry's usual reply; the rest are free.
+// Names beginning "tak" are taken, with a registry's usual reply, and "busy"
+// ones held back; the rest are free.
 testing::LocalWhoisServer::Reply Answer(const std::string& query) {
+    if (query.starts_with("busy")) return {"Too many requests, please try again later.\r\n"};
     if (!query.starts_with("tak")) return {"No match for \"" + query + "\".\r\n"};
     return {"   Domain Name: " + query +
             "\r\n   Registrar: Example Registrar, Inc.\r\n   Updated Date: 2024-03-18T09:12:44Z\r\n"
@@ -56,7 +59,8 @@ int main(int argc, char** argv) {
         return false;
     };
     std::string names;
-    for (const char* word : {"sky", "taken", "fern", "takeover", "lumen", "tak", "meadowlark", "quartz"})
+    for (const char* word :
+         {"sky", "taken", "fern", "takeover", "busybee", "lumen", "tak", "meadowlark", "quartz"})
         for (int i = 0; i < 6; ++i) names += word + std::to_string(i) + "\r\n";
     live.folder.write("Remembered.txt", "sky1.com\r\nmeadowlark2.com\r\n");
     live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
@@ -66,6 +70,10 @@ int main(int argc, char** argv) {
     live.runGeneratedNames(names);
     live.waitForStop();
     if (!take(live.view.get(), "main-window.png")) return 1;
+    UncheckedWindowView unchecked(*live.form);
+    qt::ApplySkin(&unchecked);
+    unchecked.form().Load();
+    if (!take(&unchecked, "unchecked.png")) return 1;
 
     // A registered name chosen in its list, then Tools > Whois Lookup... from the menu.
     QListView* registered = live.view->resultListView(ResultList::Registered);

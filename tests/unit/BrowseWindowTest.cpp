@@ -81,12 +81,12 @@ TEST_F(BrowseWindowTest, AStalledServerIsGivenUpAndClosingStopsChecking) {
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
 }
 
-// Only "No match for" means free here: the main window's other phrases count
-// as taken. Clearing the free list lets its names be found and checked again.
+// The reply rules judge here as in the main window. Clearing the free list
+// lets its names be found and checked again.
 TEST_F(BrowseWindowTest, DeleteKeysCopyAndClearActOnTheirOwnList) {
     visit("<p>a.com b.com c.com</p>");
-    reply("");  // an empty reply counts as taken
-    reply("Domain not found");
+    reply("Domain Name: A.COM");
+    reply("Registrar: Example");
     reply("no match for c.com");
     EXPECT_EQ(window->registeredList.items(), (Names{"a.com", "b.com"}));
     window->CopyList(BrowseList::Registered);

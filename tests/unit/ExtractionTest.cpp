@@ -101,11 +101,15 @@ TEST(UrlDecode, DecodesItsCodesInEitherCaseUntilNoPercentCodeIsLeft) {
                   (std::string{'a', static_cast<char>(ch), 'b', static_cast<char>(ch)}))
             << codes;
     }
-    // "%25" is decoded again and again; codes outside the table stay.
+    // "%25" is decoded again and again; codes outside the table stay, but the
+    // codes of a whole UTF-8 letter become the letter.
     // clang-format off
     const Cases cases = {
         {"%252525", "%"}, {"%253c", "<"}, {"%25250D", "\r"}, {"%25%25", "%%"}, {"%2b%2C", "%2b%2C"},
-        {"%", "%"}, {"%2", "%2"}, {"%252B", "%2B"}, {"%G0", "%G0"}, {"example.com", "example.com"}};
+        {"%", "%"}, {"%2", "%2"}, {"%252B", "%2B"}, {"%G0", "%G0"}, {"example.com", "example.com"},
+        {"caf%C3%A9.com", "caf\u00E9.com"}, {"%e2%82%ac%F0%9F%98%80", "\u20AC\U0001F600"},
+        {"%25C3%25A9", "\u00E9"}, {"%C3", "%C3"}, {"%C3%41", "%C3%41"}, {"%C0%AF", "%C0%AF"},
+        {"%ED%A0%80", "%ED%A0%80"}, {"%E2%82", "%E2%82"}};
     // clang-format on
     for (const auto& [input, expected] : cases) EXPECT_EQ(names::UrlDecode(input), expected) << input;
 }

@@ -60,7 +60,7 @@ TEST_F(LookupRun, ThePhrasesOfTheReplyAndTheLengthOfTheFirstLabelDecideTheList) 
          "(5)"},
         {ResultList::Mid, "HighProfile.txt", "abcde.net\r\nabcdefg.org\r\nexample.co.uk\r\n|Mid Profile (3)"},
         {ResultList::Low, "LowProfile.txt", "abcdefgh.com\r\n|Low Profile (1)"},
-        {ResultList::Registered, nullptr, "taken.com\r\nsilent.com\r\nregistered.com\r\n|Registered (3)"}};
+        {ResultList::Registered, nullptr, "taken.com\r\nregistered.com\r\n|Registered (2)"}};
     for (const auto& [list, file, expected] : rows) {
         std::string items;
         for (const auto& name : form->ListOf(list).items()) items += name + "\r\n";
@@ -69,7 +69,8 @@ TEST_F(LookupRun, ThePhrasesOfTheReplyAndTheLengthOfTheFirstLabelDecideTheList) 
         }
         EXPECT_EQ(items + "|" + form->CaptionOf(list).caption(), expected);
     }
-    EXPECT_EQ(listed.size(), std::size(lookups) + 3);
+    EXPECT_EQ(listed.size(), std::size(lookups) + 2);
+    EXPECT_EQ(unchecked, Names{"silent.com|server error"});
 }
 
 TEST_F(LookupRun, TheQueryIsTheCleanedNameWithItsExtensionSentToItsServer) {
@@ -78,7 +79,7 @@ TEST_F(LookupRun, TheQueryIsTheCleanedNameWithItsExtensionSentToItsServer) {
         {"example", ".com", false, "whois.test:4343 example.com\r\n"},
         {"http://my%20shop.net", ".com", false, "whois.net.test:43 myshop.net\r\n"},
         {"Ex_Ample.ORG", ".com", false, "whois.org.test:4444 ExAmple.ORG\r\n"},
-        {"site:abc.xyz", ".com", false, "whois.test:4343 abc.xyz\r\n"},
+        {"site:abc.xyz", ".com", false, "whois.nic.xyz:43 abc.xyz\r\n"},  // no row: the zone's server
         {"plain", ".net", false, "whois.net.test:43 plain.net\r\n"},
         {"example.org", ".com", true, "127.0.0.1:43 example.org\r\n"}};
     for (const auto& [name, extension, proxy, expected] : rows) {
@@ -91,19 +92,18 @@ TEST_F(LookupRun, TheQueryIsTheCleanedNameWithItsExtensionSentToItsServer) {
     }
 }
 
-// Without a server table no name can be asked either.
-TEST_F(LookupRun, NamesThatCannotBeAskedAreReportedUnjudgedWithoutConnecting) {
+// Nor can a name no server is known for.
+TEST_F(LookupRun, NamesThatCannotBeAskedAreReportedWithoutConnecting) {
     start({"evil\x01name.com", "fine.com"});
     form->StartLookup("a%0D%0Awhois -h other.com", 7);
     EXPECT_EQ(client(0).connectCount + client(7).connectCount, 0);
     answer(1, "No match");  // the one real lookup ends the run
-    folder.write("registrars.txt", "\r\n");
-    state.serverTable.clear();  // as at a first start
-    start({"a.com", "b.com"});
+    start({"a.zzzz", "b.zzzz"});
     for (auto* connection : services.clients) EXPECT_EQ(connection->connectCount, 0);
     EXPECT_EQ(stops, 2);
     EXPECT_EQ(listed, (Listed{{"fine.com", Verdict::High}}));
-    EXPECT_EQ(unjudged, (Names{"evil\x01name.com", "a\r\nwhois-hother.com", "a.com", "b.com"}));
+    EXPECT_EQ(unjudged, (Names{"evil\x01name.com", "a\r\nwhois-hother.com"}));
+    EXPECT_EQ(unchecked, (Names{"a.zzzz|no server", "b.zzzz|no server"}));
 }
 
 // A busy slot's new lookup gives up the old name; a silent one is asked again, keeping what came.
@@ -127,7 +127,7 @@ TEST_F(LookupRun, EachLookupIsJudgedOnceAndAShortListEndsWhenItsLookupsHaveFinis
     answer(2, "match");
     EXPECT_EQ(stops, 1);
     EXPECT_EQ(form->lookupSlots[2].exchange.reply(), "partial No match");
-    EXPECT_EQ(unjudged, Names{"b.com"});
+    EXPECT_EQ(unchecked, Names{"b.com|no answer"});
     EXPECT_EQ(listed,
               (Listed{{"a.com", Verdict::High}, {"second.com", Verdict::Taken}, {"c.com", Verdict::High}}));
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "4");
@@ -176,7 +176,7 @@ TEST_F(LookupRun, BatchesOfOneNamePerSlotJudgeEveryNameOnceAndStoreTheCursor) {
     EXPECT_TRUE(form->startButton.enabled() && form->searchType.enabled());
 }
 
-TEST_F(LookupRun, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce) {
+TEST_F(LookupRun, NamesUnansweredAtTheBatchLimitOrAtStopAreKeptUncheckedOnce) {
     writeWordList(60);
     load();
     choose("Full Word List");
@@ -185,11 +185,11 @@ TEST_F(LookupRun, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce)
     client(1).raiseConnected();
     client(1).raiseData("partial");
     services.clockFake.advance(29'000);
-    EXPECT_TRUE(unjudged.empty());
+    EXPECT_TRUE(unchecked.empty());
     services.clockFake.advance(1'000);
     // The first batch ends with 24 names in flight; the next one starts.
-    Names expected = names(2, MainWindow::kPoolSize, ".com");
-    EXPECT_EQ(unjudged, expected);
+    Names expected = names(2, MainWindow::kPoolSize, ".com|no answer");
+    EXPECT_EQ(unchecked, expected);
     answer(5, "No match");
     form->Stop();
     for (auto* connection : services.clients) EXPECT_FALSE(connection->open);
@@ -197,9 +197,9 @@ TEST_F(LookupRun, NamesUnansweredAtTheBatchLimitOrAtStopAreReportedUnjudgedOnce)
     // Late events after Stop count for nothing.
     answer(6, "No match");
     services.clockFake.advance(60'000);
-    for (const auto& name : names(26, 50, ".com"))
-        if (name != "name31.com") expected.push_back(name);
-    EXPECT_EQ(unjudged, expected);
+    for (const auto& name : names(26, 50, ".com|no answer"))
+        if (name != "name31.com|no answer") expected.push_back(name);
+    EXPECT_EQ(unchecked, expected);
     EXPECT_EQ(listed.size(), 2u);
     EXPECT_EQ(form->highList.listCount() + form->midList.listCount(), 2);
     EXPECT_EQ(stops, 1);

@@ -38,7 +38,7 @@ TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothin
         EXPECT_EQ(folder.read(name), "\r\n") << name;
     const std::string table = folder.read("registrars.txt");
     EXPECT_EQ(table.substr(0, 28) + table.substr(table.size() - 4), "proxy|127.0.0.1|43|Enabled\r\n\r\n\r\n");
-    EXPECT_EQ(state.serverTable.size(), 92u);
+    EXPECT_EQ(state.serverTable.size(), 81u);
     EXPECT_FALSE(form->startButton.enabled() || form->stopButton.enabled() || form->searchButton.enabled());
     EXPECT_NE(setting("Quillmark", "showHelp"), "0");
     EXPECT_TRUE(services.shellFake.opened.empty());

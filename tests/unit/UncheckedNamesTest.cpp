@@ -1,3 +1,4 @@
+#include "engine/UncheckedWindow.h"
 #include "support/MainWindowFixture.h"
 
 namespace quillmark {
@@ -7,18 +8,14 @@ class UncheckedNames : public testing::MainWindowFixture {
 protected:
     UncheckedNames() {
         folder.write("replyrules.txt", "*\tfree\tno match\n*\tthrottled\tslow down\n*\terror\tbroken\n");
-        hooks.nameUnchecked = [this](std::string_view name, std::string_view reason) {
-            unchecked.push_back(std::string(name) + "|" + std::string(reason));
-        };
     }
-    std::vector<std::string> unchecked;
 };
 
 TEST_F(UncheckedNames, ANameWithoutAVerdictIsKeptWithItsReasonUntilOneComes) {
     folder.write("Unchecked.txt", "later.com\tno answer\r\n");
     start(
         {"busy.com", "empty.com", "broken.com", "nowhere.zzzz", ".com", "later.com", "gone.com", "free.com"});
-    EXPECT_EQ(form->uncheckedCaption.caption(), "Unchecked (2)");
+    EXPECT_EQ(form->uncheckedButton.caption(), "Unchecked (2)");
     // Slot by slot, in the order of the list; a name without a server never connects.
     for (const auto& [slot, reply] : std::vector<std::pair<int, std::string_view>>{
              {0, "Please slow down"}, {1, ""}, {2, "Server broken"}, {5, "No match for later.com"}})
@@ -29,20 +26,24 @@ TEST_F(UncheckedNames, ANameWithoutAVerdictIsKeptWithItsReasonUntilOneComes) {
                                                    "empty.com|server error", "broken.com|server error",
                                                    "gone.com|no answer", "free.com|no answer"}));
     EXPECT_EQ(unjudged, std::vector<std::string>{".com"});
-    EXPECT_EQ(form->uncheckedCaption.caption(), "Unchecked (6)");
+    EXPECT_EQ(form->uncheckedButton.caption(), "Unchecked (6)");
     EXPECT_EQ(folder.read("Unchecked.txt"),
               "nowhere.zzzz\tno server\r\nbusy.com\tthrottled\r\nempty.com\tserver error\r\n"
               "broken.com\tserver error\r\ngone.com\tno answer\r\nfree.com\tno answer\r\n");
 
-    // Asked again from the file, name by name, without the reasons.
-    choose("Unchecked Names");
-    EXPECT_EQ(form->listSize.text(), "6");
-    form->Start();
+    // Their window lists them and asks them again from the file, without the reasons.
+    UncheckedWindow window(*form);
+    window.Load();
+    EXPECT_EQ(window.names.count(), 6);
+    EXPECT_EQ(window.names.cell(1, 0) + "|" + window.names.cell(1, 1), "busy.com|throttled");
+    window.LookUpAgain();
+    EXPECT_EQ(form->searchType.text() + " " + form->listSize.text(), "Unchecked Names 6");
+    EXPECT_FALSE(window.lookUpAgainButton.enabled());  // while the run goes
     for (int slot = 1; slot < 5; ++slot) answer(slot, "No match");
     EXPECT_EQ(client(1).sent, "busy.com\r\n");
     form->Stop();
     EXPECT_EQ(folder.read("Unchecked.txt"), "nowhere.zzzz\tno server\r\nfree.com\tno answer\r\n");
-    EXPECT_EQ(form->uncheckedCaption.caption(), "Unchecked (2)");
+    EXPECT_EQ(form->uncheckedButton.caption(), "Unchecked (2)");
 }
 
 TEST_F(UncheckedNames, RulesThatCannotBeReadAreNamedAndSkipped) {

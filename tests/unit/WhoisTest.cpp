@@ -20,7 +20,6 @@ namespace quillmark {
 namespace {
 
 namespace fs = std::filesystem;
-using whois::GetServerIndex;
 using whois::ServerTable;
 using Strings = std::vector<std::string>;
 
@@ -51,25 +50,6 @@ ServerTable tableOf(std::string_view extensions) {
         if (!extension.empty()) table.push_back({extension, extension + ".host", 43, enabled});
     }
     return table;
-}
-
-// The first row of the last label wins, disabled or not; a miss takes the last com row,
-// else row 0; with the proxy on the first proxy row takes every name. "+name" asks with
-// the proxy on, "=-1" is no row at all.
-TEST(ServerChoice, ByLastLabelWithProxyAndComFallback) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"net com -cn org com cn", "a.com=1 A.COM=1 a.cn=2 a.net=0 a.xyz=4 a.proxy=4 +a.xyz=4"},
-        {"proxy net org", "a.xyz=0 a.org=2 +a.org=0"},
-        {"com net proxy de proxy", "+a.de=2 a.de=3"},
-        {"", "example.com=-1 +example.com=-1"}};
-    for (const auto& [table, choices] : cases)
-        for (const auto choice : text::split(choices, ' ')) {
-            const auto parts = text::split(choice, '=');
-            const bool proxy = parts[0].starts_with('+');
-            EXPECT_EQ(GetServerIndex(tableOf(table), parts[0].substr(proxy ? 1 : 0), proxy).value_or(-1),
-                      std::stoi(std::string(parts[1])))
-                << "[" << table << "] " << choice;
-        }
 }
 
 class ServerTableFile : public ::testing::Test {
@@ -233,6 +213,14 @@ TEST_F(SettingsWindow, LoadShowsTheFileAndSavedRowsReachTheFileTheListAndTheTabl
     EXPECT_EQ(
         std::to_string(useProxy) + services.settingsFake.stored(kOptionsApplication, "chkProxy").value_or(""),
         "00");
+    // A row that sends names to an address registry is named, while it stands.
+    EXPECT_FALSE(form.addressRegistryNote.visible());
+    save("yu|WHOIS.RIPE.NET|43");
+    EXPECT_EQ(
+        form.addressRegistryNote.caption().substr(0, 16) + std::to_string(form.addressRegistryNote.visible()),
+        "The rows of .yu 1");
+    save("yu|y.test|44");
+    EXPECT_FALSE(form.addressRegistryNote.visible());
 }
 
 // Incomplete or bad fields are refused without writing. Toggle and delete act on the
@@ -265,7 +253,7 @@ TEST_F(SettingsWindow, BadFieldsToggleSortDeleteAndRestore) {
     EXPECT_EQ(table.front().extension + std::to_string(table.size()) + boxes(), "yu4||");
     form.RestoreDefaults();
     EXPECT_EQ(cellsOf(form.extensions), fileRows());
-    EXPECT_EQ(table.size(), 92u);
+    EXPECT_EQ(table.size(), 81u);
 }
 
 TEST_F(SettingsWindow, DefaultExtensionGetsItsFullStopWhenLeft) {
