@@ -56,7 +56,8 @@ bool speaksFor(const ReplyRule& rule, std::string_view lowerName) {
 // start of any line, the first included; blank lines at the start do not
 // count.
 std::string comparable(std::string_view reply) {
-    std::string lower = text::toLower(reply.substr(std::min(reply.size(), reply.find_first_not_of(" \t\r\n"))));
+    std::string lower =
+        text::toLower(reply.substr(std::min(reply.size(), reply.find_first_not_of(" \t\r\n"))));
     lower = text::replaceAll(text::replaceAll(lower, "\r\n", "\n"), "\r", "\n");
     return std::string(kReplyStart) + lower;
 }

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "QuillmarkConfig.h"
 #include "engine/NameCleaning.h"
 #include "engine/NameListReader.h"
 #include "harvest/PageExtraction.h"
@@ -18,9 +19,8 @@
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 #include "results/Profile.h"
-#include "whois/ServerTable.h"
-#include "QuillmarkConfig.h"
 #include "whois/ReplyRules.h"
+#include "whois/ServerTable.h"
 
 namespace quillmark::fuzz {
 namespace {
@@ -217,8 +217,9 @@ void FuzzWhoisReply(std::string_view input) {
         const auto verdict = whois::JudgeReply(rules, "example.com", reply);
         return std::pair(verdict.outcome, verdict.reason);
     };
-    require(outcome(text::toLower(input)) == outcome(input) && outcome(text::toUpper(input)) == outcome(input),
-            "letter case plays no part in a reply");
+    require(
+        outcome(text::toLower(input)) == outcome(input) && outcome(text::toUpper(input)) == outcome(input),
+        "letter case plays no part in a reply");
     require(outcome("Too many requests\r\n" + std::string(input)).first == whois::Outcome::Unchecked,
             "a throttle notice is never taken for a verdict");
 
