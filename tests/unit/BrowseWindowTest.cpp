@@ -81,14 +81,17 @@ TEST_F(BrowseWindowTest, AStalledServerIsGivenUpAndClosingStopsChecking) {
     EXPECT_FALSE(std::filesystem::exists(folder / "BrowserSearch.txt"));
 }
 
-// The reply rules judge here as in the main window. Clearing the free list
-// lets its names be found and checked again.
+// The reply rules judge here as in the main window; a name without a verdict
+// joins the unchecked names. Clearing the free list lets its names be found
+// and checked again.
 TEST_F(BrowseWindowTest, DeleteKeysCopyAndClearActOnTheirOwnList) {
-    visit("<p>a.com b.com c.com</p>");
+    visit("<p>a.com b.com e.com c.com</p>");
     reply("Domain Name: A.COM");
     reply("Registrar: Example");
+    reply("");
     reply("no match for c.com");
     EXPECT_EQ(window->registeredList.items(), (Names{"a.com", "b.com"}));
+    EXPECT_EQ(unchecked, Names{"e.com|server error"});
     window->CopyList(BrowseList::Registered);
     EXPECT_EQ(services.clipboardFake.contents, "a.com\r\nb.com\r\n");
     window->registeredList.setListIndex(0);
