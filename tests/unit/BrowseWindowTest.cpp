@@ -106,7 +106,7 @@ TEST_F(BrowseWindowTest, DeleteKeysCopyAndClearActOnTheirOwnList) {
     visit("<p>c.com</p>");
     reply("No match for c.com");
     EXPECT_EQ(window->unregisteredList.items(), Names{"c.com"});
-    EXPECT_EQ(whois->connectCount, 4);
+    EXPECT_EQ(whois->connectCount, 5);
 }
 
 }  // namespace
