@@ -43,11 +43,11 @@ struct Tally {
         std::cout.flush();
     }
 
-    void summarise() const {
+    void summarise(std::int32_t seconds) const {
         const int free = high + mid + low;
         std::cerr << "quillmark: " << free + taken << " names judged: " << free << " free (" << high
                   << " high, " << mid << " mid, " << low << " low), " << taken << " taken; " << unknown
-                  << " unknown; " << unjudged << " not looked up\n";
+                  << " unknown; " << unjudged << " not looked up; " << seconds << " s\n";
     }
 };
 
@@ -99,9 +99,9 @@ int RunLookups(const app::CommandLine& line) {
     QTimer::singleShot(0, QCoreApplication::instance(), [&form] { form.Start(); });
     QCoreApplication::exec();
     // Ended by itself: the run went through its list, which is still there.
-    const bool wentThrough = form.endOfList && FileExists(form.listFile);
+    const bool wentThrough = form.wentThrough && FileExists(form.listFile);
     form.Unload();
-    tally.summarise();
+    tally.summarise(form.runSeconds);
     return wentThrough ? 0 : 1;
 }
 

@@ -1,13 +1,18 @@
-// The run: batches of lookups over the connection pool.
+// The run: every slot takes the next name as soon as its lookup ends.
 #include "engine/MainWindow.h"
 #include "engine/NameCleaning.h"
 #include "engine/SearchTypes.h"
+#include "platform/Text.h"
 
 namespace quillmark {
 
 void MainWindow::Start() {
     stopRequested = false;
+    running = true;
+    endOfList = wentThrough = false;
     state_.registeredCount = state_.highCount = state_.midCount = state_.lowCount = 0;
+    runCounts = {};
+    runSeconds = outcomesUnsaved = 0;
     for (Control* control : std::initializer_list<Control*>{
              &startButton, &stopButton, &searchType, &startNumber, &searchSize, &searchButton, &searchText}) {
         control->setEnabled(false);
@@ -16,49 +21,105 @@ void MainWindow::Start() {
     // Text that is no whole number counts as 1, so the bounds are always defined.
     cursor = WholeNumberOrOne(startNumber.text());
     lastPosition = WholeNumberOrOne(listSize.text());
+    waitingNames.clear();
+    pausedServers.clear();
+    openPositions.clear();
+    ResumeOpenNames();
     stopButton.setEnabled(true);
-    StartBatch();
+    runTimer->setEnabled(true);
+    FillSlots();
 }
 
-void MainWindow::StartBatch() {
-    if (stopRequested) return;
-    endOfList = false;
-    finishedLookups = 0;
-    batchTicks = 0;
-    batchLookups = 0;
-    batchOpen = true;
-    batchTimer->setEnabled(true);
-    for (int i = 0; i < kPoolSize; ++i) {
-        if (stopRequested) return;
-        LookupSlot& slot = lookupSlots[static_cast<std::size_t>(i)];
-        slot.exchange.Close();
-        DropLookup(slot);
-        statusBar.setPanelText(2, "Open: " + std::to_string(i));
-        // A tab ends the name: the unchecked names carry their reason after one.
-        const std::string line = ReadNameAt(cursor);
-        const std::string name = names::NameToLookUp(std::string_view(line).substr(0, line.find('\t')));
-        ++cursor;
-        if (cursor <= lastPosition) {
-            statusBar.setPanelText(1, std::to_string(cursor) + " of " + std::to_string(lastPosition));
-        }
-        statusBar.setPanelText(2, cursor > lastPosition
-                                      ? std::string("Open: Closing connections...")
-                                      : "Open: " + std::to_string(kPoolSize - finishedLookups));
-        if (name == kEndOfList) {
-            endOfList = true;
-            break;
-        }
-        StoreCursor();
-        ++batchLookups;
-        StartLookup(name, i);
+// A run stopped on this list at this start number goes on where it was: the
+// names that had no outcome first, then the list after the last one read.
+void MainWindow::ResumeOpenNames() {
+    const auto open = StoredOpenNames();
+    if (!open || open->positions.front() != cursor) return;
+    for (const std::int32_t position : open->positions) {
+        std::string line = ReadNameAt(position);
+        if (line == kEndOfList) continue;
+        openPositions.insert(position);
+        waitingNames.push_back({names::NameToLookUp(line.substr(0, line.find('\t'))), position, 0, {}});
     }
-    // Lookups that finished without a connection may have drained the batch already.
-    if (!stopRequested && BatchDrained()) EndBatch();
+    cursor = open->next;
 }
 
+std::optional<MainWindow::OpenNames> MainWindow::StoredOpenNames() const {
+    const std::string stored = settings_.text(SettingKey::RunOpen);
+    const auto parts = text::split(stored, '|');
+    if (parts.size() != 3 || parts[0] != listFile) return std::nullopt;
+    OpenNames open;
+    for (const auto field : text::split(parts[2], ',')) {
+        if (const auto position = text::parseInt32(field); position && *position > 0)
+            open.positions.push_back(*position);
+    }
+    const auto next = text::parseInt32(parts[1]);
+    if (open.positions.empty() || !next) return std::nullopt;
+    open.next = *next;
+    return open;
+}
+
+void MainWindow::FillSlots() {
+    if (!running) return;
+    for (int i = 0; i < kPoolSize && !stopRequested; ++i) {
+        // A name that ends at once (no server, cannot be sent) frees the slot again.
+        while (!stopRequested && !lookupSlots[static_cast<std::size_t>(i)].busy && StartNext(i)) {
+        }
+    }
+    statusBar.setPanelText(
+        2, "Open: " + std::to_string(std::count_if(lookupSlots.begin(), lookupSlots.end(),
+                                                   [](const LookupSlot& s) { return s.busy; })));
+    if (!stopRequested && RunDrained()) FinishRun();
+}
+
+// The slot takes a waiting name whose server may be asked again, else the
+// next name of the list. False when there is none for it now.
+bool MainWindow::StartNext(int index) {
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    for (auto waiting = waitingNames.begin(); waiting != waitingNames.end(); ++waiting) {
+        if (!waiting->server.empty() && ServerPaused(waiting->server)) continue;
+        WaitingName name = std::move(*waiting);
+        waitingNames.erase(waiting);
+        slot.position = name.position;
+        slot.attempts = name.attempts;
+        StartLookup(std::move(name.name), index);
+        return true;
+    }
+    if (endOfList || waitingNames.size() >= kWaitingLimit) return false;
+    // A tab ends the name: the unchecked names carry their reason after one.
+    const std::string line = ReadNameAt(cursor);
+    if (line == kEndOfList) {
+        endOfList = true;
+        return false;
+    }
+    slot.position = cursor++;
+    slot.attempts = 0;
+    openPositions.insert(slot.position);
+    if (slot.position <= lastPosition)
+        statusBar.setPanelText(1, std::to_string(slot.position) + " of " + std::to_string(lastPosition));
+    StoreCursor();
+    StartLookup(names::NameToLookUp(std::string_view(line).substr(0, line.find('\t'))), index);
+    return true;
+}
+
+// The first position without an outcome is the start number a later run
+// begins at; the names after it that have one are not asked again.
 void MainWindow::StoreCursor() {
-    if (const auto key = ResumeKey()) settings_.save(*key, cursor);
-    settings_.save(SettingKey::wordNumber, cursor);
+    const std::int32_t first = FirstOpenPosition();
+    if (const auto key = ResumeKey()) settings_.save(*key, first);
+    settings_.save(SettingKey::wordNumber, first);
+}
+
+std::int32_t MainWindow::FirstOpenPosition() const {
+    return openPositions.empty() ? cursor : std::min(*openPositions.begin(), cursor);
+}
+
+void MainWindow::StoreOpenNames() {
+    std::string open;
+    for (const std::int32_t position : openPositions)
+        open += (open.empty() ? "" : ",") + std::to_string(position);
+    settings_.save(SettingKey::RunOpen,
+                   open.empty() ? std::string() : listFile + "|" + std::to_string(cursor) + "|" + open);
 }
 
 std::optional<SettingKey> MainWindow::ResumeKey() const {
@@ -66,69 +127,88 @@ std::optional<SettingKey> MainWindow::ResumeKey() const {
     return chosen != nullptr ? chosen->resumeKey : std::nullopt;
 }
 
-bool MainWindow::BatchDrained() const {
-    return finishedLookups >= batchLookups;
+// A lookup has its outcome: its position is done and the slot goes on.
+void MainWindow::LookupEnded(int index) {
+    PositionDone(lookupSlots[static_cast<std::size_t>(index)].position);
+    if (!stopRequested) FillSlots();
 }
 
-void MainWindow::LookupFinished() {
-    if (stopRequested || !batchOpen) return;
-    ++finishedLookups;
-    if (BatchDrained()) {
-        const bool stopping = endOfList;
-        EndBatch();
-        if (stopping) return;
-    }
-    services_.pump().processPendingEvents();
+// Written to disk every kPoolSize outcomes, so a run killed on the way asks
+// at most that many names again besides those in flight.
+void MainWindow::PositionDone(std::int32_t position) {
+    openPositions.erase(position);
+    StoreCursor();
+    if (++outcomesUnsaved < kPoolSize) return;
+    outcomesUnsaved = 0;
+    StoreOpenNames();
+    services_.settings().flush();
+}
+
+bool MainWindow::RunDrained() const {
+    if (!endOfList || !waitingNames.empty()) return false;
+    return std::none_of(lookupSlots.begin(), lookupSlots.end(), [](const LookupSlot& s) { return s.busy; });
+}
+
+void MainWindow::FinishRun() {
+    wentThrough = true;
+    Stop();
+}
+
+bool MainWindow::ServerPaused(const std::string& server) const {
+    const auto pause = pausedServers.find(server);
+    return pause != pausedServers.end() && pause->second.until > runSeconds;
+}
+
+// Each throttle in a row doubles the wait; a reply with a verdict ends the row.
+void MainWindow::PauseServer(const std::string& server) {
+    ServerPause& pause = pausedServers[server];
+    pause.seconds =
+        pause.seconds == 0 ? std::max(1, settings_.number(SettingKey::ThrottleWait)) : pause.seconds * 2;
+    pause.until = runSeconds + pause.seconds;
+    statusBar.setPanelText(3, server + " asks to slow down: waiting " + std::to_string(pause.seconds) + " s");
 }
 
 // Counts a lookup that ended before it connected anywhere.
-void MainWindow::FinishLookupAtOnce(std::string_view name, std::string_view uncheckedReason) {
-    ++finishedLookups;
-    if (uncheckedReason.empty()) return ReportUnjudged(name);
-    AddUncheckedName(name, uncheckedReason);
+void MainWindow::FinishLookupAtOnce(int index, std::string_view name, std::string_view uncheckedReason) {
+    if (uncheckedReason.empty()) {
+        ReportUnjudged(name);
+    } else {
+        AddUncheckedName(name, uncheckedReason);
+    }
+    PositionDone(lookupSlots[static_cast<std::size_t>(index)].position);
 }
 
-// Ends the slot's lookup without a verdict; a slot with none in flight has
-// nothing to report.
-void MainWindow::DropLookup(LookupSlot& slot) {
+// Ends the slot's lookup without a verdict. An unanswered name is kept
+// unchecked, unless the run is stopping: then it stays open for the next run.
+void MainWindow::DropLookup(LookupSlot& slot, bool keepUnanswered) {
     if (!slot.busy) return;
     slot.busy = false;
-    AddUncheckedName(slot.exchange.name(), whois::kReasonNoAnswer);
+    slot.timer->setEnabled(false);
+    if (keepUnanswered) AddUncheckedName(slot.exchange.name(), whois::kReasonNoAnswer);
 }
 
 void MainWindow::ReportUnjudged(std::string_view name) {
     if (hooks_.nameUnjudged) hooks_.nameUnjudged(name);
 }
 
-void MainWindow::EndBatch() {
-    batchOpen = false;
-    CloseConnections();
-    batchTicks = 0;
-    if (endOfList) {
-        Stop();
-    } else {
-        StartBatch();
+void MainWindow::RunTick() {
+    if (stopRequested) return runTimer->setEnabled(false);
+    ++runSeconds;
+    if (outcomesUnsaved > 0) {
+        outcomesUnsaved = 0;
+        StoreOpenNames();
+        services_.settings().flush();
     }
-}
-
-void MainWindow::BatchTick() {
-    if (stopRequested) {
-        batchTimer->setEnabled(false);
-        return;
-    }
-    if (++batchTicks < kBatchSeconds) return;
-    batchTimer->setEnabled(false);
-    batchTicks = 0;
-    finishedLookups = kPoolSize;
-    LookupFinished();
+    if (!waitingNames.empty()) FillSlots();
 }
 
 void MainWindow::Stop() {
-    finishedLookups = kPoolSize;
     stopRequested = true;
-    batchOpen = false;
+    running = false;
     CloseConnections();
-    batchTicks = 0;
+    runTimer->setEnabled(false);
+    StoreCursor();
+    StoreOpenNames();
     searchType.setEnabled(true);
     const auto type = SearchTypeOf(searchType.text());
     if (type == SearchType::CustomList || type == SearchType::Generate) {
@@ -139,7 +219,10 @@ void MainWindow::Stop() {
     }
     statusBar.setPanelText(1, "Entry Status");
     statusBar.setPanelText(2, "Open Connections");
-    statusBar.setPanelText(3, "Connection Status");
+    statusBar.setPanelText(3, (wentThrough ? "Done: " : "Stopped: ") + std::to_string(runCounts.free) +
+                                  " free, " + std::to_string(runCounts.taken) + " taken, " +
+                                  std::to_string(runCounts.unchecked) + " unchecked in " +
+                                  std::to_string(runSeconds) + " s");
     uncheckedNames.Save();
     services_.settings().flush();
     if (hooks_.runStopped) hooks_.runStopped();

@@ -13,28 +13,34 @@ void MainWindow::WireConnections() {
         LookupSlot& slot = lookupSlots[static_cast<std::size_t>(i)];
         slot.exchange.connection().setEvents({[this, i] { SlotConnected(i); },
                                               [this, i](std::int32_t bytes) { SlotDataArrived(i, bytes); },
-                                              [this, i] { SlotClosed(i); }});
+                                              [this, i] { SlotClosed(i); }, [this, i] { SlotFailed(i); }});
         slot.timer->setOnTick([this, i] { SlotTimerTick(i); });
     }
-    batchTimer->setOnTick([this] { BatchTick(); });
+    runTimer->setOnTick([this] { RunTick(); });
 }
 
 void MainWindow::StartLookup(std::string name, int index) {
     if (stopRequested) return;
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     // A lookup still in flight on the slot ends here, without a verdict.
-    DropLookup(slot);
+    DropLookup(slot, true);
     if (const auto colon = name.find(':'); colon != std::string::npos) name.erase(0, colon + 1);
     name = names::NameToLookUp(name);
     if (name.find('.') == std::string::npos) name += state_.defaultExtension;
     // The exchange refuses a name that would smuggle further lines into the
     // query; a name no server answers for is never asked of another one.
-    if (!whois::CanBeSent(name)) return FinishLookupAtOnce(name);
+    if (!whois::CanBeSent(name)) return FinishLookupAtOnce(index, name);
     const auto server = whois::ServerFor(state_.serverTable, whois::ZoneTable::Shipped(),
                                          whois::AsciiName(name), state_.useProxy);
-    if (!server) return FinishLookupAtOnce(name, whois::kReasonNoServer);
+    if (!server) return FinishLookupAtOnce(index, name, whois::kReasonNoServer);
+    // Through the proxy only the extension whose reply was throttled waits.
+    slot.server = server->extension == "proxy" ? "proxy ." + name.substr(name.rfind('.') + 1)
+                                               : server->host + ":" + std::to_string(server->port);
+    if (ServerPaused(slot.server))
+        return waitingNames.push_back({std::move(name), slot.position, slot.attempts, slot.server});
     slot.exchange.Begin(name, server->host, server->port);
     slot.ticks = 0;
+    slot.age = 0;
     slot.busy = true;
     slot.timer->setInterval(1000);
     slot.timer->setEnabled(true);
@@ -61,23 +67,47 @@ void MainWindow::SlotClosed(int index) {
     if (stopRequested || !slot.busy) return slot.exchange.Close();
     slot.busy = false;
     slot.timer->setEnabled(false);
-    Judge(index);
-    CheckOverflow();
     slot.exchange.Close();
-    LookupFinished();
+    const bool ended = Judge(index);
+    CheckOverflow();
+    if (ended) return LookupEnded(index);
+    if (!stopRequested) FillSlots();
 }
 
-void MainWindow::Judge(int index) {
-    const whois::WhoisExchange& exchange = lookupSlots[static_cast<std::size_t>(index)].exchange;
-    const auto verdict = whois::JudgeReply(state_.replyRules, exchange.name(), exchange.reply());
-    switch (verdict.outcome) {
-        case whois::Outcome::Free:
-            return AddFreeName(exchange.name());
-        case whois::Outcome::Taken:
-            return AddRegisteredName(exchange.name());
-        case whois::Outcome::Unchecked:
-            return AddUncheckedName(exchange.name(), verdict.reason);
+// A refused connection ends its lookup at once.
+void MainWindow::SlotFailed(int index) {
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    if (stopRequested || !slot.busy) return;
+    slot.busy = false;
+    slot.timer->setEnabled(false);
+    slot.exchange.Close();
+    statusBar.setPanelText(3, slot.server + " refused the connection");
+    AddUncheckedName(slot.exchange.name(), whois::kReasonNoAnswer);
+    LookupEnded(index);
+}
+
+// False while a throttled name waits to be asked again.
+bool MainWindow::Judge(int index) {
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    const std::string& name = slot.exchange.name();
+    const auto verdict = whois::JudgeReply(state_.replyRules, name, slot.exchange.reply());
+    if (verdict.reason == whois::kReasonThrottled) {
+        PauseServer(slot.server);
+        if (++slot.attempts < kThrottleAttempts) {
+            waitingNames.push_back({name, slot.position, slot.attempts, slot.server});
+            return false;
+        }
+    } else if (const auto pause = pausedServers.find(slot.server); pause != pausedServers.end()) {
+        pause->second.seconds = 0;  // the wait it set goes on; the next starts afresh
     }
+    if (verdict.outcome == whois::Outcome::Free) {
+        AddFreeName(name);
+    } else if (verdict.outcome == whois::Outcome::Taken) {
+        AddRegisteredName(name);
+    } else {
+        AddUncheckedName(name, verdict.reason);
+    }
+    return true;
 }
 
 void MainWindow::CheckOverflow() {
@@ -90,8 +120,15 @@ void MainWindow::CheckOverflow() {
 void MainWindow::SlotTimerTick(int index) {
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     ++slot.ticks;
-    if (stopRequested) return slot.timer->setEnabled(false);
-    if (slot.ticks < kRetrySeconds || !slot.busy) return;
+    ++slot.age;
+    if (stopRequested || !slot.busy) return slot.timer->setEnabled(false);
+    if (slot.age >= kLookupSeconds) {
+        statusBar.setPanelText(3, slot.server + " did not answer");
+        slot.exchange.Close();
+        DropLookup(slot, true);
+        return LookupEnded(index);
+    }
+    if (slot.ticks < kRetrySeconds) return;
     // Retry on the port of the first attempt; what arrived so far stays in
     // front of the new reply.
     slot.ticks = 0;
@@ -113,6 +150,7 @@ void MainWindow::AddFreeName(std::string_view name) {
                     : verdict == results::Verdict::Mid ? Target{midList, midCaption, state_.midCount}
                                                        : Target{lowList, lowCaption, state_.lowCount};
     ++target.count;
+    ++runCounts.free;
     target.caption.setCaption(std::string(results::ListTitle(verdict)) + " (" + std::to_string(target.count) +
                               ")");
     target.list.addItem(std::string(name));
@@ -126,6 +164,7 @@ void MainWindow::AddRegisteredName(std::string_view name) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     if (registeredList.listCount() >= kRegisteredLimit) registeredList.clear();
     ++state_.registeredCount;
+    ++runCounts.taken;
     registeredCaption.setCaption(std::string(results::ListTitle(results::Verdict::Taken)) + " (" +
                                  std::to_string(state_.registeredCount) + ")");
     registeredList.addItem(std::string(name));
@@ -137,6 +176,7 @@ void MainWindow::AddRegisteredName(std::string_view name) {
 void MainWindow::AddUncheckedName(std::string_view name, std::string_view reason) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     uncheckedNames.Add(name, reason);
+    ++runCounts.unchecked;
     ShowUncheckedCount();
     if (hooks_.nameUnchecked) hooks_.nameUnchecked(name, reason);
 }

@@ -22,8 +22,8 @@ MainWindow::MainWindow(Services& services, ProgramState& state, MainWindowHooks 
         slot.exchange = whois::WhoisExchange(services_.makeTcpClient());
         slot.timer = services_.makeTimer();
     }
-    batchTimer = services_.makeTimer();
-    batchTimer->setInterval(1000);
+    runTimer = services_.makeTimer();
+    runTimer->setInterval(1000);
     WireConnections();
     SetUpControls();
 }
@@ -102,7 +102,6 @@ void MainWindow::Load() {
     listsFrame.setCaption("Domain Name Manager - Double Click any domain to purchase");
     if (settings_.text(SettingKey::showHelp) == "1") call(hooks_.showFirstRunHelp);
     CreateDataFiles();
-    batchTicks = 0;
     LoadRemembered();
     window.setWindowState(Window::State::Maximized);
     cursor = settings_.number(SettingKey::wordNumber);
@@ -150,7 +149,6 @@ void MainWindow::ReadStoredOptions() {
 }
 
 void MainWindow::Unload() {
-    finishedLookups = kPoolSize;
     stopRequested = true;
     CloseConnections();
     uncheckedNames.Save();
@@ -163,16 +161,17 @@ void MainWindow::Unload() {
     call(hooks_.endProgram);
 }
 
-// Every slot's connection closed, its timer stopped and its lookup dropped;
-// the batch timer stopped too. Unload, Stop and the end of a batch alike.
+// Every slot's connection closed, its timer stopped and its lookup dropped
+// without an outcome (its name stays open for the next run); the run timer
+// stopped too. Unload and Stop alike.
 void MainWindow::CloseConnections() {
     for (LookupSlot& slot : lookupSlots) {
         slot.exchange.Close();
         slot.timer->setEnabled(false);
         slot.ticks = 0;
-        DropLookup(slot);
+        DropLookup(slot, false);
     }
-    batchTimer->setEnabled(false);
+    runTimer->setEnabled(false);
 }
 
 }  // namespace quillmark

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,8 +81,13 @@ struct MainWindowHooks {
 class MainWindow {
 public:
     static constexpr int kPoolSize = 25;
-    static constexpr int kBatchSeconds = 30;
+    // The longest one lookup may take; silent for kRetrySeconds, it is asked again.
+    static constexpr int kLookupSeconds = 30;
     static constexpr int kRetrySeconds = 10;
+    // A name throttled this often is unchecked.
+    static constexpr int kThrottleAttempts = 3;
+    // Names read ahead while their servers wait; more wait for those to go.
+    static constexpr std::size_t kWaitingLimit = 5000;
     static constexpr int kRegisteredLimit = 101;
 
     MainWindow(Services& services, ProgramState& state, MainWindowHooks hooks = {});
@@ -104,12 +112,10 @@ public:
     // Sets the start number as the user would, with its change check.
     void SetStartNumber(std::string text);
 
-    // The run: Start, Stop, batches.
+    // The run: Start, Stop, the slots refilled as their lookups end.
     void Start();
     void Stop();
-    void StartBatch();
-    void LookupFinished();
-    void BatchTick();
+    void RunTick();
 
     // The whois exchange of one connection slot.
     void StartLookup(std::string name, int index);
@@ -117,6 +123,7 @@ public:
     void SlotDataArrived(int index, std::int32_t bytesTotal);
     void SlotClosed(int index);
     void SlotTimerTick(int index);
+    void SlotFailed(int index);
     void AddFreeName(std::string_view name);
     void AddRegisteredName(std::string_view name);
     void AddUncheckedName(std::string_view name, std::string_view reason);
@@ -194,31 +201,54 @@ public:
     // The list a drop on Saved takes its names from: the last one clicked but Saved.
     std::optional<ResultList> lastClickedList;
     std::string listFile;
+    // The next list position to read.
     std::int32_t cursor = 0;
     std::int32_t lastPosition = 0;
     bool stopRequested = false;
+    // Between Start and Stop: ended lookups refill their slots only then.
+    bool running = false;
+    // The list has no more names to read.
     bool endOfList = false;
-    std::int16_t finishedLookups = 0;
-    std::int16_t batchTicks = 0;
-    // Names taken from the list in the current batch; the batch ends when as
-    // many lookups have finished.
-    std::int16_t batchLookups = 0;
-    // Between a batch's start and its end; finished lookups count only then.
-    bool batchOpen = false;
+    // The run ended by itself: every name of its list has an outcome.
+    bool wentThrough = false;
+    std::int32_t runSeconds = 0;
+    int outcomesUnsaved = 0;
 
     // One connection slot of the pool: its whois exchange and its timer.
     struct LookupSlot {
         whois::WhoisExchange exchange;
         std::unique_ptr<Timer> timer;
-        // Seconds since the lookup last connected or started.
+        // Seconds since the lookup last connected or started, and since it began.
         std::int16_t ticks = 0;
+        std::int16_t age = 0;
         // A lookup is in flight on the slot: its events count, once.
         bool busy = false;
+        std::int32_t position = 0;
+        int attempts = 0;
+        std::string server;  // who is asked: host:port, or the proxy and the extension
+    };
+    // A name whose server holds it back, asked again once the server may be asked.
+    struct WaitingName {
+        std::string name;
+        std::int32_t position = 0;
+        int attempts = 0;
+        std::string server;
+    };
+    struct ServerPause {
+        std::int32_t until = 0;
+        std::int32_t seconds = 0;
     };
 
-    // The connection pool and the batch timer.
+    // The connection pool and the run's one-second timer.
     std::array<LookupSlot, kPoolSize> lookupSlots;
-    std::unique_ptr<Timer> batchTimer;
+    std::unique_ptr<Timer> runTimer;
+    std::deque<WaitingName> waitingNames;
+    std::map<std::string, ServerPause> pausedServers;
+    // Positions read from the list that have no outcome yet.
+    std::set<std::int32_t> openPositions;
+    struct RunCounts {
+        int free = 0, taken = 0, unchecked = 0;
+    } runCounts;
 
     ProgramState& state() { return state_; }
     Services& services() { return services_; }
@@ -235,14 +265,30 @@ private:
     void EnableListRun();
     std::optional<SettingKey> ResumeKey() const;
     void StoreCursor();
-    bool BatchDrained() const;
-    void EndBatch();
-    void FinishLookupAtOnce(std::string_view name, std::string_view uncheckedReason = {});
+    void FillSlots();
+    bool StartNext(int index);
+    void LookupEnded(int index);
+    void PositionDone(std::int32_t position);
+    bool RunDrained() const;
+    void FinishRun();
+    void ResumeOpenNames();
+    // What a run stopped on the current list left: the positions without an
+    // outcome, in order, and the next one to read.
+    struct OpenNames {
+        std::vector<std::int32_t> positions;
+        std::int32_t next = 0;
+    };
+    std::optional<OpenNames> StoredOpenNames() const;
+    void StoreOpenNames();
+    std::int32_t FirstOpenPosition() const;
+    bool ServerPaused(const std::string& server) const;
+    void PauseServer(const std::string& server);
+    void FinishLookupAtOnce(int index, std::string_view name, std::string_view uncheckedReason = {});
     void ShowUncheckedCount();
     void LoadReplyRules();
-    void DropLookup(LookupSlot& slot);
+    void DropLookup(LookupSlot& slot, bool keepUnanswered);
     void ReportUnjudged(std::string_view name);
-    void Judge(int index);
+    bool Judge(int index);
     void CheckOverflow();
     void ReportListed(std::string_view name, results::Verdict verdict);
     static std::int32_t WholeNumberOrOne(std::string_view text);

@@ -70,7 +70,9 @@ void MainWindow::SetUpCustomList() {
     listFile = services_.dialogs().openFile(request).value_or(std::string());
     listSize.setText(std::to_string(CountListEntries()));
     EnableListRun();
-    SetStartNumber("1");
+    // The list a stopped or killed run left goes on where it was.
+    const auto open = StoredOpenNames();
+    SetStartNumber(open ? std::to_string(open->positions.front()) : "1");
 }
 
 void MainWindow::EnableListRun() {

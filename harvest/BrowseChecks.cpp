@@ -118,7 +118,12 @@ void BrowseWindow::EndCheck() {
 
 void BrowseWindow::CheckTimerTick() {
     if (++checkTicks < kGiveUpTicks) return;
-    // Given up without a judgement.
+    GiveUpCheck();
+}
+
+// Without a judgement: silent for too long, or refused.
+void BrowseWindow::GiveUpCheck() {
+    if (!checking) return;
     checkTimer->setEnabled(false);
     checkTicks = 0;
     if (!NotRecorded(exchange.name(), false)) main_.AddUncheckedName(exchange.name(), whois::kReasonNoAnswer);

@@ -76,8 +76,8 @@ void BrowseWindow::WireEvents() {
     second.documentComplete = [this](const std::string& markup) { FrameDocumentComplete(markup); };
     framePage.setEvents(std::move(second));
     exchange.connection().setEvents({[this] { CheckConnected(); },
-                                     [this](std::int32_t) { CheckDataArrived(); },
-                                     [this] { CheckClosed(); }});
+                                     [this](std::int32_t) { CheckDataArrived(); }, [this] { CheckClosed(); },
+                                     [this] { GiveUpCheck(); }});
     checkTimer->setOnTick([this] { CheckTimerTick(); });
     stepTimer->setOnTick([this] { StepTimerTick(); });
 }

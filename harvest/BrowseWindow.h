@@ -70,6 +70,7 @@ public:
     void CheckDataArrived();
     void CheckClosed();
     void CheckTimerTick();
+    void GiveUpCheck();
     void StepTimerTick();
 
     // The two lists and what the user does with them.

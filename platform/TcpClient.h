@@ -7,14 +7,16 @@
 
 namespace quillmark {
 
-// A TCP client connection with three events. A connection that cannot be made
-// raises none of them; its owner's timers notice the silence.
+// A TCP client connection with four events. A connection that cannot be made
+// (refused, no such host) raises `failed`; one that is never answered raises
+// nothing, and its owner's timers notice the silence.
 class TcpClient {
 public:
     struct Events {
         std::function<void()> connected;
         std::function<void(std::int32_t bytesTotal)> dataArrival;
         std::function<void()> closed;
+        std::function<void()> failed;
     };
 
     virtual ~TcpClient() = default;

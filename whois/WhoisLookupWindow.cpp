@@ -53,8 +53,11 @@ WhoisLookupWindow::WhoisLookupWindow(Services& services, std::string selectedNam
       exchange(services.makeTcpClient()),
       host_(std::move(host)),
       port_(port) {
-    exchange.connection().setEvents(
-        {[this] { Connected(); }, [this](std::int32_t bytes) { DataArrived(bytes); }, [this] { Closed(); }});
+    // A refused connection is silence here too: the window waits, the command's time limit ends it.
+    exchange.connection().setEvents({[this] { Connected(); },
+                                     [this](std::int32_t bytes) { DataArrived(bytes); },
+                                     [this] { Closed(); },
+                                     {}});
 }
 
 WhoisLookupWindow::~WhoisLookupWindow() {

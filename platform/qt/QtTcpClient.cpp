@@ -25,6 +25,7 @@ void QtTcpClient::close() {
 
 void QtTcpClient::connect(std::string_view host, std::uint16_t port) {
     close();
+    everConnected_ = false;
     const std::uint64_t generation = generation_;
     socket_.reset(new QTcpSocket());
     QTcpSocket* socket = socket_.get();
@@ -34,6 +35,8 @@ void QtTcpClient::connect(std::string_view host, std::uint16_t port) {
                      [this, generation] { onReadyRead(generation); });
     QObject::connect(socket, &QTcpSocket::disconnected, &context_,
                      [this, generation] { onDisconnected(generation); });
+    QObject::connect(socket, &QTcpSocket::errorOccurred, &context_,
+                     [this, generation] { onError(generation); });
     // A port that cannot be bound means a connection that cannot be made:
     // silence, as for any other failure.
     if (localPort_ != 0 && !socket->bind(QHostAddress::Any, localPort_)) return;
@@ -58,7 +61,9 @@ std::int32_t QtTcpClient::drain() {
 }
 
 void QtTcpClient::onConnected(std::uint64_t generation) {
-    if (generation != generation_ || !events_.connected) return;
+    if (generation != generation_) return;
+    everConnected_ = true;
+    if (!events_.connected) return;
     // A copy: the owner may replace its handlers from inside this one.
     const auto handler = events_.connected;
     handler();
@@ -70,6 +75,14 @@ void QtTcpClient::onReadyRead(std::uint64_t generation) {
     if (arrived == 0 || !events_.dataArrival) return;
     const auto handler = events_.dataArrival;
     handler(arrived);
+}
+
+// Only a connection that never came up fails; errors of an open one end in
+// its close.
+void QtTcpClient::onError(std::uint64_t generation) {
+    if (generation != generation_ || everConnected_ || !events_.failed) return;
+    const auto handler = events_.failed;
+    handler();
 }
 
 void QtTcpClient::onDisconnected(std::uint64_t generation) {

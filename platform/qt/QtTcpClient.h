@@ -34,6 +34,7 @@ private:
     void onConnected(std::uint64_t generation);
     void onReadyRead(std::uint64_t generation);
     void onDisconnected(std::uint64_t generation);
+    void onError(std::uint64_t generation);
     // Moves what the socket holds into unread_; the number of bytes moved.
     std::int32_t drain();
 
@@ -42,6 +43,8 @@ private:
     QObject context_;
     LaterPtr<QTcpSocket> socket_;
     std::uint64_t generation_ = 0;
+    // The current connection came up once: its errors end in a close, not a failure.
+    bool everConnected_ = false;
     std::uint16_t localPort_ = 0;
     std::string unread_;
 };

@@ -70,6 +70,7 @@ public:
         raise(events_.dataArrival, static_cast<std::int32_t>(bytes.size()));
     }
     void raiseClosed() { open = false, raise(events_.closed); }
+    void raiseFailed() { open = false, raise(events_.failed); }
 
     std::string host;
     std::uint16_t port = 0;

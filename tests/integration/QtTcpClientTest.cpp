@@ -51,7 +51,8 @@ struct Rig {
                                events.push_back("data:" + std::to_string(bytes));
                                act(onData);
                            },
-                           [this] { events.push_back("closed"), act(onClosed); }});
+                           [this] { events.push_back("closed"), act(onClosed); },
+                           [this] { events.push_back("failed"); }});
     }
 
     void connect() { client->connect("localhost", port ? port : server.serverPort()); }
@@ -120,7 +121,7 @@ TEST(QtTcpClientTest, EventsOfAnExchange) {
         const char *events, *unread;
     } rows[] = {
         {"", "", "c1 s 1x", "connected closed", ""},
-        {"", "", "refused", "", ""},
+        {"", "", "refused", "failed", ""},
         {"nest", "", nested, "connected data:11 closed", "firstsecond"},
         {"nest close", "", nested, "connected data:11", ""},
         {"nest drop", "", nested, "connected data:11", "firstsecond"},

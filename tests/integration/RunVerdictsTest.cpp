@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -40,7 +42,8 @@ protected:
     }
     void useProxy(bool on) {
         std::filesystem::create_directories(config / "Quillmark");
-        config.write("Quillmark/Quillmark.ini", on ? "[Settings]\nchkProxy=1\n" : "[Settings]\nchkProxy=0\n");
+        config.write("Quillmark/Quillmark.ini",
+                     std::string("[Settings]\nThrottleWait=1\nchkProxy=") + (on ? "1" : "0") + "\n");
     }
 
     testing::TempFolder folder, config;
@@ -82,6 +85,34 @@ TEST_F(RunVerdicts, EveryOutcomeIsPrintedKeptAndCheckedAgain) {
     EXPECT_EQ(run("", {"--source", "Unchecked Names"}),
               (std::multiset<std::string>{"free\tfreebie.com\tMid", "unknown\tbusy.com\tthrottled"}));
     EXPECT_EQ(folder.read("Unchecked.txt"), "busy.com\tthrottled\r\n");
+}
+
+// Killed mid-run and started again: every name gets a line, and only the few whose
+// outcomes were not yet stored get two.
+TEST_F(RunVerdicts, ARunKilledOnTheWayGoesOnWhereItWas) {
+    LocalWhoisServer slow([](const std::string& query) {
+        return LocalWhoisServer::Reply{"No match for \"" + query + "\".\r\n", 8, 40};
+    });
+    useProxy(true);
+    folder.write("registrars.txt", "proxy|127.0.0.1|" + std::to_string(slow.port()) + "|Enabled\r\n");
+    std::string names;
+    for (int i = 1; i <= 400; ++i) names += "name" + std::to_string(i) + ".com\r\n";
+    folder.write("names.txt", names);
+    const QStringList args =
+        QStringList{"run", "--folder", QString::fromStdString(folder.path().string())} + customList();
+    const auto first = testing::RunProgram(args, config.path(), 1500);
+    const auto second = testing::RunProgram(args, config.path(), 60'000);
+    ASSERT_TRUE(!first.finished && second.finished && second.exitCode == 0) << second.err;
+    std::map<std::string, int> lines;
+    for (const auto* out : {&first.out, &second.out}) {
+        std::istringstream text(*out);
+        for (std::string line; std::getline(text, line);) ++lines[line];
+    }
+    int twice = 0;
+    for (const auto& [line, count] : lines) twice += count - 1;
+    EXPECT_EQ(lines.size(), 400u);
+    EXPECT_GT(std::count(first.out.begin(), first.out.end(), '\n'), 25);
+    EXPECT_LE(twice, 25);
 }
 
 }  // namespace

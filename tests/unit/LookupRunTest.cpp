@@ -27,6 +27,13 @@ protected:
         }
     }
     std::string server(int slot) { return client(slot).host + ":" + std::to_string(client(slot).port); }
+    Names inFlight() const {
+        Names busy;
+        for (const auto& slot : form->lookupSlots)
+            if (slot.busy) busy.push_back(slot.exchange.name());
+        std::sort(busy.begin(), busy.end());
+        return busy;
+    }
     void writeWordList(int count) {
         std::filesystem::create_directories(folder / "wordlists");
         folder.write("wordlists/FullWordList.txt", lines(names(1, count)));
@@ -94,12 +101,13 @@ TEST_F(LookupRun, TheQueryIsTheCleanedNameWithItsExtensionSentToItsServer) {
 
 // Nor can a name no server is known for.
 TEST_F(LookupRun, NamesThatCannotBeAskedAreReportedWithoutConnecting) {
-    start({"evil\x01name.com", "fine.com"});
+    start({"evil\x01name.com", "fine.com"});  // the slot of a name never sent takes the next
     form->StartLookup("a%0D%0Awhois -h other.com", 7);
-    EXPECT_EQ(client(0).connectCount + client(7).connectCount, 0);
-    answer(1, "No match");  // the one real lookup ends the run
+    EXPECT_EQ(std::to_string(client(0).connectCount) + std::to_string(client(7).connectCount), "10");
+    answer(0, "No match");  // the one real lookup ends the run
     start({"a.zzzz", "b.zzzz"});
-    for (auto* connection : services.clients) EXPECT_EQ(connection->connectCount, 0);
+    for (std::size_t i = MainWindow::kPoolSize; i < services.clients.size(); ++i)
+        EXPECT_EQ(services.clients[i]->connectCount, 0);
     EXPECT_EQ(stops, 2);
     EXPECT_EQ(listed, (Listed{{"fine.com", Verdict::High}}));
     EXPECT_EQ(unjudged, (Names{"evil\x01name.com", "a\r\nwhois-hother.com"}));
@@ -114,7 +122,7 @@ TEST_F(LookupRun, EachLookupIsJudgedOnceAndAShortListEndsWhenItsLookupsHaveFinis
     answer(0, "No match for A.COM");
     client(0).raiseClosed();
     client(0).raiseData("No match");
-    EXPECT_EQ(form->finishedLookups, 1);
+    EXPECT_EQ(listed.size(), 1u);
     form->StartLookup("second.com", 1);
     answer(1, "Domain Name: SECOND.COM");
     client(2).raiseConnected();
@@ -154,54 +162,73 @@ TEST_F(LookupRun, FullProfileListOverflowsIntoItsFileAndAllButTheSavedListStartA
     EXPECT_EQ(folder.read("LowProfile20261206093015.txt"), "abcdefgh.com\r\n");
 }
 
-TEST_F(LookupRun, BatchesOfOneNamePerSlotJudgeEveryNameOnceAndStoreTheCursor) {
+// A slow lookup holds back no other: each slot takes the next name as its lookup ends.
+TEST_F(LookupRun, SlotsRefillAtOnceAndTheStartNumberIsTheFirstNameWithoutAnOutcome) {
     start(names(1, 100));
     client(24).raiseConnected();
     EXPECT_EQ(server(24) + " " + client(24).sent, "whois.test:4343 name25.com\r\n");
-    EXPECT_EQ(setting("Kestrelon", "wordNumber") + setting("Kestrelon", "CustWordNum"), "2626");
     EXPECT_FALSE(form->searchType.enabled() || form->startButton.enabled());
-    EXPECT_TRUE(form->stopButton.enabled());
-    std::vector<std::int32_t> batchStarts;
-    for (int batch = 0; batch < 4; ++batch) {
-        batchStarts.push_back(form->cursor - MainWindow::kPoolSize);
-        // Answer in reverse order: the last to answer drains the batch.
-        for (int i = MainWindow::kPoolSize - 1; i >= 0; --i) answer(i, "not found");
-    }
-    EXPECT_EQ(batchStarts, (std::vector<std::int32_t>{1, 26, 51, 76}));
+    for (int round = 0; round < 10; ++round)
+        for (int i = 0; i < MainWindow::kPoolSize; ++i)
+            if (i != 3 && client(i).open) answer(i, "not found");
+    EXPECT_EQ(inFlight(), Names{"name4.com"});
+    EXPECT_EQ(setting("Kestrelon", "wordNumber") + " " + setting("Kestrelon", "CustWordNum"), "4 4");
+    EXPECT_EQ(stops, 0);
+    answer(3, "not found");
     std::set<std::string> unique;
     for (const auto& [name, verdict] : listed) unique.insert(name);
     EXPECT_EQ(listed.size() * 1000 + unique.size(), 100'100u);
-    EXPECT_EQ(stops, 1);  // the next batch found the end of the list
+    EXPECT_EQ(stops, 1);
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "101");
     EXPECT_TRUE(form->startButton.enabled() && form->searchType.enabled());
 }
 
-TEST_F(LookupRun, NamesUnansweredAtTheBatchLimitOrAtStopAreKeptUncheckedOnce) {
+// Stop keeps the names in flight open; Start asks exactly those again, then goes on.
+TEST_F(LookupRun, StopThenStartAsksExactlyTheNamesWithoutAnOutcome) {
     writeWordList(60);
     load();
     choose("Full Word List");
     form->Start();
-    answer(0, "No match");
-    client(1).raiseConnected();
-    client(1).raiseData("partial");
+    for (int i = 0; i < MainWindow::kPoolSize; i += 2) answer(i, "No match");
+    const Names open = inFlight();
+    EXPECT_EQ(open.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
+    form->Stop();
+    answer(1, "No match");  // late events after Stop count for nothing
+    EXPECT_EQ(form->startNumber.text() + " " + std::to_string(listed.size()), "2 13");
+    EXPECT_TRUE(unchecked.empty());
+    form->Start();
+    EXPECT_EQ(inFlight(), open);
+    // Thirty seconds without a reply: each name is kept unchecked, once.
     services.clockFake.advance(29'000);
     EXPECT_TRUE(unchecked.empty());
     services.clockFake.advance(1'000);
-    // The first batch ends with 24 names in flight; the next one starts.
-    Names expected = names(2, MainWindow::kPoolSize, ".com|no answer");
-    EXPECT_EQ(unchecked, expected);
-    answer(5, "No match");
+    EXPECT_EQ(unchecked.size(), static_cast<std::size_t>(MainWindow::kPoolSize));
+    EXPECT_EQ(form->statusBar.panelText(3), "whois.test:4343 did not answer");
     form->Stop();
-    for (auto* connection : services.clients) EXPECT_FALSE(connection->open);
-    EXPECT_EQ(form->startNumber.text(), "51");
-    // Late events after Stop count for nothing.
-    answer(6, "No match");
-    services.clockFake.advance(60'000);
-    for (const auto& name : names(26, 50, ".com|no answer"))
-        if (name != "name31.com|no answer") expected.push_back(name);
-    EXPECT_EQ(unchecked, expected);
+    EXPECT_EQ(form->startNumber.text(), "39");
+}
+
+// A throttled server waits, longer each time, while another goes on; the third throttle
+// leaves the name unchecked. A refused connection ends its lookup at once.
+TEST_F(LookupRun, AThrottledServerWaitsAloneAndARefusedOneEndsAtOnce) {
+    folder.write("replyrules.txt", "*\tfree\tno match\n*\tthrottled\tslow down\n");
+    services.settingsFake.SaveSetting(kOptionsApplication, kSettingsSection, "ThrottleWait", "5");
+    start({"b.com", "a.com", "a.net", "refused.net"});
+    answer(0, "No match");
+    answer(1, "Slow down");
+    client(3).raiseFailed();
+    EXPECT_EQ(form->statusBar.panelText(3), "whois.net.test:43 refused the connection");
+    answer(2, "No match");  // the other server goes on
+    EXPECT_EQ(inFlight(), Names{});
+    for (const int wait : {5, 10}) {
+        services.clockFake.advance((wait - 1) * 1000);
+        EXPECT_EQ(inFlight(), Names{}) << wait;
+        services.clockFake.advance(1000);
+        EXPECT_EQ(inFlight(), Names{"a.com"}) << wait;
+        answer(0, "Slow down");
+    }
+    EXPECT_EQ(unchecked, (Names{"refused.net|no answer", "a.com|throttled"}));
     EXPECT_EQ(listed.size(), 2u);
-    EXPECT_EQ(form->highList.listCount() + form->midList.listCount(), 2);
     EXPECT_EQ(stops, 1);
 }
 
@@ -210,9 +237,9 @@ TEST_F(LookupRun, WhereARunStarts) {
     // Search lists start at their first name; start numbers that are no numbers count as one;
     // a list size below the cursor still runs to the end of the list.
     const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
-        {"Google Search", "2", "2", "2 2 first.com\r\nGoogleWordNum=3"},
-        {"Custom List", "abc", "", "1 5 name1.com\r\nCustWordNum=6"},
-        {"Custom List", "1", "2", "2 5 name1.com\r\nCustWordNum=6"}};
+        {"Google Search", "2", "2", "2 2 first.com\r\nGoogleWordNum=1"},
+        {"Custom List", "abc", "", "1 5 name1.com\r\nCustWordNum=1"},
+        {"Custom List", "1", "2", "2 5 name1.com\r\nCustWordNum=1"}};
     for (const auto& [source, startNumber, listSize, expected] : rows) {
         load();
         const bool custom = std::string_view(source) == "Custom List";
@@ -222,13 +249,13 @@ TEST_F(LookupRun, WhereARunStarts) {
         form->Start();
         client(0).raiseConnected();
         const std::string key = custom ? "CustWordNum" : "GoogleWordNum";
-        EXPECT_EQ(std::to_string(form->lastPosition) + " " + std::to_string(form->batchLookups) + " " +
+        EXPECT_EQ(std::to_string(form->lastPosition) + " " + std::to_string(inFlight().size()) + " " +
                       client(0).sent + key + "=" + setting("Kestrelon", key),
                   expected);
     }
 }
 
-// A list deleted mid-run ends it after the batch; an unwritable profile file loses no name.
+// A list deleted mid-run ends it once its lookups end; an unwritable profile file loses no name.
 TEST_F(LookupRun, FilesThatVanishOrCannotBeWrittenLoseNothing) {
     folder.write("Remembered.txt", "kept.com\r\n");
     start(names(1, 60));
