@@ -2,6 +2,8 @@
 #include "engine/MainWindow.h"
 #include "engine/NameCleaning.h"
 #include "engine/SearchTypes.h"
+#include "platform/Files.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
@@ -45,7 +47,7 @@ void MainWindow::ResumeOpenNames() {
 }
 
 std::optional<MainWindow::OpenNames> MainWindow::StoredOpenNames() const {
-    const std::string stored = settings_.text(SettingKey::RunOpen);
+    const std::string stored = ReadWholeFile(state_.programFolder.file(files::kRunOpen)).value_or("");
     const auto parts = text::split(stored, '|');
     if (parts.size() != 3 || parts[0] != listFile) return std::nullopt;
     OpenNames open;
@@ -114,12 +116,13 @@ std::int32_t MainWindow::FirstOpenPosition() const {
     return openPositions.empty() ? cursor : std::min(*openPositions.begin(), cursor);
 }
 
+// A file of its own, cheap to replace as often as this is called.
 void MainWindow::StoreOpenNames() {
     std::string open;
     for (const std::int32_t position : openPositions)
         open += (open.empty() ? "" : ",") + std::to_string(position);
-    settings_.save(SettingKey::RunOpen,
-                   open.empty() ? std::string() : listFile + "|" + std::to_string(cursor) + "|" + open);
+    WriteFileReplacing(state_.programFolder.file(files::kRunOpen),
+                       open.empty() ? std::string() : listFile + "|" + std::to_string(cursor) + "|" + open);
 }
 
 std::optional<SettingKey> MainWindow::ResumeKey() const {
@@ -141,7 +144,6 @@ void MainWindow::PositionDone(std::int32_t position) {
     if (++outcomesUnsaved < kPoolSize) return;
     outcomesUnsaved = 0;
     StoreOpenNames();
-    services_.settings().flush();
 }
 
 bool MainWindow::RunDrained() const {

@@ -46,7 +46,8 @@ void MainWindow::SetUpWordList(std::string_view file, SettingKey resumeKey) {
     listFile = state_.programFolder.file(file).string();
     listSize.setText(std::to_string(CountListEntries()));
     EnableListRun();
-    SetStartNumber(std::to_string(settings_.number(resumeKey)));
+    const auto open = StoredOpenNames();
+    SetStartNumber(std::to_string(open ? open->positions.front() : settings_.number(resumeKey)));
 }
 
 // Always from the first name: the names that get a verdict leave the list.

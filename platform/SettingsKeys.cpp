@@ -24,7 +24,6 @@ constexpr std::array kKeys = {
     SettingKeyInfo{kOptionsApplication, "txtCustom", ".co.uk", false, 0},
     SettingKeyInfo{kOptionsApplication, "chkExt", "1", true, 9},
     SettingKeyInfo{kOptionsApplication, "chkAdd", "1", true, 3},
-    SettingKeyInfo{kListsApplication, "RunOpen", "", false, 0},
     SettingKeyInfo{kOptionsApplication, "ThrottleWait", "30", true, 0},
 };
 

@@ -30,8 +30,6 @@ enum class SettingKey {
     txtCustom,
     chkExt,
     chkAdd,
-    // The names of a stopped run that have no outcome yet: "list|next|p1,p2,…".
-    RunOpen,
     // Seconds a throttled server first waits; each throttle in a row doubles it.
     ThrottleWait,
 };
