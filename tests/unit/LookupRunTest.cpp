@@ -181,6 +181,7 @@ TEST_F(LookupRun, SlotsRefillAtOnceAndTheStartNumberIsTheFirstNameWithoutAnOutco
     EXPECT_EQ(stops, 1);
     EXPECT_EQ(setting("Kestrelon", "wordNumber"), "101");
     EXPECT_TRUE(form->startButton.enabled() && form->searchType.enabled());
+    EXPECT_EQ(form->statusBar.panelText(3), "Done: 100 free, 0 taken, 0 unchecked in 0 s");
 }
 
 // Stop keeps the names in flight open; Start asks exactly those again, then goes on.
