@@ -233,6 +233,15 @@ TEST_F(LookupRun, AThrottledServerWaitsAloneAndARefusedOneEndsAtOnce) {
     EXPECT_EQ(stops, 1);
 }
 
+// The next name of the list waits too when its server asked to wait.
+TEST_F(LookupRun, NoNameIsSentToAServerThatAskedToWait) {
+    folder.write("replyrules.txt", "*\tthrottled\tslow down\n");
+    start(names(1, MainWindow::kPoolSize + 1, ".com"));
+    answer(0, "Slow down");
+    EXPECT_EQ(client(0).connectCount, 1);
+    EXPECT_EQ(inFlight().size(), static_cast<std::size_t>(MainWindow::kPoolSize - 1));
+}
+
 TEST_F(LookupRun, WhereARunStarts) {
     folder.write("BrowserSearch.txt", "first.com\r\nsecond.com\r\n");
     // Search lists start at their first name; start numbers that are no numbers count as one;
