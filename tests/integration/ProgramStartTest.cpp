@@ -22,7 +22,7 @@ TEST(ProgramStart, WindowsStartOnAnEmptyFolderAndWriteItsTable) {
     process.setProcessEnvironment(environment);
     process.start(QUILLMARK_EXE, {"--folder", QString::fromStdString(folder.path().string())});
     ASSERT_TRUE(process.waitForStarted(10000));
-    for (int wait = 0; wait < 400 && ReadNameList(folder / "registrars.txt").size() < 92; ++wait)
+    for (int wait = 0; wait < 400 && ReadNameList(folder / "registrars.txt").size() < 81; ++wait)
         QThread::msleep(50);
     EXPECT_EQ(ReadNameList(folder / "registrars.txt").size(), 81u);
     EXPECT_EQ(process.state(), QProcess::Running) << process.readAllStandardError().toStdString();
