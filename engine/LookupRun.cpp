@@ -164,6 +164,8 @@ bool MainWindow::ServerPaused(const std::string& server) const {
 // Each throttle in a row doubles the wait; a reply with a verdict ends the row.
 void MainWindow::PauseServer(const std::string& server) {
     ServerPause& pause = pausedServers[server];
+    // Lookups sent before the wait began say the same thing again: one wait.
+    if (pause.until > runSeconds) return;
     pause.seconds =
         pause.seconds == 0 ? std::max(1, settings_.number(SettingKey::ThrottleWait)) : pause.seconds * 2;
     pause.until = runSeconds + pause.seconds;

@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 6; ++i) names += word + std::to_string(i) + "\r\n";
     live.folder.write("Remembered.txt", "sky1.com\r\nmeadowlark2.com\r\n");
     live.hooks.openWhois = [&](const std::string& name) { whois.open(live.services, name); };
+    // The busy names' server waits a second, not half a minute, between its answers.
+    live.real.settings().SaveSetting(kOptionsApplication, kSettingsSection, "ThrottleWait", "1");
     live.open();
     qt::ApplySkin(live.view.get());
     live.view->resize(1280, 720);
