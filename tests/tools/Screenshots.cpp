@@ -70,7 +70,11 @@ int main(int argc, char** argv) {
     qt::ApplySkin(live.view.get());
     live.view->resize(1280, 720);
     live.runGeneratedNames(names);
-    live.waitForStop();
+    // The picture is of a run that ended by itself, every name with its outcome.
+    if (!live.waitForStop() || !live.form->wentThrough) {
+        std::cerr << "the run did not end by itself\n";
+        return 1;
+    }
     if (!take(live.view.get(), "main-window.png")) return 1;
     UncheckedWindowView unchecked(*live.form);
     qt::ApplySkin(&unchecked);
