@@ -1,12 +1,21 @@
 // The run: every slot takes the next name as soon as its lookup ends.
 #include "engine/MainWindow.h"
-#include "engine/NameCleaning.h"
 #include "engine/SearchTypes.h"
 #include "platform/Files.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 
 namespace quillmark {
+
+namespace {
+
+// A tab ends the name: the unchecked names carry their reason after one.
+// StartLookup cleans what is left.
+std::string NameOfLine(std::string_view line) {
+    return std::string(line.substr(0, line.find('\t')));
+}
+
+}  // namespace
 
 void MainWindow::Start() {
     stopRequested = false;
@@ -41,7 +50,7 @@ void MainWindow::ResumeOpenNames() {
         std::string line = ReadNameAt(position);
         if (line == kEndOfList) continue;
         openPositions.insert(position);
-        waitingNames.push_back({names::NameToLookUp(line.substr(0, line.find('\t'))), position, 0, {}});
+        waitingNames.push_back({NameOfLine(line), position, 0, {}});
     }
     cursor = open->next;
 }
@@ -88,7 +97,6 @@ bool MainWindow::StartNext(int index) {
         return true;
     }
     if (endOfList || waitingNames.size() >= kWaitingLimit) return false;
-    // A tab ends the name: the unchecked names carry their reason after one.
     const std::string line = ReadNameAt(cursor);
     if (line == kEndOfList) {
         endOfList = true;
@@ -100,7 +108,7 @@ bool MainWindow::StartNext(int index) {
     if (slot.position <= lastPosition)
         statusBar.setPanelText(1, std::to_string(slot.position) + " of " + std::to_string(lastPosition));
     StoreCursor();
-    StartLookup(names::NameToLookUp(std::string_view(line).substr(0, line.find('\t'))), index);
+    StartLookup(NameOfLine(line), index);
     return true;
 }
 

@@ -76,13 +76,16 @@ void MainWindow::SlotClosed(int index) {
 
 // A refused connection ends its lookup at once.
 void MainWindow::SlotFailed(int index) {
+    if (stopRequested || !lookupSlots[static_cast<std::size_t>(index)].busy) return;
+    EndUnanswered(index, " refused the connection");
+}
+
+// The lookup is unchecked (no answer), the status bar names its server, the slot goes on.
+void MainWindow::EndUnanswered(int index, std::string_view why) {
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
-    if (stopRequested || !slot.busy) return;
-    slot.busy = false;
-    slot.timer->setEnabled(false);
+    statusBar.setPanelText(3, slot.server + std::string(why));
     slot.exchange.Close();
-    statusBar.setPanelText(3, slot.server + " refused the connection");
-    AddUncheckedName(slot.exchange.name(), whois::kReasonNoAnswer);
+    DropLookup(slot, true);
     LookupEnded(index);
 }
 
@@ -122,12 +125,7 @@ void MainWindow::SlotTimerTick(int index) {
     ++slot.ticks;
     ++slot.age;
     if (stopRequested || !slot.busy) return slot.timer->setEnabled(false);
-    if (slot.age >= kLookupSeconds) {
-        statusBar.setPanelText(3, slot.server + " did not answer");
-        slot.exchange.Close();
-        DropLookup(slot, true);
-        return LookupEnded(index);
-    }
+    if (slot.age >= kLookupSeconds) return EndUnanswered(index, " did not answer");
     if (slot.ticks < kRetrySeconds) return;
     // Retry on the port of the first attempt; what arrived so far stays in
     // front of the new reply.

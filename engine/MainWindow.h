@@ -268,6 +268,7 @@ private:
     void FillSlots();
     bool StartNext(int index);
     void LookupEnded(int index);
+    void EndUnanswered(int index, std::string_view why);
     void PositionDone(std::int32_t position);
     bool RunDrained() const;
     void FinishRun();

@@ -100,23 +100,16 @@ std::optional<unsigned char> codeAt(std::string_view text, std::size_t at) {
 // nothing when the codes at `at` are not one.
 std::optional<std::string> utf8LetterAt(std::string_view text, std::size_t at) {
     const auto lead = codeAt(text, at);
-    if (!lead) return std::nullopt;
-    const int length = *lead >= 0xC2 && *lead <= 0xDF   ? 2
-                       : (*lead >> 4) == 0xE            ? 3
-                       : *lead >= 0xF0 && *lead <= 0xF4 ? 4
-                                                        : 0;
-    if (length == 0) return std::nullopt;
+    const int length = lead ? text::utf8SequenceLength(*lead) : 0;
+    if (length < 2) return std::nullopt;
     std::string letter(1, static_cast<char>(*lead));
     for (int n = 1; n < length; ++n) {
         const auto next = codeAt(text, at + 3 * static_cast<std::size_t>(n));
-        if (!next || (*next & 0xC0) != 0x80) return std::nullopt;
+        if (!next) return std::nullopt;
         letter += static_cast<char>(*next);
     }
     // Overlong forms and surrogates are no letters.
-    const auto second = static_cast<unsigned char>(letter[1]);
-    if ((*lead == 0xE0 && second < 0xA0) || (*lead == 0xED && second >= 0xA0) ||
-        (*lead == 0xF0 && second < 0x90) || (*lead == 0xF4 && second >= 0x90))
-        return std::nullopt;
+    if (!text::codePoints(letter)) return std::nullopt;
     return letter;
 }
 

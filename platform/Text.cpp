@@ -141,6 +141,31 @@ std::size_t codePointCount(std::string_view text) {
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+int utf8SequenceLength(unsigned char lead) {
+    return lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+}
+
+std::optional<std::u32string> codePoints(std::string_view text) {
+    std::u32string points;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const int length = utf8SequenceLength(lead);
+        if (length == 0 || at + static_cast<std::size_t>(length) > text.size()) return std::nullopt;
+        char32_t point = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (int n = 1; n < length; ++n) {
+            const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(n)]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            point = (point << 6) | (next & 0x3F);
+        }
+        constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (point < kLeast[length] || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF)
+            return std::nullopt;
+        points.push_back(point);
+        at += static_cast<std::size_t>(length);
+    }
+    return points;
+}
+
 bool hasControlCharacter(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);

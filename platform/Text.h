@@ -44,6 +44,11 @@ std::optional<std::int32_t> parseInt32(std::string_view text);
 
 // Number of code points of UTF-8 text (bytes that do not continue a sequence).
 std::size_t codePointCount(std::string_view text);
+// The length of the UTF-8 sequence a byte starts: 1 to 4, 0 for a byte that starts none.
+int utf8SequenceLength(unsigned char lead);
+// The code points of UTF-8 text; nothing for bytes that are no UTF-8 (cut
+// sequences, overlong forms, surrogates, points past Unicode's end).
+std::optional<std::u32string> codePoints(std::string_view text);
 
 bool hasControlCharacter(std::string_view text);
 

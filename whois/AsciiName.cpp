@@ -2,41 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
-#include <vector>
+#include <string>
 
 #include "platform/Text.h"
 
 namespace quillmark::whois {
 
 namespace {
-
-// Code points of UTF-8 text; nothing for bytes that are not UTF-8.
-std::optional<std::vector<char32_t>> codePoints(std::string_view text) {
-    std::vector<char32_t> points;
-    for (std::size_t at = 0; at < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || at + static_cast<std::size_t>(length) > text.size()) return std::nullopt;
-        char32_t point = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        for (int n = 1; n < length; ++n) {
-            const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(n)]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            point = (point << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and points past Unicode's end are not UTF-8.
-        constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (point < kLeast[length] || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF)
-            return std::nullopt;
-        points.push_back(point);
-        at += static_cast<std::size_t>(length);
-    }
-    return points;
-}
 
 // The bootstring parameters of punycode.
 constexpr std::uint32_t kBase = 36, kTMin = 1, kTMax = 26, kSkew = 38, kDamp = 700, kInitialBias = 72,
@@ -54,7 +26,7 @@ std::uint32_t adapt(std::uint32_t delta, std::uint32_t points, bool first) {
     return k + (kBase - kTMin + 1) * delta / (delta + kSkew);
 }
 
-std::string punycode(const std::vector<char32_t>& input) {
+std::string punycode(const std::u32string& input) {
     std::string out;
     for (const char32_t c : input) {
         if (c < 0x80) out += text::lowerAscii(static_cast<char>(c));
@@ -93,7 +65,7 @@ std::string punycode(const std::vector<char32_t>& input) {
 std::string asciiLabel(std::string_view label) {
     if (std::all_of(label.begin(), label.end(), [](char c) { return (c & 0x80) == 0; }))
         return std::string(label);
-    const auto points = codePoints(label);
+    const auto points = text::codePoints(label);
     return points ? "xn--" + punycode(*points) : std::string(label);
 }
 

@@ -83,6 +83,9 @@ ReplyRules ParseReplyRules(std::string_view text) {
             parsed.badLines.push_back(number);
         }
     }
+    // Throttle and error texts first: a throttle notice may go on to say what a free reply says.
+    std::stable_sort(parsed.rules.begin(), parsed.rules.end(),
+                     [](const ReplyRule& a, const ReplyRule& b) { return a.kind < b.kind; });
     return parsed;
 }
 
@@ -98,22 +101,17 @@ Verdict JudgeReply(const ReplyRules& rules, std::string_view name, std::string_v
     if (blank(reply)) return {Outcome::Unchecked, kReasonServerError};
     const std::string lowerName = text::toLower(name);
     const std::string text = comparable(reply);
-    constexpr std::array<ReplyKind, 4> kOrder = {ReplyKind::Throttled, ReplyKind::Error, ReplyKind::Taken,
-                                                 ReplyKind::Free};
-    for (const ReplyKind kind : kOrder) {
-        for (const ReplyRule& rule : rules.rules) {
-            if (rule.kind != kind || !speaksFor(rule, lowerName)) continue;
-            if (text.find(rule.text) == std::string::npos) continue;
-            switch (kind) {
-                case ReplyKind::Throttled:
-                    return {Outcome::Unchecked, kReasonThrottled};
-                case ReplyKind::Error:
-                    return {Outcome::Unchecked, kReasonServerError};
-                case ReplyKind::Taken:
-                    return kTaken;
-                case ReplyKind::Free:
-                    return kFree;
-            }
+    for (const ReplyRule& rule : rules.rules) {
+        if (!speaksFor(rule, lowerName) || text.find(rule.text) == std::string::npos) continue;
+        switch (rule.kind) {
+            case ReplyKind::Throttled:
+                return {Outcome::Unchecked, kReasonThrottled};
+            case ReplyKind::Error:
+                return {Outcome::Unchecked, kReasonServerError};
+            case ReplyKind::Taken:
+                return kTaken;
+            case ReplyKind::Free:
+                return kFree;
         }
     }
     return kTaken;

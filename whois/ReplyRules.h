@@ -16,6 +16,7 @@
 // of the reply.
 namespace quillmark::whois {
 
+// In the order their texts count.
 enum class ReplyKind { Throttled, Error, Taken, Free };
 
 struct ReplyRule {
@@ -25,6 +26,7 @@ struct ReplyRule {
 };
 
 struct ReplyRules {
+    // In the order they are tried: by kind as ReplyKind lists them, then as in the file.
     std::vector<ReplyRule> rules;
     // Numbers (from 1) of the lines that could not be read as rules.
     std::vector<int> badLines;
