@@ -45,7 +45,8 @@ const std::vector<Command>& commands() {
          RunLookups,
          "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N]\n"
          "  Chooses the search type ITEM, presses Start and prints one line per name looked up:\n"
-         "  free<TAB>NAME<TAB>High|Mid|Low, taken<TAB>NAME or unknown<TAB>NAME<TAB>REASON.\n"
+         "  free<TAB>NAME<TAB>High|Mid|Low, taken<TAB>NAME<TAB>- or unknown<TAB>NAME<TAB>REASON,\n"
+         "  then <TAB>whois or <TAB>rdap: the protocol that judged it (- when none was asked).\n"
          "  Exit status 0 when the run went through its list, 1 when it ended before.\n"},
         {"whois",
          {"--folder", "--server", "--timeout"},

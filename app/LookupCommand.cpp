@@ -24,22 +24,28 @@ struct Tally {
     int unjudged = 0;
 
     // One line per judged name, as soon as it is judged.
-    void count(std::string_view name, MainWindowHooks::Verdict verdict) {
+    void count(std::string_view name, MainWindowHooks::Verdict verdict, std::string_view protocol) {
         using Verdict = MainWindowHooks::Verdict;
         if (verdict == Verdict::Taken) {
             ++taken;
-            std::cout << "taken\t" << name << '\n';
-        } else {
-            ++(verdict == Verdict::High ? high : verdict == Verdict::Mid ? mid : low);
-            const char* profile = verdict == Verdict::High ? "High" : verdict == Verdict::Mid ? "Mid" : "Low";
-            std::cout << "free\t" << name << '\t' << profile << '\n';
+            return print("taken", name, "-", protocol);
         }
-        std::cout.flush();
+        ++(verdict == Verdict::High ? high : verdict == Verdict::Mid ? mid : low);
+        print("free", name,
+              verdict == Verdict::High  ? "High"
+              : verdict == Verdict::Mid ? "Mid"
+                                        : "Low",
+              protocol);
     }
 
-    void countUnknown(std::string_view name, std::string_view reason) {
+    void countUnknown(std::string_view name, std::string_view reason, std::string_view protocol) {
         ++unknown;
-        std::cout << "unknown\t" << name << '\t' << reason << '\n';
+        print("unknown", name, reason, protocol.empty() ? "-" : protocol);
+    }
+
+    static void print(std::string_view outcome, std::string_view name, std::string_view detail,
+                      std::string_view protocol) {
+        std::cout << outcome << '\t' << name << '\t' << detail << '\t' << protocol << '\n';
         std::cout.flush();
     }
 
@@ -79,16 +85,14 @@ int RunLookups(const app::CommandLine& line) {
     Tally tally;
     MainWindowHooks hooks;
     hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };
-    hooks.nameUnchecked = [&tally](std::string_view name, std::string_view reason) {
-        tally.countUnknown(name, reason);
-    };
+    hooks.nameUnchecked = [&tally](std::string_view name, std::string_view reason,
+                                   std::string_view protocol) { tally.countUnknown(name, reason, protocol); };
     hooks.rulesSkipped = [](const std::vector<int>& lines) {
         for (const int line : lines)
             std::cerr << "quillmark: replyrules.txt line " << line << " is no rule; skipped\n";
     };
-    hooks.nameListed = [&tally](std::string_view name, MainWindowHooks::Verdict verdict) {
-        tally.count(name, verdict);
-    };
+    hooks.nameListed = [&tally](std::string_view name, MainWindowHooks::Verdict verdict,
+                                std::string_view protocol) { tally.count(name, verdict, protocol); };
     hooks.runStopped = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
     MainWindow form(services, state, hooks);
     form.Load();

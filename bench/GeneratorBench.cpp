@@ -23,6 +23,7 @@ namespace {
 class BenchServices : public Services, EventPump, SettingsStore {
 public:
     std::unique_ptr<TcpClient> makeTcpClient() override { return nullptr; }
+    std::unique_ptr<HttpClient> makeHttpClient() override { return nullptr; }
     std::unique_ptr<Timer> makeTimer() override { return nullptr; }
     EventPump& pump() override { return *this; }
     SettingsStore& settings() override { return *this; }

@@ -50,7 +50,7 @@ void MainWindow::ResumeOpenNames() {
         std::string line = ReadNameAt(position);
         if (line == kEndOfList) continue;
         openPositions.insert(position);
-        waitingNames.push_back({NameOfLine(line), position, 0, {}});
+        waitingNames.push_back({NameOfLine(line), position, 0, {}, {}, false});
     }
     cursor = open->next;
 }
@@ -93,7 +93,7 @@ bool MainWindow::StartNext(int index) {
         waitingNames.erase(waiting);
         slot.position = name.position;
         slot.attempts = name.attempts;
-        StartLookup(std::move(name.name), index);
+        StartLookup(name.name, index, name.protocol ? &name : nullptr);
         return true;
     }
     if (endOfList || waitingNames.size() >= kWaitingLimit) return false;
@@ -170,12 +170,16 @@ bool MainWindow::ServerPaused(const std::string& server) const {
 }
 
 // Each throttle in a row doubles the wait; a reply with a verdict ends the row.
-void MainWindow::PauseServer(const std::string& server) {
+void MainWindow::PauseServer(const std::string& server, std::optional<std::int64_t> askedSeconds) {
     ServerPause& pause = pausedServers[server];
     // Lookups sent before the wait began say the same thing again: one wait.
     if (pause.until > runSeconds) return;
-    pause.seconds =
-        pause.seconds == 0 ? std::max(1, settings_.number(SettingKey::ThrottleWait)) : pause.seconds * 2;
+    if (askedSeconds) {
+        pause.seconds = static_cast<std::int32_t>(std::max<std::int64_t>(1, *askedSeconds));
+    } else {
+        pause.seconds =
+            pause.seconds == 0 ? std::max(1, settings_.number(SettingKey::ThrottleWait)) : pause.seconds * 2;
+    }
     pause.until = runSeconds + pause.seconds;
     statusBar.setPanelText(3, server + " asks to slow down: waiting " + std::to_string(pause.seconds) + " s");
 }
@@ -185,7 +189,7 @@ void MainWindow::FinishLookupAtOnce(int index, std::string_view name, std::strin
     if (uncheckedReason.empty()) {
         ReportUnjudged(name);
     } else {
-        AddUncheckedName(name, uncheckedReason);
+        AddUncheckedName(name, uncheckedReason, {});
     }
     PositionDone(lookupSlots[static_cast<std::size_t>(index)].position);
 }
@@ -196,7 +200,9 @@ void MainWindow::DropLookup(LookupSlot& slot, bool keepUnanswered) {
     if (!slot.busy) return;
     slot.busy = false;
     slot.timer->setEnabled(false);
-    if (keepUnanswered) AddUncheckedName(slot.exchange.name(), whois::kReasonNoAnswer);
+    slot.http->abort();
+    if (keepUnanswered)
+        AddUncheckedName(slot.name, whois::kReasonNoAnswer, whois::ProtocolName(slot.protocol));
 }
 
 void MainWindow::ReportUnjudged(std::string_view name) {

@@ -19,7 +19,7 @@ void MainWindow::WireConnections() {
     runTimer->setOnTick([this] { RunTick(); });
 }
 
-void MainWindow::StartLookup(std::string name, int index) {
+void MainWindow::StartLookup(std::string name, int index, const WaitingName* resumed) {
     if (stopRequested) return;
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     // A lookup still in flight on the slot ends here, without a verdict.
@@ -30,27 +30,25 @@ void MainWindow::StartLookup(std::string name, int index) {
     // The exchange refuses a name that would smuggle further lines into the
     // query; a name no server answers for is never asked of another one.
     if (!whois::CanBeSent(name)) return FinishLookupAtOnce(index, name);
-    const auto server = whois::ServerFor(state_.serverTable, whois::ZoneTable::Shipped(),
-                                         whois::AsciiName(name), state_.useProxy);
-    if (!server) return FinishLookupAtOnce(index, name, whois::kReasonNoServer);
-    // Through the proxy only the extension whose reply was throttled waits.
-    slot.server = server->extension == "proxy" ? "proxy ." + name.substr(name.rfind('.') + 1)
-                                               : server->host + ":" + std::to_string(server->port);
-    if (ServerPaused(slot.server))
-        return waitingNames.push_back({std::move(name), slot.position, slot.attempts, slot.server});
-    slot.exchange.Begin(name, server->host, server->port);
-    slot.ticks = 0;
-    slot.age = 0;
-    slot.busy = true;
-    slot.timer->setInterval(1000);
-    slot.timer->setEnabled(true);
+    const std::string ascii = whois::AsciiName(name);
+    slot.whoisServer = whois::ServerFor(state_.serverTable, state_.zones, ascii, state_.useProxy);
+    // Through the proxy every lookup is by whois.
+    slot.rdapBase = state_.useProxy || state_.whoisOnly ? std::string() : state_.zones.RdapBaseOf(ascii);
+    if (!slot.whoisServer && slot.rdapBase.empty())
+        return FinishLookupAtOnce(index, name, whois::kReasonNoServer);
+    slot.name = std::move(name);
+    if (!resumed) {
+        slot.otherTried = false;
+        return AskServer(index, slot.rdapBase.empty() ? whois::Protocol::Whois : whois::Protocol::Rdap);
+    }
+    slot.otherTried = resumed->otherTried;
+    AskServer(index, *resumed->protocol);
 }
 
 void MainWindow::SlotConnected(int index) {
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     if (stopRequested || !slot.busy) return slot.exchange.Close();
-    statusBar.setPanelText(
-        3, "connecting(" + std::to_string(index) + "): - Search String: " + slot.exchange.name());
+    statusBar.setPanelText(3, "connecting(" + std::to_string(index) + "): - Search String: " + slot.name);
     slot.ticks = 0;
     slot.timer->setEnabled(true);
     slot.exchange.SendQuery();
@@ -68,10 +66,7 @@ void MainWindow::SlotClosed(int index) {
     slot.busy = false;
     slot.timer->setEnabled(false);
     slot.exchange.Close();
-    const bool ended = Judge(index);
-    CheckOverflow();
-    if (ended) return LookupEnded(index);
-    if (!stopRequested) FillSlots();
+    Conclude(index, whois::JudgeReply(state_.replyRules, slot.name, slot.exchange.reply()), std::nullopt);
 }
 
 // A refused connection ends its lookup at once.
@@ -80,37 +75,49 @@ void MainWindow::SlotFailed(int index) {
     EndUnanswered(index, " refused the connection");
 }
 
-// The lookup is unchecked (no answer), the status bar names its server, the slot goes on.
+// The status bar names the server; the zone's other server is asked, else
+// the lookup is unchecked (no answer) and the slot goes on.
 void MainWindow::EndUnanswered(int index, std::string_view why) {
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     statusBar.setPanelText(3, slot.server + std::string(why));
     slot.exchange.Close();
+    slot.http->abort();
+    if (TryOtherProtocol(index)) return FillSlots();
     DropLookup(slot, true);
     LookupEnded(index);
 }
 
-// False while a throttled name waits to be asked again.
-bool MainWindow::Judge(int index) {
+// False while the name waits to be asked again or is asked by the other protocol.
+bool MainWindow::Settle(int index, whois::Verdict verdict, std::optional<std::int64_t> wait) {
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
-    const std::string& name = slot.exchange.name();
-    const auto verdict = whois::JudgeReply(state_.replyRules, name, slot.exchange.reply());
-    if (verdict.reason == whois::kReasonThrottled) {
-        PauseServer(slot.server);
+    const bool throttled = verdict.reason == whois::kReasonThrottled;
+    if (throttled) {
+        PauseServer(slot.server, wait);
         if (++slot.attempts < kThrottleAttempts) {
-            waitingNames.push_back({name, slot.position, slot.attempts, slot.server});
+            waitingNames.push_back(
+                {slot.name, slot.position, slot.attempts, slot.server, slot.protocol, slot.otherTried});
             return false;
         }
     } else if (const auto pause = pausedServers.find(slot.server); pause != pausedServers.end()) {
         pause->second.seconds = 0;  // the wait it set goes on; the next starts afresh
     }
+    if (verdict.outcome == whois::Outcome::Unchecked && !throttled && TryOtherProtocol(index)) return false;
+    const std::string_view protocol = whois::ProtocolName(slot.protocol);
     if (verdict.outcome == whois::Outcome::Free) {
-        AddFreeName(name);
+        AddFreeName(slot.name, protocol);
     } else if (verdict.outcome == whois::Outcome::Taken) {
-        AddRegisteredName(name);
+        AddRegisteredName(slot.name, protocol);
     } else {
-        AddUncheckedName(name, verdict.reason);
+        AddUncheckedName(slot.name, verdict.reason, protocol);
     }
     return true;
+}
+
+void MainWindow::Conclude(int index, whois::Verdict verdict, std::optional<std::int64_t> wait) {
+    const bool ended = Settle(index, verdict, wait);
+    CheckOverflow();
+    if (ended) return LookupEnded(index);
+    if (!stopRequested) FillSlots();
 }
 
 void MainWindow::CheckOverflow() {
@@ -126,7 +133,8 @@ void MainWindow::SlotTimerTick(int index) {
     ++slot.age;
     if (stopRequested || !slot.busy) return slot.timer->setEnabled(false);
     if (slot.age >= kLookupSeconds) return EndUnanswered(index, " did not answer");
-    if (slot.ticks < kRetrySeconds) return;
+    // An RDAP request is never sent twice: its client keeps the connection.
+    if (slot.protocol == whois::Protocol::Rdap || slot.ticks < kRetrySeconds) return;
     // Retry on the port of the first attempt; what arrived so far stays in
     // front of the new reply.
     slot.ticks = 0;
@@ -136,7 +144,7 @@ void MainWindow::SlotTimerTick(int index) {
     slot.exchange.Reconnect();
 }
 
-void MainWindow::AddFreeName(std::string_view name) {
+void MainWindow::AddFreeName(std::string_view name, std::string_view protocol) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     const auto verdict = results::ProfileOf(name);
     struct Target {
@@ -155,10 +163,10 @@ void MainWindow::AddFreeName(std::string_view name) {
     uncheckedNames.Remove(name);
     ShowUncheckedCount();
     SaveProfileFiles();
-    ReportListed(name, verdict);
+    ReportListed(name, verdict, protocol);
 }
 
-void MainWindow::AddRegisteredName(std::string_view name) {
+void MainWindow::AddRegisteredName(std::string_view name, std::string_view protocol) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     if (registeredList.listCount() >= kRegisteredLimit) registeredList.clear();
     ++state_.registeredCount;
@@ -168,19 +176,19 @@ void MainWindow::AddRegisteredName(std::string_view name) {
     registeredList.addItem(std::string(name));
     uncheckedNames.Remove(name);
     ShowUncheckedCount();
-    ReportListed(name, results::Verdict::Taken);
+    ReportListed(name, results::Verdict::Taken, protocol);
 }
 
-void MainWindow::AddUncheckedName(std::string_view name, std::string_view reason) {
+void MainWindow::AddUncheckedName(std::string_view name, std::string_view reason, std::string_view protocol) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     uncheckedNames.Add(name, reason);
     ++runCounts.unchecked;
     ShowUncheckedCount();
-    if (hooks_.nameUnchecked) hooks_.nameUnchecked(name, reason);
+    if (hooks_.nameUnchecked) hooks_.nameUnchecked(name, reason, protocol);
 }
 
-void MainWindow::ReportListed(std::string_view name, results::Verdict verdict) {
-    if (hooks_.nameListed) hooks_.nameListed(name, verdict);
+void MainWindow::ReportListed(std::string_view name, results::Verdict verdict, std::string_view protocol) {
+    if (hooks_.nameListed) hooks_.nameListed(name, verdict, protocol);
 }
 
 void MainWindow::SaveProfileFiles() {

@@ -20,6 +20,7 @@ MainWindow::MainWindow(Services& services, ProgramState& state, MainWindowHooks 
     : services_(services), state_(state), hooks_(std::move(hooks)), settings_(services.settings()) {
     for (LookupSlot& slot : lookupSlots) {
         slot.exchange = whois::WhoisExchange(services_.makeTcpClient());
+        slot.http = services_.makeHttpClient();
         slot.timer = services_.makeTimer();
     }
     runTimer = services_.makeTimer();
@@ -145,6 +146,8 @@ void MainWindow::CreateFolders() {
 
 void MainWindow::ReadStoredOptions() {
     state_.useProxy = settings_.number(SettingKey::chkProxy) != 0;
+    state_.whoisOnly = settings_.number(SettingKey::WhoisOnly) != 0;
+    state_.zones = whois::LoadZones(state_.programFolder);
     state_.defaultExtension = settings_.text(SettingKey::DefaultExt);
 }
 
@@ -167,6 +170,7 @@ void MainWindow::Unload() {
 void MainWindow::CloseConnections() {
     for (LookupSlot& slot : lookupSlots) {
         slot.exchange.Close();
+        slot.http->abort();
         slot.timer->setEnabled(false);
         slot.ticks = 0;
         DropLookup(slot, false);

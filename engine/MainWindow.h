@@ -25,6 +25,8 @@
 #include "results/Profile.h"
 #include "results/ProfileFiles.h"
 #include "results/UncheckedNames.h"
+#include "whois/Rdap.h"
+#include "whois/ReplyRules.h"
 #include "whois/WhoisExchange.h"
 
 namespace quillmark {
@@ -52,12 +54,13 @@ struct MainWindowHooks {
     std::function<void()> showBrowseWindow;
     std::function<void()> showListBuilder;
     std::function<void()> showOverflowNotice;
-    // A judged name has gone into a list.
-    std::function<void(std::string_view name, Verdict verdict)> nameListed;
+    // A judged name has gone into a list; protocol is "whois" or "rdap".
+    std::function<void(std::string_view name, Verdict verdict, std::string_view protocol)> nameListed;
     // A lookup ended without a verdict: the server held it back or failed,
-    // never answered, or there is no server for the name. The name is kept
-    // in the unchecked names.
-    std::function<void(std::string_view name, std::string_view reason)> nameUnchecked;
+    // never answered, or there is no server for the name (protocol empty:
+    // none was asked). The name is kept in the unchecked names.
+    std::function<void(std::string_view name, std::string_view reason, std::string_view protocol)>
+        nameUnchecked;
     // A name left the run without a lookup: a bare extension, or a name that
     // cannot be sent.
     std::function<void(std::string_view name)> nameUnjudged;
@@ -117,16 +120,20 @@ public:
     void Stop();
     void RunTick();
 
-    // The whois exchange of one connection slot.
-    void StartLookup(std::string name, int index);
+    // The lookup of one connection slot, by whois or RDAP.
+    // A waiting name resumes by the protocol it waited for.
+    struct WaitingName;
+    void StartLookup(std::string name, int index, const WaitingName* resumed = nullptr);
     void SlotConnected(int index);
     void SlotDataArrived(int index, std::int32_t bytesTotal);
     void SlotClosed(int index);
     void SlotTimerTick(int index);
     void SlotFailed(int index);
-    void AddFreeName(std::string_view name);
-    void AddRegisteredName(std::string_view name);
-    void AddUncheckedName(std::string_view name, std::string_view reason);
+    void RdapAnswered(int index, const HttpReply& reply);
+    void AddFreeName(std::string_view name, std::string_view protocol = "whois");
+    void AddRegisteredName(std::string_view name, std::string_view protocol = "whois");
+    void AddUncheckedName(std::string_view name, std::string_view reason,
+                          std::string_view protocol = "whois");
     void SaveProfileFiles();
     void ClearResultLists();
 
@@ -214,10 +221,18 @@ public:
     std::int32_t runSeconds = 0;
     int outcomesUnsaved = 0;
 
-    // One connection slot of the pool: its whois exchange and its timer.
+    // One connection slot of the pool: its whois exchange, its RDAP client and its timer.
     struct LookupSlot {
         whois::WhoisExchange exchange;
+        std::unique_ptr<HttpClient> http;
         std::unique_ptr<Timer> timer;
+        std::string name;  // as the list has it
+        // Who can answer for the name, and by which protocol it is asked now.
+        std::optional<whois::ServerRow> whoisServer;
+        std::string rdapBase;  // empty: the registry has no RDAP server, or it is not used
+        whois::Protocol protocol = whois::Protocol::Whois;
+        // The other protocol was asked after this one gave no verdict.
+        bool otherTried = false;
         // Seconds since the lookup last connected or started, and since it began.
         std::int16_t ticks = 0;
         std::int16_t age = 0;
@@ -225,7 +240,7 @@ public:
         bool busy = false;
         std::int32_t position = 0;
         int attempts = 0;
-        std::string server;  // who is asked: host:port, or the proxy and the extension
+        std::string server;  // who is asked: host:port, the proxy and the extension, or the RDAP base
     };
     // A name whose server holds it back, asked again once the server may be asked.
     struct WaitingName {
@@ -233,6 +248,9 @@ public:
         std::int32_t position = 0;
         int attempts = 0;
         std::string server;
+        // How it was asked when it had to wait; nothing for a name not yet asked.
+        std::optional<whois::Protocol> protocol;
+        bool otherTried = false;
     };
     struct ServerPause {
         std::int32_t until = 0;
@@ -283,15 +301,19 @@ private:
     void StoreOpenNames();
     std::int32_t FirstOpenPosition() const;
     bool ServerPaused(const std::string& server) const;
-    void PauseServer(const std::string& server);
+    // A wait the server asked for replaces the doubling one.
+    void PauseServer(const std::string& server, std::optional<std::int64_t> askedSeconds);
+    void AskServer(int index, whois::Protocol protocol);
+    bool TryOtherProtocol(int index);
+    void Conclude(int index, whois::Verdict verdict, std::optional<std::int64_t> wait);
     void FinishLookupAtOnce(int index, std::string_view name, std::string_view uncheckedReason = {});
     void ShowUncheckedCount();
     void LoadReplyRules();
     void DropLookup(LookupSlot& slot, bool keepUnanswered);
     void ReportUnjudged(std::string_view name);
-    bool Judge(int index);
+    bool Settle(int index, whois::Verdict verdict, std::optional<std::int64_t> wait);
     void CheckOverflow();
-    void ReportListed(std::string_view name, results::Verdict verdict);
+    void ReportListed(std::string_view name, results::Verdict verdict, std::string_view protocol);
     static std::int32_t WholeNumberOrOne(std::string_view text);
     std::int32_t* ResultCounter(ResultList list);
     void ShowCount(ResultList list);

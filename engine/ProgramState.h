@@ -8,6 +8,7 @@
 #include "program/ProductIdentity.h"
 #include "whois/ReplyRules.h"
 #include "whois/ServerTable.h"
+#include "whois/Zones.h"
 
 namespace quillmark {
 
@@ -21,6 +22,9 @@ struct ProgramState {
 
     whois::ServerTable serverTable;
     bool useProxy = false;
+    // Zone data: whois servers and RDAP bases, the downloaded RDAP list applied.
+    whois::ZoneTable zones = whois::ZoneTable::Shipped();
+    bool whoisOnly = false;
     // What replies mean, by extension; the main and browse windows judge by them.
     whois::ReplyRules replyRules;
     std::string defaultExtension = ".com";

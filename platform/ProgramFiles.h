@@ -17,6 +17,9 @@ inline constexpr std::string_view kHelp = "\\Help.html";
 inline constexpr std::string_view kReplyRules = "\\replyrules.txt";
 // Names no server gave a verdict on: name <tab> reason per line.
 inline constexpr std::string_view kUnchecked = "\\Unchecked.txt";
+// The registries' RDAP server list as last downloaded; it replaces the
+// RDAP addresses that ship with the program.
+inline constexpr std::string_view kRdapServers = "\\rdapservers.json";
 // What a stopped or killed run left: "list|next|p1,p2,…", the positions
 // without an outcome.
 inline constexpr std::string_view kRunOpen = "\\RunOpen.txt";

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Clock.h"
+#include "HttpClient.h"
 #include "SettingsStore.h"
 #include "TcpClient.h"
 #include "Timer.h"
@@ -67,6 +68,8 @@ public:
     virtual ~Services() = default;
 
     virtual std::unique_ptr<TcpClient> makeTcpClient() = 0;
+    // Every client shares one pool of kept-alive connections.
+    virtual std::unique_ptr<HttpClient> makeHttpClient() = 0;
     virtual std::unique_ptr<Timer> makeTimer() = 0;
     virtual EventPump& pump() = 0;
     virtual SettingsStore& settings() = 0;

@@ -25,6 +25,7 @@ constexpr std::array kKeys = {
     SettingKeyInfo{kOptionsApplication, "chkExt", "1", true, 9},
     SettingKeyInfo{kOptionsApplication, "chkAdd", "1", true, 3},
     SettingKeyInfo{kOptionsApplication, "ThrottleWait", "30", true, 0},
+    SettingKeyInfo{kOptionsApplication, "WhoisOnly", "0", true, 0},
 };
 
 std::string keyName(const SettingKeyInfo& info, int index) {

@@ -32,6 +32,8 @@ enum class SettingKey {
     chkAdd,
     // Seconds a throttled server first waits; each throttle in a row doubles it.
     ThrottleWait,
+    // 1: every lookup by whois; 0: by RDAP where the registry has a server.
+    WhoisOnly,
 };
 
 struct SettingKeyInfo {

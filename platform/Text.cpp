@@ -166,6 +166,16 @@ std::optional<std::u32string> codePoints(std::string_view text) {
     return points;
 }
 
+std::string encodeUtf8(char32_t point) {
+    if (point < 0x80) return std::string(1, static_cast<char>(point));
+    const int length = point < 0x800 ? 2 : point < 0x10000 ? 3 : 4;
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    for (int n = length - 1; n > 0; --n, point >>= 6)
+        bytes[static_cast<std::size_t>(n)] = static_cast<char>(0x80 | (point & 0x3F));
+    bytes[0] = static_cast<char>((0xF00 >> length) | point);
+    return bytes;
+}
+
 bool hasControlCharacter(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);

@@ -49,6 +49,8 @@ int utf8SequenceLength(unsigned char lead);
 // The code points of UTF-8 text; nothing for bytes that are no UTF-8 (cut
 // sequences, overlong forms, surrogates, points past Unicode's end).
 std::optional<std::u32string> codePoints(std::string_view text);
+// The UTF-8 bytes of one code point (up to U+10FFFF).
+std::string encodeUtf8(char32_t point);
 
 bool hasControlCharacter(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "app/core/HeadlessServices.h"
 
+#include "platform/qt/QtHttpClient.h"
 #include "platform/qt/QtTcpClient.h"
 #include "platform/qt/QtTimer.h"
 
@@ -7,6 +8,10 @@ namespace quillmark::app {
 
 std::unique_ptr<TcpClient> HeadlessServices::makeTcpClient() {
     return std::make_unique<qt::QtTcpClient>();
+}
+
+std::unique_ptr<HttpClient> HeadlessServices::makeHttpClient() {
+    return std::make_unique<qt::QtHttpClient>(network_);
 }
 
 std::unique_ptr<Timer> HeadlessServices::makeTimer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QNetworkAccessManager>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ public:
     explicit HeadlessServices(std::optional<std::string> listFile) : listFile_(std::move(listFile)) {}
 
     std::unique_ptr<TcpClient> makeTcpClient() override;
+    std::unique_ptr<HttpClient> makeHttpClient() override;
     std::unique_ptr<Timer> makeTimer() override;
     EventPump& pump() override { return pump_; }
     SettingsStore& settings() override { return settings_; }
@@ -38,6 +40,7 @@ private:
     bool openWithDefaultApplication(std::string_view) override { return false; }
 
     std::optional<std::string> listFile_;
+    QNetworkAccessManager network_;
     qt::QtEventPump pump_;
     qt::IniSettingsStore settings_;
     qt::QtClock clock_;

@@ -350,7 +350,7 @@ EngineResult RunEngine(const fs::path& programFolder, const fs::path& listFile, 
     std::uintptr_t stackTop = 0;
     std::uintptr_t stackLowest = 0;
     MainWindowHooks hooks;
-    hooks.nameListed = [&](std::string_view name, MainWindowHooks::Verdict verdict) {
+    hooks.nameListed = [&](std::string_view name, MainWindowHooks::Verdict verdict, std::string_view) {
         tally.record(name, verdict != MainWindowHooks::Verdict::Taken);
         stackLowest = std::min(stackLowest, StackMark());
     };

@@ -1,5 +1,6 @@
 #include "QtServices.h"
 
+#include "platform/qt/QtHttpClient.h"
 #include "platform/qt/QtTcpClient.h"
 #include "platform/qt/QtTimer.h"
 
@@ -15,6 +16,10 @@ void QtServices::setDialogParent(QWidget* parent) {
 
 std::unique_ptr<TcpClient> QtServices::makeTcpClient() {
     return std::make_unique<QtTcpClient>();
+}
+
+std::unique_ptr<HttpClient> QtServices::makeHttpClient() {
+    return std::make_unique<QtHttpClient>(network_);
 }
 
 std::unique_ptr<Timer> QtServices::makeTimer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QNetworkAccessManager>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -30,6 +31,7 @@ public:
     void setDialogParent(QWidget* parent);
 
     std::unique_ptr<TcpClient> makeTcpClient() override;
+    std::unique_ptr<HttpClient> makeHttpClient() override;
     std::unique_ptr<Timer> makeTimer() override;
     EventPump& pump() override { return pump_; }
     SettingsStore& settings() override { return settings_; }
@@ -40,6 +42,7 @@ public:
     Clock& clock() override { return clock_; }
 
 private:
+    QNetworkAccessManager network_;
     QtEventPump pump_;
     IniSettingsStore settings_;
     QtClipboard clipboard_;

@@ -153,8 +153,21 @@ struct FakeEventPump : EventPump {
     std::function<void()> pending;  // what "pending events" are in a test
 };
 
+// Holds each request until the test answers it.
+struct FakeHttpClient : HttpClient {
+    void get(std::string_view address, std::string_view, Done done) override {
+        requests.emplace_back(address);
+        pending = std::move(done);
+    }
+    void abort() override { pending = nullptr; }
+    void answer(const HttpReply& reply) { std::exchange(pending, nullptr)(reply); }
+    std::vector<std::string> requests;
+    Done pending;
+};
+
 struct FakeServices : Services {
     std::unique_ptr<TcpClient> makeTcpClient() override { return std::make_unique<FakeTcpClient>(&clients); }
+    std::unique_ptr<HttpClient> makeHttpClient() override { return std::make_unique<FakeHttpClient>(); }
     std::unique_ptr<Timer> makeTimer() override { return std::make_unique<FakeTimer>(clockFake); }
     EventPump& pump() override { return pumpFake; }
     SettingsStore& settings() override { return settingsFake; }

@@ -60,11 +60,12 @@ TEST(HostileServer, EachMisbehaviourGivesEachNameOneOutcome) {
             std::string& was = seen[std::string(name)];
             was += (was.empty() ? "" : " ") + std::string(outcome);
         };
-        window.hooks.nameListed = [&](std::string_view name, MainWindowHooks::Verdict verdict) {
+        window.hooks.nameListed = [&](std::string_view name, MainWindowHooks::Verdict verdict,
+                                      std::string_view) {
             see(name, std::array{"High", "Mid", "Low", "taken"}[static_cast<int>(verdict)]);
         };
         window.hooks.nameUnjudged = [&](std::string_view name) { see(name, "unjudged"); };
-        window.hooks.nameUnchecked = [&](std::string_view name, std::string_view reason) {
+        window.hooks.nameUnchecked = [&](std::string_view name, std::string_view reason, std::string_view) {
             see(name, text::replaceAll(reason, " ", "-").c_str());
         };
         window.open();

@@ -106,9 +106,9 @@ TEST_F(ProgramCommand, CustomListIsJudgedNameByNameFromItsStartNumber) {
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
     const auto lines = text::splitLines(outcome.out);
     EXPECT_EQ(std::multiset<std::string>(lines.begin(), lines.end()),
-              (std::multiset<std::string>{"taken\ttakenname1099999.com", "free\tfree.com\tHigh",
-                                          "free\tfreemid.com\tMid", "taken\ttaken.com",
-                                          "free\tfreelonger.com\tLow"}));
+              (std::multiset<std::string>{"taken\ttakenname1099999.com\t-\twhois",
+                                          "free\tfree.com\tHigh\twhois", "free\tfreemid.com\tMid\twhois",
+                                          "taken\ttaken.com\t-\twhois", "free\tfreelonger.com\tLow\twhois"}));
     EXPECT_NE(outcome.err.find("5 names judged: 3 free"), std::string::npos) << outcome.err;
     EXPECT_EQ(server.queries().size(), 5u);
     for (const auto& [query, count] : server.queries()) EXPECT_EQ(count, 1) << query;

@@ -42,8 +42,9 @@ protected:
     }
     void useProxy(bool on) {
         std::filesystem::create_directories(config / "Quillmark");
-        config.write("Quillmark/Quillmark.ini",
-                     std::string("[Settings]\nThrottleWait=1\nchkProxy=") + (on ? "1" : "0") + "\n");
+        config.write(
+            "Quillmark/Quillmark.ini",
+            std::string("[Settings]\nThrottleWait=1\nWhoisOnly=1\nchkProxy=") + (on ? "1" : "0") + "\n");
     }
 
     testing::TempFolder folder, config;
@@ -65,11 +66,12 @@ TEST_F(RunVerdicts, EveryOutcomeIsPrintedKeptAndCheckedAgain) {
     EXPECT_EQ(run("freebird.com\r\ntaken.com\r\nbusy.com\r\nbroken.com\r\nempty.com\r\nrelayed.de\r\n"
                   "kestrel.org\r\nkestrel.gr\r\nkestrel.zzzz\r\n",
                   customList()),
-              (std::multiset<std::string>{"free\tfreebird.com\tLow", "taken\ttaken.com",
-                                          "unknown\tbusy.com\tthrottled", "unknown\tbroken.com\tserver error",
-                                          "unknown\tempty.com\tserver error", "free\trelayed.de\tMid",
-                                          "unknown\tkestrel.org\tno answer", "unknown\tkestrel.gr\tno server",
-                                          "unknown\tkestrel.zzzz\tno server"}));
+              (std::multiset<std::string>{
+                  "free\tfreebird.com\tLow\twhois", "taken\ttaken.com\t-\twhois",
+                  "unknown\tbusy.com\tthrottled\twhois", "unknown\tbroken.com\tserver error\twhois",
+                  "unknown\tempty.com\tserver error\twhois", "free\trelayed.de\tMid\twhois",
+                  "unknown\tkestrel.org\tno answer\twhois", "unknown\tkestrel.gr\tno server\t-",
+                  "unknown\tkestrel.zzzz\tno server\t-"}));
     EXPECT_NE(err.find("replyrules.txt line 5"), std::string::npos) << err;
     EXPECT_NE(err.find("3 names judged: 2 free"), std::string::npos) << err;
     EXPECT_NE(err.find("6 unknown"), std::string::npos) << err;
@@ -78,12 +80,13 @@ TEST_F(RunVerdicts, EveryOutcomeIsPrintedKeptAndCheckedAgain) {
     // Through a proxy, a reply is judged by the rule of the name's extension.
     useProxy(true);
     EXPECT_EQ(run("relayed.de\r\nrelayed.com\r\n", customList()),
-              (std::multiset<std::string>{"free\trelayed.de\tMid", "taken\trelayed.com"}));
+              (std::multiset<std::string>{"free\trelayed.de\tMid\twhois", "taken\trelayed.com\t-\twhois"}));
 
     // The unchecked names are looked up again; those now answered leave the list.
     folder.write("Unchecked.txt", "freebie.com\tthrottled\r\nbusy.com\tthrottled\r\n");
-    EXPECT_EQ(run("", {"--source", "Unchecked Names"}),
-              (std::multiset<std::string>{"free\tfreebie.com\tMid", "unknown\tbusy.com\tthrottled"}));
+    EXPECT_EQ(
+        run("", {"--source", "Unchecked Names"}),
+        (std::multiset<std::string>{"free\tfreebie.com\tMid\twhois", "unknown\tbusy.com\tthrottled\twhois"}));
     EXPECT_EQ(folder.read("Unchecked.txt"), "busy.com\tthrottled\r\n");
 }
 

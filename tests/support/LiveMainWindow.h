@@ -21,6 +21,7 @@ namespace quillmark::testing {
 struct ScaledTimeServices final : Services {
     ScaledTimeServices(Services& real, int factor) : real(real), factor(factor) {}
     std::unique_ptr<TcpClient> makeTcpClient() override { return real.makeTcpClient(); }
+    std::unique_ptr<HttpClient> makeHttpClient() override { return real.makeHttpClient(); }
     std::unique_ptr<Timer> makeTimer() override {
         return std::make_unique<ScaledTimer>(real.makeTimer(), factor);
     }
@@ -57,6 +58,7 @@ struct LiveMainWindow {
         : server(std::move(rule), manner), services(real, timeScale) {
         const std::string local = "127.0.0.1|" + std::to_string(server.port()) + "|Enabled\r\n";
         folder.write("registrars.txt", "proxy|" + local + "com|" + local + "\r\n");
+        real.settings().SaveSetting("Quillmark", "Settings", "WhoisOnly", "1");
         hooks.runStopped = [this] { QTimer::singleShot(0, &loop_, &QEventLoop::quit); };
     }
 

@@ -25,13 +25,14 @@ protected:
              {"no match", "not registered", "not found", "available for registration", "no domain records"})
             rules += std::string("*\tfree\t") + phrase + "\n";
         folder.write("replyrules.txt", rules);
-        hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict) {
+        services.settingsFake.SaveSetting("Quillmark", "Settings", "WhoisOnly", "1");
+        hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict, std::string_view) {
             listed.emplace_back(std::string(name), verdict);
         };
         hooks.runStopped = [this] { ++stops; };
         hooks.showOverflowNotice = [this] { ++notices; };
         hooks.nameUnjudged = [this](std::string_view name) { unjudged.emplace_back(name); };
-        hooks.nameUnchecked = [this](std::string_view name, std::string_view reason) {
+        hooks.nameUnchecked = [this](std::string_view name, std::string_view reason, std::string_view) {
             unchecked.push_back(std::string(name) + "|" + std::string(reason));
         };
     }
