@@ -50,13 +50,24 @@ const std::vector<Command>& commands() {
          "  Exit status 0 when the run went through its list, 1 when it ended before.\n"},
         {"whois",
          {"--folder", "--server", "--timeout"},
-         {},
+         {"--whois", "--rdap"},
          1,
          1,
          Application::Console,
          RunWhois,
-         "quillmark whois [--folder DIR] [--server HOST[:PORT]] [--timeout SECONDS] NAME\n"
-         "  Looks NAME up and prints the server's raw reply.\n"},
+         "quillmark whois [--folder DIR] [--server HOST[:PORT]] [--timeout SECONDS] [--whois|--rdap] NAME\n"
+         "  Looks NAME up and prints the reply: by RDAP (indented JSON) where the registry has an\n"
+         "  RDAP server and the settings allow it, else the whois server's raw reply.\n"},
+        {"update-zones",
+         {"--folder", "--from"},
+         {},
+         0,
+         0,
+         Application::Console,
+         RunUpdateZones,
+         "quillmark update-zones [--folder DIR] [--from URL]\n"
+         "  Downloads the registries' RDAP server list (from IANA unless --from) into the program\n"
+         "  folder. A failed or broken download leaves the kept list as it was (exit status 1).\n"},
         {"extract",
          {"--folder"},
          {"--browse"},

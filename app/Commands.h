@@ -29,6 +29,7 @@ int RunClean(const app::CommandLine& line);
 int RunExtract(const app::CommandLine& line);
 int RunLookups(const app::CommandLine& line);
 int RunGenerate(const app::CommandLine& line);
+int RunUpdateZones(const app::CommandLine& line);
 int RunWhois(const app::CommandLine& line);
 int RunWindows(const app::CommandLine& line);
 

@@ -6,6 +6,8 @@
 #include "program/HelpFile.h"
 #include "program/ui/AboutBoxView.h"
 #include "program/ui/OverflowNoticeView.h"
+#include "whois/AsciiName.h"
+#include "whois/Rdap.h"
 
 namespace quillmark::app {
 
@@ -63,7 +65,10 @@ MainWindowHooks ProgramWindows::MainHooks() {
     hooks.showOverflowNotice = [this] { OverflowNoticeView::ShowNotice(mainView_.get()); };
     hooks.openWebsite = [this](std::optional<std::string> address) { website_.show(std::move(address)); };
     hooks.websiteVisible = [this] { return website_.isVisible(); };
-    hooks.openWhois = [this](const std::string& name) { whois_.open(services_, name); };
+    hooks.openWhois = [this](const std::string& name) {
+        whois_.open(services_, name,
+                    whois::RdapBaseFor(state_.zones, whois::AsciiName(name), state_.useProxy, state_.whoisOnly));
+    };
     hooks.showGenerator = [this] {
         generator_.openOrRaise(
             [](NameGeneratorView& view) {
@@ -74,7 +79,8 @@ MainWindowHooks ProgramWindows::MainHooks() {
     };
     hooks.showSettings = [this] {
         settings_.openOrRaise(kShowThenLoad, services_, state_.programFolder, state_.serverTable,
-                              state_.useProxy, state_.defaultExtension, state_.identity.ProductName);
+                              LookupOptions{state_.useProxy, state_.whoisOnly, state_.defaultExtension, state_.zones},
+                              state_.identity.ProductName);
     };
     // Loaded on every opening: the list changes with each run.
     hooks.showUnchecked = [this] {

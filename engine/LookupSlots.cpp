@@ -32,8 +32,7 @@ void MainWindow::StartLookup(std::string name, int index, const WaitingName* res
     if (!whois::CanBeSent(name)) return FinishLookupAtOnce(index, name);
     const std::string ascii = whois::AsciiName(name);
     slot.whoisServer = whois::ServerFor(state_.serverTable, state_.zones, ascii, state_.useProxy);
-    // Through the proxy every lookup is by whois.
-    slot.rdapBase = state_.useProxy || state_.whoisOnly ? std::string() : state_.zones.RdapBaseOf(ascii);
+    slot.rdapBase = whois::RdapBaseFor(state_.zones, ascii, state_.useProxy, state_.whoisOnly);
     if (!slot.whoisServer && slot.rdapBase.empty())
         return FinishLookupAtOnce(index, name, whois::kReasonNoServer);
     slot.name = std::move(name);

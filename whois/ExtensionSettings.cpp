@@ -15,20 +15,26 @@ enum Column { kExtension, kServer, kPort, kStatus, kColumnCount };
 constexpr std::string_view kEnabled = "Enabled";
 constexpr std::string_view kInvalidFields = "Please enter valid information for all fields.";
 constexpr std::string_view kFallbackExtension = ".com";
+constexpr std::string_view kRdapWhereAvailable = "RDAP where available";
+constexpr std::string_view kWhoisOnly = "whois only";
 
 }  // namespace
 
 ExtensionSettings::ExtensionSettings(Services& services, const ProgramFolder& folder,
-                                     whois::ServerTable& table, bool& UseProxy, std::string& DefaultExtension,
+                                     whois::ServerTable& table, LookupOptions options,
                                      const std::string& productName, SettingsHooks hooks)
     : services_(services),
       settings_(services.settings()),
       folder_(folder),
       table_(table),
-      useProxy_(UseProxy),
-      defaultExtension_(DefaultExtension),
+      options_(options),
+      update_(services.makeHttpClient(), folder),
       productName_(productName),
-      hooks_(std::move(hooks)) {}
+      hooks_(std::move(hooks)) {
+    for (const std::string_view item : {kRdapWhereAvailable, kWhoisOnly}) protocol.addItem(std::string(item));
+    protocol.setToolTip("RDAP answers for most registries today; whois is asked when it gives no answer.");
+    updateButton.setToolTip("Downloads the list of the registries' RDAP servers");
+}
 
 void ExtensionSettings::Load() {
     extensions.setColumns({"Extension", "Server", "Port", "Status"});
@@ -37,8 +43,10 @@ void ExtensionSettings::Load() {
     editEnabled = true;
     const bool proxyOn = settings_.number(SettingKey::chkProxy) != 0;
     useProxy.setValue(proxyOn ? 1 : 0);
-    useProxy_ = proxyOn;
-    defaultExtension.setText(defaultExtension_);
+    options_.useProxy = proxyOn;
+    defaultExtension.setText(options_.defaultExtension);
+    options_.whoisOnly = settings_.number(SettingKey::WhoisOnly) != 0;
+    protocol.setText(std::string(options_.whoisOnly ? kWhoisOnly : kRdapWhereAvailable));
 }
 
 void ExtensionSettings::RowClicked() {
@@ -103,13 +111,13 @@ void ExtensionSettings::RestoreDefaults() {
 }
 
 void ExtensionSettings::ProxyClicked() {
-    useProxy_ = useProxy.checked();
-    settings_.save(SettingKey::chkProxy, useProxy_ ? "1" : "0");
+    options_.useProxy = useProxy.checked();
+    settings_.save(SettingKey::chkProxy, options_.useProxy ? "1" : "0");
 }
 
 void ExtensionSettings::DefaultExtensionChanged() {
     settings_.save(SettingKey::DefaultExt, defaultExtension.text());
-    defaultExtension_ = defaultExtension.text();
+    options_.defaultExtension = defaultExtension.text();
 }
 
 void ExtensionSettings::DefaultExtensionLostFocus() {
@@ -120,8 +128,24 @@ void ExtensionSettings::DefaultExtensionLostFocus() {
         extension.insert(0, 1, '.');
     }
     defaultExtension.setText(extension);
-    defaultExtension_ = extension;
+    options_.defaultExtension = extension;
     settings_.save(SettingKey::DefaultExt, extension);
+}
+
+void ExtensionSettings::ProtocolChosen() {
+    options_.whoisOnly = protocol.text() == kWhoisOnly;
+    settings_.save(SettingKey::WhoisOnly, options_.whoisOnly ? "1" : "0");
+}
+
+void ExtensionSettings::UpdateServerData(std::string_view address) {
+    if (update_.running()) return;
+    updateButton.setEnabled(false);
+    updateStatus.setCaption("Downloading the RDAP server list...");
+    update_.Start(address, [this](const whois::RdapServersUpdate::Result& result) {
+        if (result.updated) options_.zones = whois::LoadZones(folder_);
+        updateStatus.setCaption(result.message);
+        updateButton.setEnabled(true);
+    });
 }
 
 // The file in the order the list shows, so a sort before a delete is kept.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/Control.h"
@@ -8,7 +9,11 @@
 #include "platform/ListView.h"
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
+#include "platform/ComboBox.h"
+#include "whois/Rdap.h"
+#include "whois/RdapServersUpdate.h"
 #include "whois/ServerTable.h"
+#include "whois/Zones.h"
 
 namespace quillmark {
 
@@ -18,14 +23,23 @@ struct SettingsHooks {
     std::function<void()> focusExtension;
 };
 
+// The lookup options the program holds in memory; the settings window
+// changes them at once.
+struct LookupOptions {
+    bool& useProxy;
+    // Every lookup by whois, even where the registry answers by RDAP.
+    bool& whoisOnly;
+    std::string& defaultExtension;
+    whois::ZoneTable& zones;
+};
+
 // The window "Domain extension settings": edits the whois server table file
-// and the two lookup options. Every write reloads the in-memory table at once,
-// so the next lookup uses it.
+// and the lookup options, and updates the RDAP server list. Every write
+// reloads the in-memory table at once, so the next lookup uses it.
 class ExtensionSettings {
 public:
     ExtensionSettings(Services& services, const ProgramFolder& folder, whois::ServerTable& table,
-                      bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
-                      SettingsHooks hooks = {});
+                      LookupOptions options, const std::string& productName, SettingsHooks hooks = {});
     ExtensionSettings(const ExtensionSettings&) = delete;
     ExtensionSettings& operator=(const ExtensionSettings&) = delete;
 
@@ -40,6 +54,9 @@ public:
     void ProxyClicked();
     void DefaultExtensionChanged();
     void DefaultExtensionLostFocus();
+    void ProtocolChosen();
+    // Downloads the RDAP server list from the address; the button waits meanwhile.
+    void UpdateServerData(std::string_view address = whois::kRdapServersAddress);
 
     // Controls.
     Window window{"Domain extension settings"};
@@ -61,6 +78,11 @@ public:
         "Use the following extension in wordlist searches or if no extension is present in the domain:"};
     TextBox defaultExtension;
     Button restoreButton{"Restore Defaults"};
+    Label protocolLabel{"Lookups:"};
+    ComboBox protocol;
+    Button updateButton{"Update server data"};
+    // What the last update did.
+    Label updateStatus;
     // Shown while rows send names to an address registry.
     Label addressRegistryNote;
 
@@ -78,8 +100,8 @@ private:
     Settings settings_;
     const ProgramFolder& folder_;
     whois::ServerTable& table_;
-    bool& useProxy_;
-    std::string& defaultExtension_;
+    LookupOptions options_;
+    whois::RdapServersUpdate update_;
     const std::string productName_;
     SettingsHooks hooks_;
 };

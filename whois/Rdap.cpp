@@ -68,6 +68,10 @@ std::string_view ProtocolName(Protocol protocol) {
     return protocol == Protocol::Rdap ? "rdap" : "whois";
 }
 
+std::string RdapBaseFor(const ZoneTable& zones, std::string_view asciiName, bool useProxy, bool whoisOnly) {
+    return useProxy || whoisOnly ? std::string() : zones.RdapBaseOf(asciiName);
+}
+
 std::string RdapAddress(std::string_view base, std::string_view asciiName) {
     std::string address(base);
     if (!address.ends_with('/')) address += '/';

@@ -9,6 +9,7 @@
 
 #include "platform/HttpClient.h"
 #include "whois/ReplyRules.h"
+#include "whois/Zones.h"
 
 // Lookups by RDAP: a registry answers GET {base}domain/{name} with 404 for a
 // name nobody holds and with the name's record, as JSON, for one that is held.
@@ -30,6 +31,10 @@ inline constexpr std::string_view kReasonUnexpected = "unexpected HTTP status";
 // A server asking for a longer wait than this gets this one: its names are
 // still asked within the run.
 inline constexpr std::int64_t kLongestRetryAfter = 600;
+
+// The RDAP base to ask about a name (in its ASCII form) first: its zone's,
+// unless every lookup goes to the proxy or by whois. Empty for whois.
+std::string RdapBaseFor(const ZoneTable& zones, std::string_view asciiName, bool useProxy, bool whoisOnly);
 
 // The address that holds a name's record; base is the registry's RDAP base.
 std::string RdapAddress(std::string_view base, std::string_view asciiName);

@@ -4,6 +4,8 @@
 
 #include "QuillmarkConfig.h"
 #include "platform/Text.h"
+#include "whois/AsciiName.h"
+#include "whois/Rdap.h"
 #include "whois/ServerTable.h"
 
 namespace quillmark {
@@ -48,11 +50,13 @@ WhoisServer FixedWhoisServer() {
 }
 
 WhoisLookupWindow::WhoisLookupWindow(Services& services, std::string selectedName, std::string host,
-                                     std::uint16_t port)
+                                     std::uint16_t port, std::string rdapBase)
     : selectedName(std::move(selectedName)),
       exchange(services.makeTcpClient()),
       host_(std::move(host)),
-      port_(port) {
+      port_(port),
+      rdapBase_(std::move(rdapBase)),
+      http_(services.makeHttpClient()) {
     // A refused connection is silence here too: the window waits, the command's time limit ends it.
     exchange.connection().setEvents({[this] { Connected(); },
                                      [this](std::int32_t bytes) { DataArrived(bytes); },
@@ -69,14 +73,34 @@ bool WhoisLookupWindow::CanBeSent(std::string_view name) {
 }
 
 void WhoisLookupWindow::Load() {
-    finished_ = false;
-    active_ = exchange.Begin(selectedName, host_, port_);
-    if (!active_) exchange.Close();
+    finished_ = answered_ = false;
+    if (rdapBase_.empty() || !CanBeSent(selectedName)) {
+        active_ = exchange.Begin(selectedName, host_, port_);
+        if (!active_) exchange.Close();
+        return;
+    }
+    active_ = true;
+    http_->get(whois::RdapAddress(rdapBase_, whois::AsciiName(selectedName)), whois::kRdapAccept,
+               [this](const HttpReply& reply) { RdapAnswered(reply); });
 }
 
 void WhoisLookupWindow::Unload() {
     active_ = false;
     exchange.Close();
+    http_->abort();
+}
+
+void WhoisLookupWindow::RdapAnswered(const HttpReply& reply) {
+    if (!active_) return;
+    active_ = false;
+    answered_ = reply.status != 0;
+    Finish(whois::ReadableRdapReply(reply));
+}
+
+void WhoisLookupWindow::Finish(std::string text) {
+    replyText.setText(std::move(text));
+    finished_ = true;
+    if (onFinished_) onFinished_();
 }
 
 void WhoisLookupWindow::Connected() {
@@ -93,9 +117,8 @@ void WhoisLookupWindow::Closed() {
     if (!active_) return exchange.Close();
     active_ = false;
     exchange.Close();
-    replyText.setText(exchange.reply());
-    finished_ = true;
-    if (onFinished_) onFinished_();
+    answered_ = true;
+    Finish(exchange.reply());
 }
 
 }  // namespace quillmark

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/Control.h"
+#include "platform/HttpClient.h"
 #include "platform/Services.h"
 #include "whois/WhoisExchange.h"
 
@@ -27,13 +28,15 @@ std::optional<WhoisServer> ParseWhoisServer(std::string_view text);
 // The one server the lookup window asks, from the build configuration.
 WhoisServer FixedWhoisServer();
 
-// The window "WHOIS Information": the complete whois record of one name,
-// asked of one fixed server whatever the name's extension, shown raw once the
-// server has closed the connection. No time limit, no retry, no message: a
-// server that never answers leaves the window empty.
+// The window "WHOIS Information": the complete record of one name, shown
+// once it has arrived. By whois it is asked of one fixed server whatever the
+// name's extension and shown raw; by RDAP (given the registry's RDAP base) it
+// is asked of the registry and shown as indented JSON. No time limit, no
+// retry: a server that never answers leaves the window empty.
 class WhoisLookupWindow {
 public:
-    WhoisLookupWindow(Services& services, std::string selectedName, std::string host, std::uint16_t port);
+    WhoisLookupWindow(Services& services, std::string selectedName, std::string host, std::uint16_t port,
+                      std::string rdapBase = {});
     ~WhoisLookupWindow();
     WhoisLookupWindow(const WhoisLookupWindow&) = delete;
     WhoisLookupWindow& operator=(const WhoisLookupWindow&) = delete;
@@ -50,6 +53,8 @@ public:
 
     // The server has closed the connection and replyText shows the whole reply.
     bool finished() const { return finished_; }
+    // By RDAP: a reply came, whatever its status (nothing came when false).
+    bool answered() const { return answered_; }
     // Called once, when the reply is complete.
     void setOnFinished(std::function<void()> onFinished) { onFinished_ = std::move(onFinished); }
 
@@ -63,8 +68,14 @@ public:
     whois::WhoisExchange exchange;
 
 private:
+    void RdapAnswered(const HttpReply& reply);
+    void Finish(std::string text);
+
     const std::string host_;
     const std::uint16_t port_;
+    const std::string rdapBase_;
+    std::unique_ptr<HttpClient> http_;
+    bool answered_ = false;
     // Between the start of the lookup and its end: only then do events count.
     bool active_ = false;
     bool finished_ = false;

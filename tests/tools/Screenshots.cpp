@@ -105,8 +105,9 @@ int main(int argc, char** argv) {
     if (!take(&generator, "generator.png")) return 1;
 
     whois::WriteDefaultServers(state.programFolder, true);
-    ExtensionSettingsView settings(live.services, state.programFolder, state.serverTable, state.useProxy,
-                                   state.defaultExtension, state.identity.ProductName);
+    ExtensionSettingsView settings(live.services, state.programFolder, state.serverTable,
+                                   LookupOptions{state.useProxy, state.whoisOnly, state.defaultExtension, state.zones},
+                                   state.identity.ProductName);
     qt::ApplySkin(&settings);
     settings.form().Load();
     settings.resize(760, 640);

@@ -180,11 +180,13 @@ protected:
 
     testing::FakeServices services;
     whois::ServerTable table;
-    bool useProxy = false;
+    bool useProxy = false, whoisOnly = false;
     std::string defaultExtension = ".net";
+    whois::ZoneTable zones;
     int focuses = 0;
     SettingsHooks hooks{[this] { ++focuses; }};
-    ExtensionSettings form{services, program, table, useProxy, defaultExtension, "Quillmark Test", hooks};
+    ExtensionSettings form{
+        services, program, table, {useProxy, whoisOnly, defaultExtension, zones}, "Quillmark Test", hooks};
 };
 
 // A clicked row keeps its status; a new extension is appended last and enabled; the

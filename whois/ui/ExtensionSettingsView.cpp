@@ -1,6 +1,7 @@
 #include "whois/ui/ExtensionSettingsView.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -16,11 +17,10 @@
 namespace quillmark {
 
 ExtensionSettingsView::ExtensionSettingsView(Services& services, const ProgramFolder& folder,
-                                             whois::ServerTable& table, bool& UseProxy,
-                                             std::string& DefaultExtension, const std::string& productName,
-                                             QWidget* parent)
+                                             whois::ServerTable& table, LookupOptions options,
+                                             const std::string& productName, QWidget* parent)
     : WindowView(parent),
-      form_(services, folder, table, UseProxy, DefaultExtension, productName, SettingsHooks{[this] {
+      form_(services, folder, table, options, productName, SettingsHooks{[this] {
                 if (extensionEdit_) extensionEdit_->setFocus();
             }}) {
     auto* layout = new QVBoxLayout(this);
@@ -99,7 +99,22 @@ QWidget* ExtensionSettingsView::makeOptions() {
     row->addStretch(1);
     row->addWidget(qt::makeButton(form_.restoreButton, box, [this] { form_.RestoreDefaults(); }));
     layout->addLayout(row);
+    layout->addLayout(makeProtocolRow(box));
+    auto* status = qt::makeLabel(form_.updateStatus, box);
+    status->setWordWrap(true);
+    layout->addWidget(status);
     return box;
+}
+
+QLayout* ExtensionSettingsView::makeProtocolRow(QWidget* box) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(qt::makeLabel(form_.protocolLabel, box));
+    auto* protocol = new QComboBox(box);
+    qt::bind(form_.protocol, protocol, [this] { form_.ProtocolChosen(); });
+    row->addWidget(protocol);
+    row->addStretch(1);
+    row->addWidget(qt::makeButton(form_.updateButton, box, [this] { form_.UpdateServerData(); }));
+    return row;
 }
 
 bool ExtensionSettingsView::eventFilter(QObject* watched, QEvent* event) {

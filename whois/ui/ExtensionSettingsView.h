@@ -5,6 +5,7 @@
 #include "platform/qt/WindowView.h"
 #include "whois/ExtensionSettings.h"
 
+class QLayout;
 class QLineEdit;
 class QTreeView;
 
@@ -17,8 +18,7 @@ class ExtensionSettingsView : public qt::WindowView {
 
 public:
     ExtensionSettingsView(Services& services, const ProgramFolder& folder, whois::ServerTable& table,
-                          bool& UseProxy, std::string& DefaultExtension, const std::string& productName,
-                          QWidget* parent = nullptr);
+                          LookupOptions options, const std::string& productName, QWidget* parent = nullptr);
     ~ExtensionSettingsView() override;
 
     ExtensionSettings& form() { return form_; }
@@ -30,6 +30,7 @@ private:
     QWidget* makeServerList();
     QWidget* makeServerEditor();
     QWidget* makeOptions();
+    QLayout* makeProtocolRow(QWidget* box);
 
     QLineEdit* extensionEdit_ = nullptr;
     QLineEdit* defaultExtensionEdit_ = nullptr;

@@ -10,9 +10,10 @@ WhoisOpener::~WhoisOpener() {
     close();
 }
 
-void WhoisOpener::open(Services& services, std::string name) {
+void WhoisOpener::open(Services& services, std::string name, std::string rdapBase) {
     close();
-    auto form = std::make_unique<WhoisLookupWindow>(services, std::move(name), server_.host, server_.port);
+    auto form = std::make_unique<WhoisLookupWindow>(services, std::move(name), server_.host, server_.port,
+                                                    std::move(rdapBase));
     WhoisLookupWindow& logic = *form;
     view_ = new WhoisLookupWindowView(std::move(form), parent_);
     qt::ApplySkin(view_);

@@ -22,7 +22,8 @@ public:
     WhoisOpener(const WhoisOpener&) = delete;
     WhoisOpener& operator=(const WhoisOpener&) = delete;
 
-    void open(Services& services, std::string name);
+    // By RDAP when rdapBase names the registry's server, else by whois.
+    void open(Services& services, std::string name, std::string rdapBase = {});
     // Unloads the window, when there is one.
     void close();
     bool isOpen() const;
