@@ -38,7 +38,9 @@ void MainWindow::StartLookup(std::string name, int index, const WaitingName* res
     slot.name = std::move(name);
     if (!resumed) {
         slot.otherTried = false;
-        return AskServer(index, slot.rdapBase.empty() ? whois::Protocol::Whois : whois::Protocol::Rdap);
+        // While the RDAP server holds names back, the whois server goes first.
+        const bool rdapFirst = !slot.rdapBase.empty() && !(slot.whoisServer && ServerPaused(slot.rdapBase));
+        return AskServer(index, rdapFirst ? whois::Protocol::Rdap : whois::Protocol::Whois);
     }
     slot.otherTried = resumed->otherTried;
     AskServer(index, *resumed->protocol);

@@ -35,8 +35,9 @@ declare -A max_len=(
   [load_servers]=2048
   [name_list]=2048
   [whois_reply]=1024
+  [rdap_reply]=4096
 )
-targets=(correct_name list_names page_names load_servers name_list whois_reply)
+targets=(correct_name list_names page_names load_servers name_list whois_reply rdap_reply)
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/quillmark-fuzz-run.XXXXXX")
 echo "Scratch folder: $scratch"

@@ -31,7 +31,8 @@ RdapServersUpdate::Result RdapServersUpdate::Keep(std::string_view address, cons
     if (!servers) return {false, "What " + from + " sent is no RDAP server list." + std::string(kUnchanged)};
     if (!WriteFileReplacing(folder_.file(files::kRdapServers), reply.body))
         return {false, "The RDAP server list could not be saved." + std::string(kUnchanged)};
-    return {true, "RDAP servers updated: " + std::to_string(servers->size()) + " extensions."};
+    return {true, "RDAP servers updated for " + std::to_string(servers->size()) +
+                      (servers->size() == 1 ? " extension." : " extensions.")};
 }
 
 }  // namespace quillmark::whois

@@ -72,7 +72,7 @@ void QtHttpClient::Keep(const QByteArray& arrived) {
 
 void QtHttpClient::onFinished() {
     QNetworkReply& reply = *reply_;
-    if (!result_.bodyCut) Keep(reply.readAll());
+    if (!result_.bodyCut && reply.isReadable()) Keep(reply.readAll());
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (result_.failure == HttpFailure::None) {
         if (status.isValid() && (result_.bodyCut || reply.error() != QNetworkReply::OperationCanceledError)) {

@@ -155,19 +155,22 @@ struct FakeEventPump : EventPump {
 
 // Holds each request until the test answers it.
 struct FakeHttpClient : HttpClient {
+    explicit FakeHttpClient(std::vector<FakeHttpClient*>* made) : made(made) { made->push_back(this); }
+    ~FakeHttpClient() override { std::erase(*made, this); }
     void get(std::string_view address, std::string_view, Done done) override {
         requests.emplace_back(address);
         pending = std::move(done);
     }
     void abort() override { pending = nullptr; }
     void answer(const HttpReply& reply) { std::exchange(pending, nullptr)(reply); }
+    std::vector<FakeHttpClient*>* made;
     std::vector<std::string> requests;
     Done pending;
 };
 
 struct FakeServices : Services {
     std::unique_ptr<TcpClient> makeTcpClient() override { return std::make_unique<FakeTcpClient>(&clients); }
-    std::unique_ptr<HttpClient> makeHttpClient() override { return std::make_unique<FakeHttpClient>(); }
+    std::unique_ptr<HttpClient> makeHttpClient() override { return std::make_unique<FakeHttpClient>(&http); }
     std::unique_ptr<Timer> makeTimer() override { return std::make_unique<FakeTimer>(clockFake); }
     EventPump& pump() override { return pumpFake; }
     SettingsStore& settings() override { return settingsFake; }
@@ -178,6 +181,7 @@ struct FakeServices : Services {
     Clock& clock() override { return clockFake; }
 
     std::vector<FakeTcpClient*> clients;  // made and not yet destroyed, in order
+    std::vector<FakeHttpClient*> http;    // the same
     FakeClock clockFake;
     FakeEventPump pumpFake;
     MemorySettingsStore settingsFake;

@@ -19,6 +19,8 @@
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
 #include "results/Profile.h"
+#include "whois/Json.h"
+#include "whois/Rdap.h"
 #include "whois/ReplyRules.h"
 #include "whois/ServerTable.h"
 
@@ -233,6 +235,22 @@ void FuzzWhoisReply(std::string_view input) {
                                                   : results::Verdict::Low;
         require(verdict == expected, "the profile follows the first label's length");
     }
+}
+
+void FuzzRdapReply(std::string_view input) {
+    if (const auto value = whois::json::Parse(input)) {
+        const std::string indented = whois::json::Indented(*value);
+        const auto again = whois::json::Parse(indented);
+        require(again && whois::json::Indented(*again) == indented, "indented JSON reads back as itself");
+    }
+    const auto judged = whois::JudgeRdapReply({200, HttpFailure::None, "", std::string(input), false, "", ""}, 0);
+    require(judged.verdict.outcome != whois::Outcome::Free, "a record is never a free name");
+    if (const auto servers = whois::ParseRdapServers(input)) {
+        for (const auto& [zone, base] : *servers)
+            require(!zone.empty() && base.ends_with('/') && base.starts_with("http"), "a server list row is whole");
+    }
+    const auto wait = whois::RetryAfterSeconds(input, "", 0);
+    require(!wait || (*wait >= 0 && *wait <= whois::kLongestRetryAfter), "a wait is bounded");
 }
 
 }  // namespace quillmark::fuzz

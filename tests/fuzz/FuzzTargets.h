@@ -13,5 +13,6 @@ void FuzzPageNames(std::string_view input);    // the browse window's extraction
 void FuzzLoadServers(std::string_view input);  // LoadServers over the input as registrars.txt
 void FuzzNameList(std::string_view input);     // the name-list reader, the list changing between looks
 void FuzzWhoisReply(std::string_view input);   // the reply rules and ProfileOf, input as reply and name
+void FuzzRdapReply(std::string_view input);    // JSON, RDAP replies, server lists and dates over the input
 
 }  // namespace quillmark::fuzz

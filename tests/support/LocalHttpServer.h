@@ -17,10 +17,17 @@ namespace quillmark::testing {
 class LocalHttpServer : public QObject {
 public:
     struct Answer {
+        using Headers = std::vector<std::pair<std::string, std::string>>;
+        enum class Manner { Answer, Stall, Reset };
+        static Answer Of(int status, std::string body = {}, Headers headers = {}) {
+            return {status, std::move(body), std::move(headers), Manner::Answer};
+        }
+        static Answer Doing(Manner manner) { return {0, {}, {}, manner}; }
+
         int status = 200;
         std::string body;
-        std::vector<std::pair<std::string, std::string>> headers;
-        enum class Manner { Answer, Stall, Reset } manner = Manner::Answer;
+        Headers headers;
+        Manner manner = Manner::Answer;
     };
     using Rule = std::function<Answer(const std::string& path)>;
 
@@ -28,6 +35,11 @@ public:
         QObject::connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
         server_.setMaxPendingConnections(100);
         server_.listen(QHostAddress::LocalHost, 0);
+    }
+
+    // Its sockets go with it, without telling it.
+    ~LocalHttpServer() override {
+        for (QTcpSocket* socket : findChildren<QTcpSocket*>()) socket->disconnect();
     }
 
     // The address requests start with, ending in "/".

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,13 +27,15 @@ protected:
             rules += std::string("*\tfree\t") + phrase + "\n";
         folder.write("replyrules.txt", rules);
         services.settingsFake.SaveSetting("Quillmark", "Settings", "WhoisOnly", "1");
-        hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict, std::string_view) {
+        hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict, std::string_view by) {
             listed.emplace_back(std::string(name), verdict);
+            judgedBy[std::string(name)] = (verdict == MainWindowHooks::Verdict::Taken ? "taken " : "free ") + std::string(by);
         };
         hooks.runStopped = [this] { ++stops; };
         hooks.showOverflowNotice = [this] { ++notices; };
         hooks.nameUnjudged = [this](std::string_view name) { unjudged.emplace_back(name); };
-        hooks.nameUnchecked = [this](std::string_view name, std::string_view reason, std::string_view) {
+        hooks.nameUnchecked = [this](std::string_view name, std::string_view reason, std::string_view by) {
+            judgedBy[std::string(name)] = std::string(reason) + " " + std::string(by);
             unchecked.push_back(std::string(name) + "|" + std::string(reason));
         };
     }
@@ -94,7 +97,8 @@ protected:
     std::unique_ptr<MainWindow> form;
     std::vector<std::pair<std::string, MainWindowHooks::Verdict>> listed;
     std::vector<std::string> unjudged;
-    std::vector<std::string> unchecked;  // "name|reason"
+    std::vector<std::string> unchecked;              // "name|reason"
+    std::map<std::string, std::string> judgedBy;  // name -> "free|taken|REASON PROTOCOL"
     int stops = 0, notices = 0;
 };
 

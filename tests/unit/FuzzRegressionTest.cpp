@@ -16,7 +16,8 @@ TEST(FuzzRegression, EveryKeptInputAndSeedRunsClean) {
     const std::pair<std::string_view, void (*)(std::string_view)> targets[] = {
         {"correct_name", fuzz::FuzzCorrectName}, {"list_names", fuzz::FuzzListNames},
         {"page_names", fuzz::FuzzPageNames},     {"load_servers", fuzz::FuzzLoadServers},
-        {"name_list", fuzz::FuzzNameList},       {"whois_reply", fuzz::FuzzWhoisReply}};
+        {"name_list", fuzz::FuzzNameList},       {"whois_reply", fuzz::FuzzWhoisReply},
+        {"rdap_reply", fuzz::FuzzRdapReply}};
     int kept = 0;
     for (const auto& [target, run] : targets) {
         int seeds = 0;

@@ -30,7 +30,7 @@ protected:
     Names inFlight() const {
         Names busy;
         for (const auto& slot : form->lookupSlots)
-            if (slot.busy) busy.push_back(slot.exchange.name());
+            if (slot.busy) busy.push_back(slot.name);
         std::sort(busy.begin(), busy.end());
         return busy;
     }
@@ -319,6 +319,34 @@ TEST_F(LookupRun, EachSourceShowsItsControlsAndList) {
     EXPECT_EQ(form->ReadNameAt(1), "endoffileffile");
     ASSERT_EQ(services.dialogsFake.requests.size(), 1u);
     EXPECT_EQ(services.dialogsFake.requests[0].startFolder, (folder / "wordlists").string());
+}
+
+// RDAP goes first where the registry has a server, and each protocol stands in
+// when the other gives no verdict; while RDAP asks to wait, whois goes first.
+TEST_F(LookupRun, RdapAndWhoisStandInForEachOther) {
+    services.settingsFake.SaveSetting("Quillmark", "Settings", "WhoisOnly", "0");
+    folder.write("rdapservers.json", R"({"services": [[["com"], ["https://rdap.test/"]]]})");
+    auto list = names(1, 25, ".com");
+    list.insert(list.begin(), "caf\xc3\xa9.com");
+    start(list);
+    EXPECT_EQ(services.http[0]->requests, Names{"https://rdap.test/domain/xn--caf-dma.com"});
+    services.http[0]->answer({429, HttpFailure::None, "", "", false, "5", ""});
+    // The slot takes name25 by whois; its empty reply sends it to RDAP, which still waits.
+    answer(0, "");
+    EXPECT_EQ(client(0).host + " " + client(0).sent, "whois.test name25.com\r\n");
+    services.http[1]->answer({500, HttpFailure::None, "", "", false, "", ""});
+    answer(1, "No match for name1.com");
+    EXPECT_TRUE(services.http[0]->requests.size() == 1 && !services.http[0]->pending);
+    services.clockFake.advance(6000);
+    for (auto* http : services.http) {
+        const bool free = http->pending && http->requests.back().find("name2.") == std::string::npos;
+        if (http->pending) http->answer({free ? 404 : 200, {}, "", R"({"objectClassName": "domain"})", false, "", ""});
+    }
+    EXPECT_EQ(judgedBy["caf\xc3\xa9.com"] + "," + judgedBy["name25.com"] + "," + judgedBy["name1.com"] + "," +
+                  judgedBy["name2.com"],
+              "free rdap,free rdap,free whois,taken rdap");
+    EXPECT_EQ(judgedBy.size(), 26u);
+    EXPECT_EQ(stops, 1);
 }
 
 }  // namespace
