@@ -23,7 +23,7 @@ public:
 
 private:
     std::optional<Value> ValueAt(int depth) {
-        if (depth > kDeepestNesting) return std::nullopt;
+        if (depth >= kDeepestNesting) return std::nullopt;
         SkipSpace();
         if (at_ >= text_.size()) return std::nullopt;
         const char c = text_[at_];

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "platform/Text.h"
@@ -16,7 +15,7 @@ using testing::LocalHttpServer;
 using Answer = LocalHttpServer::Answer;
 
 constexpr std::string_view kRecord = R"({"objectClassName": "domain", "ldhName": "KESTREL.COM"})";
-constexpr std::string_view kServerDate = "Sun, 06 Nov 1994 08:49:37 GMT";
+constexpr std::string_view kDownloaded = R"({"services": [[["kestrel"], ["https://rdap.test/"]]]})";
 
 // A registry's RDAP server, by the words in the name asked; a name with
 // "wait" is first asked to wait a second, by a number or by a date.
@@ -26,7 +25,7 @@ LocalHttpServer::Rule Registry(std::map<std::string, int>& asked) {
         if (has("wait") && ++asked[path] == 1)
             return Answer::Of(429, "",
                               {{"Retry-After", has("date") ? "Sun, 06 Nov 1994 08:49:38 GMT" : "1"},
-                               {"Date", std::string(kServerDate)}});
+                               {"Date", "Sun, 06 Nov 1994 08:49:37 GMT"}});
         if (has("broken")) return Answer::Of(500);
         if (has("free") || has("wait") || has("xn--caf-dma")) return Answer::Of(404);
         if (has("person")) return Answer::Of(200, R"({"objectClassName": "entity"})");
@@ -34,13 +33,10 @@ LocalHttpServer::Rule Registry(std::map<std::string, int>& asked) {
         if (has("reset")) return Answer::Doing(Answer::Manner::Reset);
         if (has("moved")) return Answer::Of(301, "", {{"Location", "/domain/free-moved.rdaponly"}});
         if (has("away")) return Answer::Of(302, "", {{"Location", "https://127.0.0.1:1/domain/free.com"}});
-        if (has("huge"))
-            return Answer::Of(200,
-                              R"({"objectClassName": "domain", "x": ")" + std::string(2 << 20, 'x') + "\"}");
+        if (has("huge")) return Answer::Of(200, std::string(2 << 20, ' ') + std::string(kRecord));
         if (has("garbled")) return Answer::Of(200, std::string(kRecord.substr(0, 30)));
         if (has("taken")) return Answer::Of(200, std::string(kRecord));
-        if (has("serverlist.json"))
-            return Answer::Of(200, R"({"services": [[["kestrel"], ["https://rdap.test/"]]]})");
+        if (has("serverlist.json")) return Answer::Of(200, std::string(kDownloaded));
         if (has("shortlist.json")) return Answer::Of(200, R"({"services": [["kestrel"]]})");
         return Answer::Of(400);
     };
@@ -182,7 +178,7 @@ TEST_F(RdapCommands, WhoisShowsTheRecordAndUpdatesKeepTheLastGoodList) {
         EXPECT_EQ(outcome.exitCode, row.exitCode) << row.args.join(' ').toStdString();
         EXPECT_TRUE((outcome.out + outcome.err).starts_with(row.output)) << outcome.out << outcome.err;
     }
-    EXPECT_EQ(folder.read("rdapservers.json"), R"({"services": [[["kestrel"], ["https://rdap.test/"]]]})");
+    EXPECT_EQ(folder.read("rdapservers.json"), kDownloaded);
 }
 
 }  // namespace

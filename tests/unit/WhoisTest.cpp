@@ -185,8 +185,8 @@ protected:
     whois::ZoneTable zones;
     int focuses = 0;
     SettingsHooks hooks{[this] { ++focuses; }};
-    ExtensionSettings form{
-        services, program, table, {useProxy, whoisOnly, defaultExtension, zones}, "Quillmark Test", hooks};
+    ExtensionSettings form{services,         program, table, {useProxy, whoisOnly, defaultExtension, zones},
+                           "Quillmark Test", hooks};
 };
 
 // A clicked row keeps its status; a new extension is appended last and enabled; the
@@ -266,6 +266,29 @@ TEST_F(SettingsWindow, DefaultExtensionGetsItsFullStopWhenLeft) {
         EXPECT_EQ(shown(), std::string(typed) + "|" + typed + "|" + typed);
         form.DefaultExtensionLostFocus();
         EXPECT_EQ(shown(), std::string(kept) + "|" + kept + "|" + kept) << '"' << typed << '"';
+    }
+}
+
+// The protocol choice is kept; only a sound server list replaces the RDAP servers.
+TEST_F(SettingsWindow, ProtocolChoiceAndServerDataUpdate) {
+    form.protocol.setText("whois only");
+    form.ProtocolChosen();
+    EXPECT_EQ(
+        services.settingsFake.stored(kOptionsApplication, "WhoisOnly").value_or("") + (whoisOnly ? "+" : "-"),
+        "1+");
+    const std::pair<std::string_view, std::string_view> updates[] = {
+        {R"({"services": [[["kestrel"], ["https://rdap.test/"]]]})",
+         "RDAP servers updated for 1 extension. https://rdap.test/"},
+        {"{}",
+         "What http://list.test/ sent is no RDAP server list. The server data is unchanged. "
+         "https://rdap.test/"},
+    };
+    for (const auto& [body, shown] : updates) {
+        form.UpdateServerData("http://list.test/");
+        EXPECT_FALSE(form.updateButton.enabled());
+        services.http.at(0)->answer({200, HttpFailure::None, "", std::string(body), false, "", ""});
+        EXPECT_EQ(form.updateStatus.caption() + " " + zones.RdapBaseOf("shop.kestrel"), shown);
+        EXPECT_TRUE(form.updateButton.enabled());
     }
 }
 
