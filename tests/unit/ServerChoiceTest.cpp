@@ -109,7 +109,7 @@ TEST(RdapReplies, WaitsServerListsAndJson) {
               "{\n  \"a\": \"\xc3\xa9\xf0\x9f\x98\x80\xef\xbf\xbd\\u0009\",\n  \"b\": [\n    1,\n"
               "    -2.5e3,\n    true,\n    null,\n    {}\n  ]\n}");
     EXPECT_TRUE(json::Parse(std::string(100, '[') + std::string(100, ']')));
-    for (const std::string bad :
+    for (const std::string& bad :
          {std::string(101, '[') + std::string(101, ']'), std::string("{} x"), std::string("[01]")})
         EXPECT_FALSE(json::Parse(bad)) << bad;
 }
