@@ -1,6 +1,7 @@
 #include "app/ProgramWindows.h"
 
 #include <QApplication>
+#include <QUrl>
 
 #include "platform/qt/Skin.h"
 #include "program/HelpFile.h"
@@ -58,7 +59,14 @@ void ProgramWindows::ShowMain() {
 
 MainWindowHooks ProgramWindows::MainHooks() {
     MainWindowHooks hooks;
-    hooks.showFirstRunHelp = [this] { program::OpenHelp(services_, state_.programFolder); };
+    hooks.showFirstRunHelp = [this] {
+        program::OpenHelp(services_, state_.programFolder, [this](std::string_view helpFile) {
+            website_.show(QUrl::fromLocalFile(QString::fromUtf8(helpFile.data(), helpFile.size()))
+                              .toString()
+                              .toStdString());
+            return true;
+        });
+    };
     hooks.showHelp = hooks.showFirstRunHelp;
     hooks.showAbout = [this] { AboutBoxView::ShowAbout(state_.identity, mainView_.get()); };
     hooks.endProgram = [] { QApplication::quit(); };
@@ -66,8 +74,10 @@ MainWindowHooks ProgramWindows::MainHooks() {
     hooks.openWebsite = [this](std::optional<std::string> address) { website_.show(std::move(address)); };
     hooks.websiteVisible = [this] { return website_.isVisible(); };
     hooks.openWhois = [this](const std::string& name) {
-        whois_.open(services_, name,
-                    whois::RdapBaseFor(state_.zones, whois::AsciiName(name), state_.useProxy, state_.whoisOnly));
+        whois_.setServer(WhoisWindowServer(state_.serverTable, state_.useProxy));
+        whois_.open(
+            services_, name,
+            whois::RdapBaseFor(state_.zones, whois::AsciiName(name), state_.useProxy, state_.whoisOnly));
     };
     hooks.showGenerator = [this] {
         generator_.openOrRaise(
@@ -78,9 +88,10 @@ MainWindowHooks ProgramWindows::MainHooks() {
             services_, state_.programFolder, state_.identity, GeneratorHooks());
     };
     hooks.showSettings = [this] {
-        settings_.openOrRaise(kShowThenLoad, services_, state_.programFolder, state_.serverTable,
-                              LookupOptions{state_.useProxy, state_.whoisOnly, state_.defaultExtension, state_.zones},
-                              state_.identity.ProductName);
+        settings_.openOrRaise(
+            kShowThenLoad, services_, state_.programFolder, state_.serverTable,
+            LookupOptions{state_.useProxy, state_.whoisOnly, state_.defaultExtension, state_.zones},
+            state_.identity.ProductName);
     };
     // Loaded on every opening: the list changes with each run.
     hooks.showUnchecked = [this] {

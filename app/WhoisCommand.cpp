@@ -50,6 +50,13 @@ std::optional<std::string> rdapBase(const app::CommandLine& line, const std::fil
     return base;
 }
 
+// The window's server: the proxy row when the proxy is on, as in the window.
+WhoisServer windowServer(const std::filesystem::path& folder, Services& services) {
+    whois::ServerTable table;
+    whois::LoadServers(ProgramFolder(folder), table);
+    return WhoisWindowServer(table, Settings(services.settings()).number(SettingKey::chkProxy) != 0);
+}
+
 // The reply as the server sent it, whatever its bytes.
 void writeReply(const std::string& reply) {
     std::fwrite(reply.data(), 1, reply.size(), stdout);
@@ -62,17 +69,19 @@ void writeReply(const std::string& reply) {
 int RunWhois(const app::CommandLine& line) {
     const std::string& name = line.arguments.front();
     const auto serverOption = line.option("--server");
-    const auto server = serverOption ? ParseWhoisServer(*serverOption) : FixedWhoisServer();
-    if (!server) return Fail("--server needs HOST or HOST:PORT with a port from 1 to 65535");
+    if (serverOption && !ParseWhoisServer(*serverOption))
+        return Fail("--server needs HOST or HOST:PORT with a port from 1 to 65535");
     const auto timeout = timeoutSeconds(line);
     if (!timeout) return Fail("--timeout needs a whole number of seconds from 1 to 86400");
     if (!WhoisLookupWindow::CanBeSent(name)) return Fail("a name with a control character is never sent");
     if (line.has("--whois") && line.has("--rdap")) return Fail("--whois and --rdap exclude each other");
-    if (line.has("--rdap") && serverOption) return Fail("--server names a whois server; it cannot go with --rdap");
+    if (line.has("--rdap") && serverOption)
+        return Fail("--server names a whois server; it cannot go with --rdap");
     const auto folder = PrepareProgramFolder(line);
     if (!folder) return 2;
 
     HeadlessServices services(std::nullopt);
+    const auto server = serverOption ? ParseWhoisServer(*serverOption) : windowServer(*folder, services);
     const auto base = rdapBase(line, *folder, services, name);
     if (line.has("--rdap") && !base) return Fail("no RDAP server is known for " + name, 1);
     WhoisLookupWindow form(services, name, server->host, server->port, base.value_or(""));

@@ -5,12 +5,14 @@
 
 namespace quillmark::program {
 
-bool OpenHelp(Services& services, const ProgramFolder& folder) {
-    const std::filesystem::path help = folder.file(files::kHelp);
+bool OpenHelp(Services& services, const ProgramFolder& folder,
+              const std::function<bool(std::string_view helpFile)>& showInProgram) {
+    const std::string help = folder.file(files::kHelp).string();
     if (!FileExists(help)) return false;
-    services.shell().openWithDefaultApplication(help.string());
-    Settings(services.settings()).save(SettingKey::showHelp, "0");
-    return true;
+    const bool shown =
+        services.shell().openWithDefaultApplication(help) || (showInProgram && showInProgram(help));
+    if (shown) Settings(services.settings()).save(SettingKey::showHelp, "0");
+    return shown;
 }
 
 }  // namespace quillmark::program

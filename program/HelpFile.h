@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "platform/Files.h"
@@ -7,9 +8,12 @@
 
 namespace quillmark::program {
 
-// Opens the help file with the desktop's viewer for it and notes that the
-// help has been shown, so start-up does not open it again. A missing file
-// opens nothing and notes nothing. True when the file was handed over.
-bool OpenHelp(Services& services, const ProgramFolder& folder);
+// Shows the help file with the desktop's viewer for it, or, where the
+// desktop has none, through showInProgram (the program's own website
+// window), which says whether it could. Only help that was shown is noted,
+// so start-up opens it again until it has been. A missing file shows
+// nothing and notes nothing. True when the help was shown.
+bool OpenHelp(Services& services, const ProgramFolder& folder,
+              const std::function<bool(std::string_view helpFile)>& showInProgram);
 
 }  // namespace quillmark::program

@@ -43,6 +43,13 @@ std::optional<WhoisServer> ParseWhoisServer(std::string_view text) {
     return WhoisServer{std::string(parts->first), *port};
 }
 
+WhoisServer WhoisWindowServer(const whois::ServerTable& table, bool useProxy) {
+    for (const whois::ServerRow& row : table) {
+        if (useProxy && row.extension == "proxy") return {row.host, row.port};
+    }
+    return FixedWhoisServer();
+}
+
 WhoisServer FixedWhoisServer() {
     // The build checks the value's form; the fallback only keeps this total.
     return ParseWhoisServer(config::kWhoisWindowServer)
@@ -57,11 +64,9 @@ WhoisLookupWindow::WhoisLookupWindow(Services& services, std::string selectedNam
       port_(port),
       rdapBase_(std::move(rdapBase)),
       http_(services.makeHttpClient()) {
-    // A refused connection is silence here too: the window waits, the command's time limit ends it.
     exchange.connection().setEvents({[this] { Connected(); },
-                                     [this](std::int32_t bytes) { DataArrived(bytes); },
-                                     [this] { Closed(); },
-                                     {}});
+                                     [this](std::int32_t bytes) { DataArrived(bytes); }, [this] { Closed(); },
+                                     [this] { Failed(); }});
 }
 
 WhoisLookupWindow::~WhoisLookupWindow() {
@@ -88,6 +93,14 @@ void WhoisLookupWindow::Unload() {
     active_ = false;
     exchange.Close();
     http_->abort();
+}
+
+// Refused or no such host: said at once, in the reply's place.
+void WhoisLookupWindow::Failed() {
+    if (!active_) return exchange.Close();
+    active_ = false;
+    exchange.Close();
+    Finish(std::string(kNotConnected));
 }
 
 void WhoisLookupWindow::RdapAnswered(const HttpReply& reply) {

@@ -10,6 +10,7 @@
 #include "platform/Control.h"
 #include "platform/HttpClient.h"
 #include "platform/Services.h"
+#include "whois/ServerTable.h"
 #include "whois/WhoisExchange.h"
 
 namespace quillmark {
@@ -27,12 +28,18 @@ std::optional<WhoisServer> ParseWhoisServer(std::string_view text);
 
 // The one server the lookup window asks, from the build configuration.
 WhoisServer FixedWhoisServer();
+// The proxy row's server when the proxy is on and there is one, else the fixed server.
+WhoisServer WhoisWindowServer(const whois::ServerTable& table, bool useProxy);
+
+// What the window shows when the server cannot be reached.
+inline constexpr std::string_view kNotConnected = "could not connect (refused, or no such host)";
 
 // The window "WHOIS Information": the complete record of one name, shown
 // once it has arrived. By whois it is asked of one fixed server whatever the
 // name's extension and shown raw; by RDAP (given the registry's RDAP base) it
 // is asked of the registry and shown as indented JSON. No time limit, no
-// retry: a server that never answers leaves the window empty.
+// retry: a server that never answers leaves the window empty; one that
+// cannot be reached says so at once.
 class WhoisLookupWindow {
 public:
     WhoisLookupWindow(Services& services, std::string selectedName, std::string host, std::uint16_t port,
@@ -50,6 +57,7 @@ public:
     void Connected();
     void DataArrived(std::int32_t bytesTotal);
     void Closed();
+    void Failed();
 
     // The server has closed the connection and replyText shows the whole reply.
     bool finished() const { return finished_; }

@@ -143,9 +143,10 @@ struct FakeMessageBox : MessageBox {
 
 struct FakeShell : Shell {
     bool openWithDefaultApplication(std::string_view path) override {
-        return opened.emplace_back(path), true;
+        return opened.emplace_back(path), opens;
     }
     std::vector<std::string> opened;
+    bool opens = true;  // false: the desktop has no application for it
 };
 
 struct FakeEventPump : EventPump {

@@ -149,7 +149,8 @@ TEST_F(RdapCommands, RunNamesTheProtocolOfEachName) {
     EXPECT_EQ(asked.size(), 0u) << "nothing waits";
 }
 
-// The whois command shows the RDAP record indented; update-zones keeps the last sound list.
+// The whois command shows the RDAP record indented, asks the proxy when it is on and says at
+// once when a server cannot be reached; update-zones keeps the last sound list.
 TEST_F(RdapCommands, WhoisShowsTheRecordAndUpdatesKeepTheLastGoodList) {
     const QString refused = "http://127.0.0.1:" + QString::number(testing::LocalWhoisServer::refusedPort());
     const QString at = QString::fromStdString(server.base());
@@ -157,11 +158,16 @@ TEST_F(RdapCommands, WhoisShowsTheRecordAndUpdatesKeepTheLastGoodList) {
         QStringList args;
         int exitCode;
         std::string output;  // the start of what it prints
+        std::string settings = "";
     } rows[] = {
         {{"whois", "taken.com"},
          0,
          "{\n  \"objectClassName\": \"domain\",\n  \"ldhName\": \"KESTREL.COM\"\n}\n"},
         {{"whois", "--rdap", "free.com"}, 0, "HTTP 404 (not registered)\n"},
+        {{"whois", "--whois", "taken.com"}, 0, "   Domain Name: taken.com\r\n", "chkProxy=1\n"},
+        {{"whois", "--server", refused.mid(7), "a.com"},
+         1,
+         "quillmark: " + refused.mid(7).toStdString() + ": could not"},
         {{"whois", "--rdap", "kestrel.zzzz"}, 1, "quillmark: no RDAP server is known"},
         {{"whois", "--rdap", "--server", "127.0.0.1", "a.com"}, 2, "quillmark: --server names a whois"},
         {{"update-zones", "--from", at + "serverlist.json"},
@@ -174,7 +180,7 @@ TEST_F(RdapCommands, WhoisShowsTheRecordAndUpdatesKeepTheLastGoodList) {
         {{"update-zones", "--from", refused}, 1, "quillmark: Could not reach"},
     };
     for (const auto& row : rows) {
-        const auto outcome = run("", row.args);
+        const auto outcome = run(row.settings, row.args);
         EXPECT_EQ(outcome.exitCode, row.exitCode) << row.args.join(' ').toStdString();
         EXPECT_TRUE((outcome.out + outcome.err).starts_with(row.output)) << outcome.out << outcome.err;
     }

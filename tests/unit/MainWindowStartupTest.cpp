@@ -22,10 +22,17 @@ protected:
     }
 };
 
-// Help opens at a start with its file; a missing file is offered again at the next start.
+// Help opens at a start with its file, in the program's own window where the desktop has no
+// viewer; help not shown is offered again at the next start.
 // Closing ends the program unless the website window is open.
 TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothing) {
-    hooks.showHelp = hooks.showFirstRunHelp = [this] { program::OpenHelp(services, state.programFolder); };
+    Steps inProgram;
+    bool inProgramShows = false;
+    hooks.showHelp = hooks.showFirstRunHelp = [&] {
+        program::OpenHelp(services, state.programFolder, [&](std::string_view file) {
+            return inProgram.emplace_back(file), inProgramShows;
+        });
+    };
     std::string calls;
     bool websiteOpen = false;
     hooks.unloadOtherWindows = [&] { calls += "unload "; };
@@ -60,6 +67,15 @@ TEST_F(Startup, FirstStartMakesFoldersFilesAndServerTableAndTheNextChangesNothin
     load();  // the next start
     form->HelpMenu(0);
     EXPECT_EQ(services.shellFake.opened, (Steps{help, help}));
+    // Without a desktop viewer the program's own window shows it; shown nowhere, it is not noted.
+    services.shellFake.opens = false;
+    for (const bool shows : {false, true}) {
+        services.settingsFake.SaveSetting("Quillmark", "Settings", "showHelp", "1");
+        inProgramShows = shows;
+        form->HelpMenu(0);
+        EXPECT_EQ(setting("Quillmark", "showHelp"), shows ? "0" : "1");
+    }
+    EXPECT_EQ(inProgram, (Steps{help, help}));
     for (MainWindow::LookupSlot& slot : form->lookupSlots) {
         slot.exchange.connection().connect("127.0.0.1", 43);
         slot.timer->setEnabled(true);

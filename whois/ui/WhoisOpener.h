@@ -24,6 +24,8 @@ public:
 
     // By RDAP when rdapBase names the registry's server, else by whois.
     void open(Services& services, std::string name, std::string rdapBase = {});
+    // The whois server the next window asks.
+    void setServer(WhoisServer server) { server_ = std::move(server); }
     // Unloads the window, when there is one.
     void close();
     bool isOpen() const;
