@@ -8,6 +8,8 @@
 #include <iostream>
 #include <memory>
 
+#include "engine/SearchTypes.h"
+
 namespace quillmark::app {
 
 namespace {
@@ -38,16 +40,18 @@ const std::vector<Command>& commands() {
          "quillmark [--folder DIR]\n  Opens the program's windows.\n"},
         {"run",
          {"--folder", "--source", "--list", "--start"},
-         {},
+         {"--progress"},
          0,
          0,
          Application::Console,
          RunLookups,
-         "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N]\n"
+         "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N] [--progress]\n"
          "  Chooses the search type ITEM, presses Start and prints one line per name looked up:\n"
          "  free<TAB>NAME<TAB>High|Mid|Low, taken<TAB>NAME<TAB>- or unknown<TAB>NAME<TAB>REASON,\n"
          "  then <TAB>whois or <TAB>rdap: the protocol that judged it (- when none was asked).\n"
-         "  Exit status 0 when the run went through its list, 1 when it ended before.\n"},
+         "  Progress goes to standard error once a second when it is a terminal, or with\n"
+         "  --progress; a summary line always. Exit status 0 when the run went through its\n"
+         "  list, 1 when it ended before. ITEM, in any letter case, is one of:\n"},
         {"whois",
          {"--folder", "--server", "--timeout"},
          {"--whois", "--rdap"},
@@ -182,6 +186,11 @@ std::string Usage(std::string_view name) {
     const Command* command = findCommand(name);
     if (command == nullptr) return {};
     std::string text = "Usage: " + std::string(command->usage);
+    if (name == "run") {
+        for (const SearchTypeRow& row : SearchTypeRows()) {
+            if (row.type != SearchType::Browse) text += "    " + std::string(row.caption) + "\n";
+        }
+    }
     if (name.empty()) {
         text += "\nCommands:\n";
         for (const auto& other : commands()) {

@@ -1,6 +1,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <iostream>
 
@@ -57,10 +59,26 @@ struct Tally {
     }
 };
 
-bool runnable(const MainWindow& form, const std::string& source) {
-    const auto& items = form.searchType.items();
-    return source != SearchTypeCaption(SearchType::Browse) &&
-           std::find(items.begin(), items.end(), source) != items.end();
+// Once a second on standard error: over itself on a terminal, a line each otherwise.
+void ShowProgressEverySecond(QTimer& timer, const MainWindow& form, bool onTerminal) {
+    QObject::connect(&timer, &QTimer::timeout, [&form, onTerminal] {
+        if (onTerminal) {
+            std::cerr << "\rquillmark: " << form.progress.text() << "\x1b[K" << std::flush;
+        } else {
+            std::cerr << "quillmark: " << form.progress.text() << '\n';
+        }
+    });
+    timer.start(1000);
+}
+
+// The search type's own caption for what was typed, in any letter case; nothing
+// for a type a run cannot go through.
+std::optional<std::string> runnable(const MainWindow& form, const std::string& source) {
+    for (const std::string& item : form.searchType.items()) {
+        if (text::equalsIgnoreCase(item, source) && item != SearchTypeCaption(SearchType::Browse))
+            return item;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -72,7 +90,7 @@ int RunLookups(const app::CommandLine& line) {
     if (!source) return Fail("run needs --source \"ITEM\"");
     const auto list = line.option("--list");
     if (list && !FileExists(*list)) return Fail("cannot read the list " + *list);
-    if (*source == SearchTypeCaption(SearchType::CustomList) && !list)
+    if (text::equalsIgnoreCase(*source, SearchTypeCaption(SearchType::CustomList)) && !list)
         return Fail("\"Custom List\" needs --list FILE");
     const auto start = line.option("--start");
     if (start && text::parseInt32(*start).value_or(0) < 1) return Fail("--start needs a whole number from 1");
@@ -96,12 +114,18 @@ int RunLookups(const app::CommandLine& line) {
     hooks.runStopped = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
     MainWindow form(services, state, hooks);
     form.Load();
-    if (!runnable(form, *source)) return Fail("cannot run the search type \"" + *source + "\"");
-    form.searchType.setText(*source);
+    const auto type = runnable(form, *source);
+    if (!type) return Fail("cannot run the search type \"" + *source + "\"; quillmark run --help lists them");
+    form.searchType.setText(*type);
     form.ChooseSearchType();
     if (start) form.SetStartNumber(*start);
     QTimer::singleShot(0, QCoreApplication::instance(), [&form] { form.Start(); });
+    QTimer progress;
+    const bool onTerminal = ::isatty(STDERR_FILENO) != 0;
+    if (onTerminal || line.has("--progress")) ShowProgressEverySecond(progress, form, onTerminal);
     QCoreApplication::exec();
+    progress.stop();
+    if (onTerminal) std::cerr << "\r\x1b[K";
     // Ended by itself: the run went through its list, which is still there.
     const bool wentThrough = form.wentThrough && FileExists(form.listFile);
     form.Unload();

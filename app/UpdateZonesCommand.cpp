@@ -27,7 +27,8 @@ int RunUpdateZones(const app::CommandLine& line) {
     HeadlessServices services(std::nullopt);
     const ProgramFolder programFolder(*folder);
     whois::RdapServersUpdate update(services.makeHttpClient(), programFolder);
-    whois::RdapServersUpdate::Result result{false, "No reply from " + from + " within 60 s. The server data is unchanged."};
+    whois::RdapServersUpdate::Result result{
+        false, "No reply from " + from + " within 60 s. The server data is unchanged."};
     QTimer::singleShot(kLongestDownload, QCoreApplication::instance(), &QCoreApplication::quit);
     QTimer::singleShot(0, QCoreApplication::instance(), [&] {
         update.Start(from, [&result](const whois::RdapServersUpdate::Result& done) {

@@ -9,6 +9,13 @@ namespace quillmark {
 
 namespace {
 
+// "2 min 5 s", "1 h 3 min", "40 s".
+std::string DurationText(std::int64_t seconds) {
+    if (seconds < 60) return std::to_string(seconds) + " s";
+    if (seconds < 3600) return std::to_string(seconds / 60) + " min " + std::to_string(seconds % 60) + " s";
+    return std::to_string(seconds / 3600) + " h " + std::to_string(seconds % 3600 / 60) + " min";
+}
+
 // A tab ends the name: the unchecked names carry their reason after one.
 // StartLookup cleans what is left.
 std::string NameOfLine(std::string_view line) {
@@ -36,6 +43,10 @@ void MainWindow::Start() {
     pausedServers.clear();
     openPositions.clear();
     ResumeOpenNames();
+    runDone = 0;
+    runTotal = static_cast<std::int32_t>(waitingNames.size()) + std::max(0, lastPosition - cursor + 1);
+    progress.setVisible(true);
+    ShowProgress();
     stopButton.setEnabled(true);
     runTimer->setEnabled(true);
     FillSlots();
@@ -147,11 +158,24 @@ void MainWindow::LookupEnded(int index) {
 // Written to disk every kPoolSize outcomes, so a run killed on the way asks
 // at most that many names again besides those in flight.
 void MainWindow::PositionDone(std::int32_t position) {
-    openPositions.erase(position);
+    if (openPositions.erase(position) != 0) ++runDone;
     StoreCursor();
     if (++outcomesUnsaved < kPoolSize) return;
     outcomesUnsaved = 0;
     StoreOpenNames();
+}
+
+// The pace counts whole seconds of the run; time left follows from it.
+void MainWindow::ShowProgress() {
+    const std::int32_t total = std::max(runTotal, runDone);
+    std::string text = std::to_string(runDone) + " of " + std::to_string(total) + " names";
+    if (runSeconds > 0 && runDone > 0) {
+        const std::int64_t perMinute = std::int64_t{runDone} * 60 / runSeconds;
+        const std::int64_t left = std::int64_t{total - runDone} * runSeconds / runDone;
+        text += ", " + std::to_string(perMinute) + " names/min";
+        if (running) text += ", " + DurationText(left) + " left";
+    }
+    progress.setProgress(runDone, total, std::move(text));
 }
 
 bool MainWindow::RunDrained() const {
@@ -212,6 +236,7 @@ void MainWindow::ReportUnjudged(std::string_view name) {
 void MainWindow::RunTick() {
     if (stopRequested) return runTimer->setEnabled(false);
     ++runSeconds;
+    ShowProgress();
     if (outcomesUnsaved > 0) {
         outcomesUnsaved = 0;
         StoreOpenNames();
@@ -227,6 +252,7 @@ void MainWindow::Stop() {
     runTimer->setEnabled(false);
     StoreCursor();
     StoreOpenNames();
+    ShowProgress();
     searchType.setEnabled(true);
     const auto type = SearchTypeOf(searchType.text());
     if (type == SearchType::CustomList || type == SearchType::Generate) {

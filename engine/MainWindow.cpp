@@ -50,6 +50,8 @@ void MainWindow::SetUpControls() {
     stopButton.setToolTip("Click here to stop searching names");
     uncheckedButton.setToolTip(
         "Names no server gave a verdict on. Choose \"Unchecked Names\" to look them up again.");
+    // Shown from the first Start on.
+    progress.setVisible(false);
     // No run can start before a source is chosen.
     startButton.setEnabled(false);
     stopButton.setEnabled(false);

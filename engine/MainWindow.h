@@ -194,6 +194,8 @@ public:
     results::UncheckedNames uncheckedNames;
     std::array<results::ListButtons, 5> listButtons;  // in the order of kResultLists
     StatusBar statusBar{3};
+    // The run's names with an outcome out of all it will look up, its pace and the time left.
+    ProgressBar progress;
 
     // The two groups of source controls that take turns in one place.
     std::array<Control*, 5> ListSourceControls();
@@ -220,6 +222,9 @@ public:
     bool wentThrough = false;
     std::int32_t runSeconds = 0;
     int outcomesUnsaved = 0;
+    // Positions the run set out to look up, and those with an outcome.
+    std::int32_t runTotal = 0;
+    std::int32_t runDone = 0;
 
     // One connection slot of the pool: its whois exchange, its RDAP client and its timer.
     struct LookupSlot {
@@ -290,6 +295,7 @@ private:
     void PositionDone(std::int32_t position);
     bool RunDrained() const;
     void FinishRun();
+    void ShowProgress();
     void ResumeOpenNames();
     // What a run stopped on the current list left: the positions without an
     // outcome, in order, and the next one to read.

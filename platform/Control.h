@@ -88,6 +88,24 @@ private:
     int value_ = 0;
 };
 
+// A bar filled to value out of maximum, with a text over it.
+class ProgressBar : public Control {
+public:
+    int value() const { return value_; }
+    int maximum() const { return maximum_; }
+    const std::string& text() const { return text_; }
+    void setProgress(int value, int maximum, std::string text) {
+        if (value == value_ && maximum == maximum_ && text == text_) return;
+        value_ = value, maximum_ = maximum, text_ = std::move(text);
+        notify();
+    }
+
+private:
+    int value_ = 0;
+    int maximum_ = 0;
+    std::string text_;
+};
+
 }  // namespace quillmark
 
 namespace quillmark {

@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -39,6 +40,9 @@ MainWindowView::MainWindowView(MainWindow& form, QWidget* parent) : QMainWindow(
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildSourceFrame());
     layout->addWidget(buildListFrame(), 1);
+    auto* progress = new QProgressBar(central);
+    qt::bind(form_.progress, progress);
+    layout->addWidget(progress);
     setCentralWidget(central);
     buildMenus();
 

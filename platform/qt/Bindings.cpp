@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -103,6 +104,16 @@ void bind(TextBox& state, QLineEdit* widget, std::function<void()> onChange) {
 void bindReturnPressed(QLineEdit* widget, std::function<void()> onReturn) {
     QObject::connect(widget, &QLineEdit::returnPressed, widget,
                      [onReturn = std::move(onReturn)] { call(onReturn); });
+}
+
+void bind(ProgressBar& state, QProgressBar* widget) {
+    widget->setTextVisible(true);
+    follow(state, widget, [&state](QProgressBar* bar) {
+        applyControl(state, bar);
+        bar->setRange(0, std::max(1, state.maximum()));
+        bar->setValue(std::min(state.value(), bar->maximum()));
+        bar->setFormat(toQString(state.text()));
+    });
 }
 
 void bind(CheckBox& state, QCheckBox* widget, std::function<void()> onClick) {

@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class QTreeView;
@@ -36,6 +37,7 @@ void bind(TextBox& state, QLineEdit* widget, std::function<void()> onChange = {}
 void bindReturnPressed(QLineEdit* widget, std::function<void()> onReturn);
 // A user click sets the value to 0 or 1, then calls onClick.
 void bind(CheckBox& state, QCheckBox* widget, std::function<void()> onClick = {});
+void bind(ProgressBar& state, QProgressBar* widget);
 // The user picking an item sets the index (and text), then calls onClick;
 // typing in an editable combo box sets the text.
 void bind(ComboBox& state, QComboBox* widget, std::function<void()> onClick = {});

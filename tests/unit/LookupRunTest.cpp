@@ -340,13 +340,27 @@ TEST_F(LookupRun, RdapAndWhoisStandInForEachOther) {
     services.clockFake.advance(6000);
     for (auto* http : services.http) {
         const bool free = http->pending && http->requests.back().find("name2.") == std::string::npos;
-        if (http->pending) http->answer({free ? 404 : 200, {}, "", R"({"objectClassName": "domain"})", false, "", ""});
+        if (http->pending)
+            http->answer({free ? 404 : 200, {}, "", R"({"objectClassName": "domain"})", false, "", ""});
     }
     EXPECT_EQ(judgedBy["caf\xc3\xa9.com"] + "," + judgedBy["name25.com"] + "," + judgedBy["name1.com"] + "," +
                   judgedBy["name2.com"],
               "free rdap,free rdap,free whois,taken rdap");
     EXPECT_EQ(judgedBy.size(), 26u);
     EXPECT_EQ(stops, 1);
+}
+
+// The bar counts outcomes out of the run's names, with the pace and, while it runs, the time left.
+TEST_F(LookupRun, ProgressShowsDoneTotalPaceAndTimeLeft) {
+    start(names(1, 4, ".com"));
+    answer(0, "No match for name1.com");
+    answer(1, "Domain Name: NAME2.COM");
+    services.clockFake.advance(20000);
+    EXPECT_EQ(form->progress.text(), "2 of 4 names, 6 names/min, 20 s left");
+    answerAll();
+    EXPECT_EQ(form->progress.text() + " " + std::to_string(form->progress.value()) + "/" +
+                  std::to_string(form->progress.maximum()),
+              "4 of 4 names, 12 names/min 4/4");
 }
 
 }  // namespace
