@@ -36,6 +36,7 @@ TEST(ProgramStart, CommandsPrintTheirOutputAndStatus) {
     const std::tuple<QStringList, int, std::string, int> cases[] = {
         {{"clean", "my%20shop.com", "<b>a</b>.com", "b.com?x=1"}, 0, "myshop.com\nab.com\nb.comx=1\n", 0},
         {{"clean", "--help"}, 0, "Usage: quillmark clean", 0},
+        {{"clean", "a\nb.com", "--", "-y.com"}, 0, "a\\x0Ab.com\n-y.com\n", 0},
         {{"--bogus"}, 2, "", 1}};
     for (const auto& [args, exitCode, out, errLines] : cases) {
         const auto outcome = testing::RunProgram(args, config.path(), 20'000);

@@ -109,7 +109,7 @@ protected:
     // The outcome, name and protocol of every line of a run over the names.
     std::multiset<std::string> judge(const std::string& settings, const std::string& names) {
         folder.write("names.txt", names);
-        const auto outcome = run(settings, {"run", "--source", "Custom List", "--list",
+        const auto outcome = run(settings, {"run", "--source", "custom LIST", "--list",
                                             QString::fromStdString((folder / "names.txt").string())});
         EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
         std::multiset<std::string> lines;
