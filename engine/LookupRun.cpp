@@ -44,7 +44,7 @@ void MainWindow::Start() {
     openPositions.clear();
     ResumeOpenNames();
     runDone = 0;
-    runTotal = static_cast<std::int32_t>(waitingNames.size()) + std::max(0, lastPosition - cursor + 1);
+    runTotal = static_cast<std::int32_t>(waitingNames.size()) + std::max(0, CountListEntries() - cursor + 1);
     progress.setVisible(true);
     ShowProgress();
     stopButton.setEnabled(true);
@@ -158,7 +158,8 @@ void MainWindow::LookupEnded(int index) {
 // Written to disk every kPoolSize outcomes, so a run killed on the way asks
 // at most that many names again besides those in flight.
 void MainWindow::PositionDone(std::int32_t position) {
-    if (openPositions.erase(position) != 0) ++runDone;
+    // The bar moves between the ticks too, not for every name.
+    if (openPositions.erase(position) != 0 && ++runDone % kPoolSize == 0) ShowProgress();
     StoreCursor();
     if (++outcomesUnsaved < kPoolSize) return;
     outcomesUnsaved = 0;

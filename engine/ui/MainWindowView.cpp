@@ -51,11 +51,29 @@ MainWindowView::MainWindowView(MainWindow& form, QWidget* parent) : QMainWindow(
     qt::bind(form_.statusBar, status, {1, 1, 2});
     setStatusBar(status);
 
-    // Never smaller than the designed minimum, nor than the controls need.
-    const QSize needed = central->minimumSizeHint();
-    setMinimumSize(std::max(kMinimumSide, needed.width()), std::max(kMinimumSide, needed.height()));
+    fitMinimumSize();
     resize(std::max(minimumWidth(), 1100), std::max(minimumHeight(), 700));
     qt::bind(form_.window, this);
+}
+
+// What the window needs with either group of source controls in place, and
+// with room for a five-digit count of unchecked names.
+QSize MainWindowView::neededSize(QWidget* central) {
+    const std::string unchecked = form_.uncheckedButton.caption();
+    std::vector<std::pair<Control*, bool>> shown;
+    for (Control* control : form_.ListSourceControls()) shown.emplace_back(control, control->visible());
+    for (Control* control : form_.SearchSourceControls()) shown.emplace_back(control, control->visible());
+    form_.uncheckedButton.setCaption("Unchecked (99999)");
+    QSize needed;
+    for (const bool search : {false, true}) {
+        for (std::size_t i = 0; i < shown.size(); ++i) shown[i].first->setVisible((i >= 5) == search);
+        for (QLayout* layout : central->findChildren<QLayout*>()) layout->invalidate();
+        central->layout()->invalidate();
+        needed = needed.expandedTo(central->layout()->minimumSize());
+    }
+    for (const auto& [control, visible] : shown) control->setVisible(visible);
+    form_.uncheckedButton.setCaption(unchecked);
+    return needed;
 }
 
 QWidget* MainWindowView::buildSourceFrame() {
@@ -188,6 +206,23 @@ QListView* MainWindowView::resultListView(ResultList list) const {
 
 void MainWindowView::showAsTheWindowSays() {
     qt::showAs(this, form_.window.windowState());
+}
+
+// Never smaller than the designed minimum, nor than the controls need.
+void MainWindowView::fitMinimumSize() {
+    const QSize needed = neededSize(centralWidget());
+    setMinimumSize(std::max(kMinimumSide, needed.width()), std::max(kMinimumSide, needed.height()));
+}
+
+// Only a shown window's controls know their sizes under the style sheet.
+void MainWindowView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    fitMinimumSize();
+}
+
+void MainWindowView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange) fitMinimumSize();
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

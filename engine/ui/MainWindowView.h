@@ -28,9 +28,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new style or font changes what the controls need.
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildSourceFrame();
+    QSize neededSize(QWidget* central);
+    void fitMinimumSize();
     QGroupBox* buildListFrame();
     QWidget* buildListColumn(ResultList list);
     void buildMenus();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QTimer>
 
 #include <filesystem>
 #include <iostream>
@@ -70,12 +71,19 @@ int main(int argc, char** argv) {
     qt::ApplySkin(live.view.get());
     live.view->resize(1280, 720);
     live.runGeneratedNames(names);
-    // The picture is of a run that ended by itself, every name with its outcome.
-    if (!live.waitForStop() || !live.form->wentThrough) {
+    bool tookRunning = false;
+    QTimer::singleShot(600, [&] { tookRunning = take(live.view.get(), "main-window-running.png"); });
+    // The last picture is of a run that ended by itself, every name with its outcome.
+    if (!live.waitForStop() || !live.form->wentThrough || !tookRunning) {
         std::cerr << "the run did not end by itself\n";
         return 1;
     }
     if (!take(live.view.get(), "main-window.png")) return 1;
+    live.form->searchType.setText("Yahoo Search");  // the most controls in a row
+    live.form->ChooseSearchType();
+    live.view->resize(live.view->minimumSize());
+    if (!take(live.view.get(), "main-window-smallest.png")) return 1;
+    live.view->resize(1280, 720);
     UncheckedWindowView unchecked(*live.form);
     qt::ApplySkin(&unchecked);
     unchecked.form().Load();
@@ -105,9 +113,10 @@ int main(int argc, char** argv) {
     if (!take(&generator, "generator.png")) return 1;
 
     whois::WriteDefaultServers(state.programFolder, true);
-    ExtensionSettingsView settings(live.services, state.programFolder, state.serverTable,
-                                   LookupOptions{state.useProxy, state.whoisOnly, state.defaultExtension, state.zones},
-                                   state.identity.ProductName);
+    ExtensionSettingsView settings(
+        live.services, state.programFolder, state.serverTable,
+        LookupOptions{state.useProxy, state.whoisOnly, state.defaultExtension, state.zones},
+        state.identity.ProductName);
     qt::ApplySkin(&settings);
     settings.form().Load();
     settings.resize(760, 640);
