@@ -51,6 +51,11 @@ void ProgramWindows::ShowMain() {
     mainView_ = std::make_unique<MainWindowView>(*form_);
     qt::ApplySkin(mainView_.get());
     services_.setDialogParent(mainView_.get());
+    generator_.centreOn(mainView_.get());
+    listBuilder_.centreOn(mainView_.get());
+    browseWindow_.centreOn(mainView_.get());
+    settings_.centreOn(mainView_.get());
+    unchecked_.centreOn(mainView_.get());
     // The website window may outlive the main window; it ends the program then.
     QApplication::setQuitOnLastWindowClosed(false);
     form_->Load();

@@ -13,7 +13,6 @@ namespace {
 enum Column { kExtension, kServer, kPort, kStatus, kColumnCount };
 
 constexpr std::string_view kEnabled = "Enabled";
-constexpr std::string_view kInvalidFields = "Please enter valid information for all fields.";
 constexpr std::string_view kFallbackExtension = ".com";
 constexpr std::string_view kRdapWhereAvailable = "RDAP where available";
 constexpr std::string_view kWhoisOnly = "whois only";
@@ -67,14 +66,17 @@ void ExtensionSettings::ColumnClicked(int column) {
     extensions.sortBy(column, order);
 }
 
-bool ExtensionSettings::BoxesValid() const {
-    if (extension.text().empty() || server.text().empty() || port.text().empty()) return false;
-    return whois::ParsePort(port.text()).has_value();
+// What is wrong with the boxes, naming the box; nothing when a row can be saved.
+std::optional<std::string_view> ExtensionSettings::FieldError() const {
+    if (extension.text().empty()) return "Extension: enter the extension the row is for, such as com.";
+    if (server.text().empty()) return "Whois Server: enter the host name of the server to ask.";
+    if (!whois::ParsePort(port.text())) return "Port: enter a whole number from 1 to 65535 (whois uses 43).";
+    return std::nullopt;
 }
 
 void ExtensionSettings::SaveRow() {
-    if (!BoxesValid()) {
-        services_.messages().show(kInvalidFields, productName_, MessageButtons::Ok);
+    if (const auto error = FieldError()) {
+        services_.messages().show(*error, productName_, MessageButtons::Ok);
         return;
     }
     whois::UpdateServer(folder_, extension.text(), server.text(), port.text(), editEnabled);

@@ -2,14 +2,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/ComboBox.h"
 #include "platform/Control.h"
 #include "platform/Files.h"
 #include "platform/ListView.h"
 #include "platform/Services.h"
 #include "platform/SettingsKeys.h"
-#include "platform/ComboBox.h"
 #include "whois/Rdap.h"
 #include "whois/RdapServersUpdate.h"
 #include "whois/ServerTable.h"
@@ -94,7 +95,7 @@ private:
     void ReloadServers();
     void ShowAddressRegistryNote();
     void ClearBoxes();
-    bool BoxesValid() const;
+    std::optional<std::string_view> FieldError() const;
 
     Services& services_;
     Settings settings_;

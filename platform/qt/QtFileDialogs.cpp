@@ -1,7 +1,9 @@
 #include "QtFileDialogs.h"
 
 #include <QFileDialog>
+
 #include <vector>
+#include "platform/qt/QtMessageBox.h"
 
 #include "platform/Text.h"
 
@@ -68,16 +70,26 @@ std::string toQtFilter(std::string_view filter) {
     return result;
 }
 
+// Qt's own dialog in its detail view, wide enough for its columns, on the
+// window the user is working in.
+static std::optional<std::string> Ask(QWidget* parent, const FileDialogRequest& request,
+                                      QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(Owner(parent), QString::fromStdString(request.title), startPath(request),
+                       QString::fromStdString(toQtFilter(request.filter)));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(860, 520);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return chosen(dialog.selectedFiles().front());
+}
+
 std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& request) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString::fromStdString(request.title),
-                                               startPath(request),
-                                               QString::fromStdString(toQtFilter(request.filter))));
+    return Ask(parent_, request, QFileDialog::AcceptOpen);
 }
 
 std::optional<std::string> QtFileDialogs::saveFile(const FileDialogRequest& request) {
-    return chosen(QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
-                                               startPath(request),
-                                               QString::fromStdString(toQtFilter(request.filter))));
+    return Ask(parent_, request, QFileDialog::AcceptSave);
 }
 
 }  // namespace quillmark::qt

@@ -1,5 +1,6 @@
 #include "QtMessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace quillmark::qt {
@@ -10,10 +11,17 @@ QString fromUtf8(std::string_view text) {
 }
 }  // namespace
 
+// The window the user is working in, so the message stays in front of the
+// window it is about; the main window when none is active.
+QWidget* Owner(QWidget* fallback) {
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr ? active : fallback;
+}
+
 MessageResult QtMessageBox::show(std::string_view text, std::string_view title, MessageButtons buttons) {
     const bool yesNo = buttons == MessageButtons::YesNo;
     QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, fromUtf8(title), fromUtf8(text),
-                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent_);
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, Owner(parent_));
     // Names and replies are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
     if (yesNo) box.setDefaultButton(QMessageBox::Yes);

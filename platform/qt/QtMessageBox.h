@@ -7,6 +7,9 @@
 
 namespace quillmark::qt {
 
+// What a message box or file dialog sits on: the active window, else fallback.
+QWidget* Owner(QWidget* fallback);
+
 // A modal QMessageBox with OK, or Yes and No.
 class QtMessageBox final : public MessageBox {
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -43,6 +45,8 @@ public:
         view_ = std::make_unique<View>(std::forward<Args>(args)...);
         View* view = view_.get();
         ApplySkin(view);
+        if (centreOn_ != nullptr && centreOn_->isVisible())
+            view->move(centreOn_->geometry().center() - QPoint(view->width() / 2, view->height() / 2));
         QObject::connect(view, &WindowView::closed, view, [this, view] {
             if (view_.get() == view) static_cast<void>(view_.release());
             view->deleteLater();
@@ -56,9 +60,12 @@ public:
     }
     // The open window, or null.
     View* get() const { return view_.get(); }
+    // Windows open centred on this one while it shows.
+    void centreOn(QWidget* window) { centreOn_ = window; }
 
 private:
     std::unique_ptr<View> view_;
+    QPointer<QWidget> centreOn_;
 };
 
 }  // namespace quillmark::qt
