@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <vector>
 
+#include "platform/Files.h"
 #include "platform/Text.h"
 
 namespace quillmark::qt {
@@ -74,10 +75,31 @@ std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& requ
                                                QString::fromStdString(toQtFilter(request.filter))));
 }
 
+std::string withChosenEnding(std::string path, std::string_view filter, std::string_view chosen) {
+    const std::string name = text::toLower(FileNamePart(path));
+    const std::vector<std::string_view> parts = text::split(filter, '|');
+    for (std::size_t i = 1; i < parts.size(); i += 2) {
+        for (const std::string_view pattern : text::split(parts[i], ';')) {
+            const std::string one = text::toLower(trimmed(pattern));
+            if (one == "*" || one == "*.*" || (one.starts_with("*.") && name.ends_with(one.substr(1))))
+                return path;
+        }
+    }
+    const auto open = chosen.rfind('(');
+    const auto close = chosen.find_first_of(" )", open);
+    if (open == std::string_view::npos || close == std::string_view::npos) return path;
+    const std::string_view first = chosen.substr(open + 1, close - open - 1);
+    if (!first.starts_with("*.") || first.find_first_of("*?[", 1) != std::string_view::npos) return path;
+    return path + std::string(first.substr(1));
+}
+
 std::optional<std::string> QtFileDialogs::saveFile(const FileDialogRequest& request) {
-    return chosen(QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
-                                               startPath(request),
-                                               QString::fromStdString(toQtFilter(request.filter))));
+    QString selected;
+    const auto path = chosen(
+        QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title), startPath(request),
+                                     QString::fromStdString(toQtFilter(request.filter)), &selected));
+    if (!path) return path;
+    return withChosenEnding(*path, request.filter, selected.toStdString());
 }
 
 }  // namespace quillmark::qt
