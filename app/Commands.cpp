@@ -37,16 +37,18 @@ const std::vector<Command>& commands() {
          RunWindows,
          "quillmark [--folder DIR]\n  Opens the program's windows.\n"},
         {"run",
-         {"--folder", "--source", "--list", "--start"},
+         {"--folder", "--source", "--list", "--start", "--format"},
          {},
          0,
          0,
          Application::Console,
          RunLookups,
-         "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N]\n"
+         "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N] [--format tsv|csv|json]\n"
          "  Chooses the search type ITEM, presses Start and prints one line per name looked up:\n"
          "  free<TAB>NAME<TAB>High|Mid|Low, taken<TAB>NAME<TAB>- or unknown<TAB>NAME<TAB>REASON,\n"
          "  then <TAB>whois or <TAB>rdap: the protocol that judged it (- when none was asked).\n"
+         "  --format csv or json prints the same fields with a header, or as one JSON array, and\n"
+         "  adds extension, length and the time of the outcome.\n"
          "  Exit status 0 when the run went through its list, 1 when it ended before.\n"},
         {"whois",
          {"--folder", "--server", "--timeout"},
