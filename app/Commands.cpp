@@ -39,16 +39,19 @@ const std::vector<Command>& commands() {
          RunWindows,
          "quillmark [--folder DIR]\n  Opens the program's windows.\n"},
         {"run",
-         {"--folder", "--source", "--list", "--start"},
+         {"--folder", "--source", "--list", "--start", "--format"},
          {"--progress"},
          0,
          0,
          Application::Console,
          RunLookups,
-         "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N] [--progress]\n"
+         "quillmark run [--folder DIR] --source \"ITEM\" [--list FILE] [--start N] [--format tsv|csv|json]\n"
+         "              [--progress]\n"
          "  Chooses the search type ITEM, presses Start and prints one line per name looked up:\n"
          "  free<TAB>NAME<TAB>High|Mid|Low, taken<TAB>NAME<TAB>- or unknown<TAB>NAME<TAB>REASON,\n"
          "  then <TAB>whois or <TAB>rdap: the protocol that judged it (- when none was asked).\n"
+         "  --format csv or json prints the same fields with a header, or as one JSON array, and\n"
+         "  adds extension, length and the time of the outcome.\n"
          "  Progress goes to standard error once a second when it is a terminal, or with\n"
          "  --progress; a summary line always. Exit status 0 when the run went through its\n"
          "  list, 1 when it ended before. ITEM, in any letter case, is one of:\n"},

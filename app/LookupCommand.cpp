@@ -12,12 +12,27 @@
 #include "engine/MainWindow.h"
 #include "engine/SearchTypes.h"
 #include "platform/Text.h"
+#include "results/Export.h"
 
 namespace quillmark::app {
 
 namespace {
 
+// The fields of a run's line; TSV keeps the first four.
+std::vector<results::ExportColumn> RunColumns(results::ExportFormat format) {
+    std::vector<results::ExportColumn> columns = {{"outcome"}, {"name"}, {"detail"}, {"protocol"}};
+    if (format != results::ExportFormat::Tsv)
+        columns.insert(columns.end(), {{"extension"}, {"length", true}, {"judged"}});
+    return columns;
+}
+
 struct Tally {
+    Tally(results::ExportFormat format, Clock& clock)
+        : tsv(format == results::ExportFormat::Tsv), writer(format, RunColumns(format)), clock(clock) {}
+
+    bool tsv;
+    results::RecordWriter writer;
+    Clock& clock;
     int high = 0;
     int mid = 0;
     int low = 0;
@@ -45,9 +60,14 @@ struct Tally {
         print("unknown", name, reason, protocol.empty() ? "-" : protocol);
     }
 
-    static void print(std::string_view outcome, std::string_view name, std::string_view detail,
-                      std::string_view protocol) {
-        std::cout << outcome << '\t' << name << '\t' << detail << '\t' << protocol << '\n';
+    void print(std::string_view outcome, std::string_view name, std::string_view detail,
+               std::string_view protocol) {
+        std::vector<std::string> values = {std::string(outcome), std::string(name), std::string(detail),
+                                           std::string(protocol)};
+        if (!tsv)
+            values.insert(values.end(), {results::ExtensionOf(name), results::LengthOf(name),
+                                         results::TimeText(clock.now())});
+        std::cout << writer.Record(values);
         std::cout.flush();
     }
 
@@ -92,6 +112,8 @@ int RunLookups(const app::CommandLine& line) {
     if (list && !FileExists(*list)) return Fail("cannot read the list " + *list);
     if (text::equalsIgnoreCase(*source, SearchTypeCaption(SearchType::CustomList)) && !list)
         return Fail("\"Custom List\" needs --list FILE");
+    const auto format = results::FormatNamed(line.option("--format").value_or("tsv"));
+    if (!format) return Fail("--format needs tsv, csv or json");
     const auto start = line.option("--start");
     if (start && text::parseInt32(*start).value_or(0) < 1) return Fail("--start needs a whole number from 1");
     const auto folder = PrepareProgramFolder(line);
@@ -100,7 +122,7 @@ int RunLookups(const app::CommandLine& line) {
     HeadlessServices services(list ? std::optional<std::string>(std::filesystem::absolute(*list).string())
                                    : std::nullopt);
     ProgramState state(*folder);
-    Tally tally;
+    Tally tally(*format, services.clock());
     MainWindowHooks hooks;
     hooks.nameUnjudged = [&tally](std::string_view) { ++tally.unjudged; };
     hooks.nameUnchecked = [&tally](std::string_view name, std::string_view reason,
@@ -119,6 +141,7 @@ int RunLookups(const app::CommandLine& line) {
     form.searchType.setText(*type);
     form.ChooseSearchType();
     if (start) form.SetStartNumber(*start);
+    std::cout << tally.writer.Begin();
     QTimer::singleShot(0, QCoreApplication::instance(), [&form] { form.Start(); });
     QTimer progress;
     const bool onTerminal = ::isatty(STDERR_FILENO) != 0;
@@ -126,6 +149,7 @@ int RunLookups(const app::CommandLine& line) {
     QCoreApplication::exec();
     progress.stop();
     if (onTerminal) std::cerr << "\r\x1b[K";
+    std::cout << tally.writer.End();
     // Ended by itself: the run went through its list, which is still there.
     const bool wentThrough = form.wentThrough && FileExists(form.listFile);
     form.Unload();

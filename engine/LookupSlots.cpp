@@ -148,19 +148,11 @@ void MainWindow::SlotTimerTick(int index) {
 void MainWindow::AddFreeName(std::string_view name, std::string_view protocol) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     const auto verdict = results::ProfileOf(name);
-    struct Target {
-        ListBox& list;
-        Label& caption;
-        std::int32_t& count;
-    };
-    Target target = verdict == results::Verdict::High  ? Target{highList, highCaption, state_.highCount}
-                    : verdict == results::Verdict::Mid ? Target{midList, midCaption, state_.midCount}
-                                                       : Target{lowList, lowCaption, state_.lowCount};
-    ++target.count;
+    const bool high = verdict == results::Verdict::High, mid = verdict == results::Verdict::Mid;
+    // The browse window's tally; the captions count the lists themselves.
+    ++(high ? state_.highCount : mid ? state_.midCount : state_.lowCount);
     ++runCounts.free;
-    target.caption.setCaption(std::string(results::ListTitle(verdict)) + " (" + std::to_string(target.count) +
-                              ")");
-    target.list.addItem(std::string(name));
+    AddListed(high ? ResultList::High : mid ? ResultList::Mid : ResultList::Low, name);
     uncheckedNames.Remove(name);
     ShowUncheckedCount();
     SaveProfileFiles();
@@ -169,12 +161,9 @@ void MainWindow::AddFreeName(std::string_view name, std::string_view protocol) {
 
 void MainWindow::AddRegisteredName(std::string_view name, std::string_view protocol) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
-    if (registeredList.listCount() >= kRegisteredLimit) registeredList.clear();
     ++state_.registeredCount;
     ++runCounts.taken;
-    registeredCaption.setCaption(std::string(results::ListTitle(results::Verdict::Taken)) + " (" +
-                                 std::to_string(state_.registeredCount) + ")");
-    registeredList.addItem(std::string(name));
+    AddListed(ResultList::Registered, name);
     uncheckedNames.Remove(name);
     ShowUncheckedCount();
     ReportListed(name, results::Verdict::Taken, protocol);
@@ -199,6 +188,7 @@ void MainWindow::SaveProfileFiles() {
 void MainWindow::ClearResultLists() {
     for (ListBox* list : {&lowList, &registeredList, &highList, &midList}) list->clear();
     state_.registeredCount = state_.highCount = state_.midCount = state_.lowCount = 0;
+    ListsEmptied();
     state_.sessionStamp = results::NewSessionStamp(state_.programFolder, services_.clock().now());
 }
 

@@ -56,6 +56,7 @@ void MainWindow::SetUpControls() {
     startButton.setEnabled(false);
     stopButton.setEnabled(false);
     searchButton.setEnabled(false);
+    undoItem.setEnabled(false);  // nothing deleted yet
 
     highList.setToolTip("These domains have less than 5 characters");
     midList.setToolTip("These domains have 5 to 7 characters");

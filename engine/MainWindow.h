@@ -10,10 +10,12 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/NameListReader.h"
 #include "engine/ProgramState.h"
+#include "platform/Clock.h"
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
 #include "platform/Keys.h"
@@ -151,6 +153,14 @@ public:
     void OpenListedName(std::string_view name);
     void LoadRemembered();
     void SaveRemembered();
+    // Edit > Undo: brings back the names the last delete or clear took, with
+    // their captions and files. Names listed since stay after them.
+    void Undo();
+    // File > Export...: every result list to a CSV or JSON file the user names.
+    void ExportLists();
+    // When the name entered the list in this session; nothing for a name that
+    // came from a file.
+    std::optional<LocalTime> ListedAt(ResultList list, const std::string& name) const;
 
     // Menus and buttons that open other windows.
     void FileMenuExit();
@@ -192,6 +202,8 @@ public:
     // How many names are waiting in the unchecked names; it opens their list.
     Button uncheckedButton{"Unchecked (0)"};
     results::UncheckedNames uncheckedNames;
+    // Edit > Undo: what it would bring back, enabled while there is something.
+    Button undoItem{"Undo"};
     std::array<results::ListButtons, 5> listButtons;  // in the order of kResultLists
     StatusBar statusBar{3};
     // The run's names with an outcome out of all it will look up, its pace and the time left.
@@ -321,8 +333,22 @@ private:
     void CheckOverflow();
     void ReportListed(std::string_view name, results::Verdict verdict, std::string_view protocol);
     static std::int32_t WholeNumberOrOne(std::string_view text);
-    std::int32_t* ResultCounter(ResultList list);
+    // A judged name joins its list, with the time.
+    void AddListed(ResultList list, std::string_view name);
     void ShowCount(ResultList list);
+    // The caption and the file of a list follow a change at once.
+    void ListChanged(ResultList list);
+    void ListsEmptied();
+    void ClearLists(std::initializer_list<ResultList> lists);
+    // Names a delete or clear took from one list, and where.
+    struct TakenNames {
+        ResultList list;
+        std::size_t position = 0;
+        std::vector<std::string> names;
+        std::unordered_map<std::string, LocalTime> times;
+        std::uint64_t revision = 0;  // the list's, right after
+    };
+    void KeepForUndo(std::vector<TakenNames> taken, std::string_view what);
     void CreateDataFiles();
     void CreateFolders();
     void ReadStoredOptions();
@@ -334,6 +360,9 @@ private:
     Settings settings_;
     NameListReader reader_;
     results::ProfileFiles profileFiles_;
+    std::vector<TakenNames> undo_;
+    // The time each listed name entered its list, in the order of kResultLists.
+    std::array<std::unordered_map<std::string, LocalTime>, 5> listedAt_;
 };
 
 }  // namespace quillmark

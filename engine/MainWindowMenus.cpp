@@ -1,7 +1,6 @@
 // Acting on one listed name, and the menus that open other windows.
 #include "engine/MainWindow.h"
 #include "platform/Hook.h"
-#include "platform/WebAddress.h"
 
 namespace quillmark {
 
@@ -12,9 +11,8 @@ void MainWindow::ListDoubleClicked(ResultList list) {
 
 void MainWindow::OpenListedName(std::string_view name) {
     state_.selectedName = std::string(name);
-    // The name stays one query value, whatever it holds.
-    call(hooks_.openWebsite, std::optional<std::string>(state_.identity.PurchaseAddress +
-                                                        EncodeQueryValue(state_.selectedName, false)));
+    call(hooks_.openWebsite,
+         std::optional<std::string>(program::PurchaseAddressFor(state_.identity, state_.selectedName)));
 }
 
 void MainWindow::WhoisMenu(std::optional<ResultList> list) {

@@ -1,5 +1,7 @@
 #include "results/ListActions.h"
 
+#include <unordered_set>
+
 #include "platform/Keys.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
@@ -50,12 +52,23 @@ std::vector<std::string> DroppedNames(std::string_view dragText, const ListBox& 
     return names;
 }
 
+std::vector<std::string> NewNames(const ListBox& list, std::vector<std::string> names) {
+    std::unordered_set<std::string> seen;
+    for (const auto& name : list.items()) seen.insert(text::toLower(name));
+    std::erase_if(names,
+                  [&seen](const std::string& name) { return !seen.insert(text::toLower(name)).second; });
+    return names;
+}
+
 void LoadRemembered(const ProgramFolder& folder, ListBox& saved) {
     const auto path = folder.file(files::kRemembered);
     if (!FileExists(path)) return;
-    std::vector<std::string> names = saved.items();
-    for (auto& name : ReadNameList(path)) names.push_back(std::move(name));
-    saved.setItems(std::move(names));
+    auto names = ReadNameList(path);
+    const std::size_t read = names.size();
+    names = NewNames(saved, std::move(names));
+    const bool repeated = names.size() < read;
+    saved.addItems(std::move(names));
+    if (repeated) SaveRemembered(folder, saved);
 }
 
 void SaveRemembered(const ProgramFolder& folder, const ListBox& saved) {

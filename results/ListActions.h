@@ -26,8 +26,8 @@ struct ListButtons {
 // Removes the list's current item. False when there is none.
 bool DeleteSelected(ListBox& list);
 
-// Puts the list's items on the clipboard in place of what it held, each
-// followed by CR LF.
+// Puts the list's items on the clipboard in place of what it held, one a
+// line (the clipboard gives them the desktop's line ends).
 void CopyList(Clipboard& clipboard, const ListBox& list);
 
 // What the Delete key asks of a list.
@@ -48,7 +48,12 @@ std::string DragText(const ListBox& list);
 // not whole numbers or point past the list are skipped.
 std::vector<std::string> DroppedNames(std::string_view dragText, const ListBox& source);
 
-// Saved names: the file "\Remembered.txt", one name per line.
+// The names the list lacks, each once, in their order; names are compared
+// without regard to ASCII letter case.
+std::vector<std::string> NewNames(const ListBox& list, std::vector<std::string> names);
+
+// Saved names: the file "\Remembered.txt", one name per line. Loading takes
+// each name once and rewrites a file that held one twice.
 void LoadRemembered(const ProgramFolder& folder, ListBox& saved);
 void SaveRemembered(const ProgramFolder& folder, const ListBox& saved);
 

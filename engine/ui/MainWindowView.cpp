@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -175,8 +177,20 @@ qt::ListBoxCallbacks MainWindowView::listCallbacks(ResultList n) {
 
 void MainWindowView::buildMenus() {
     QMenu* file = menuBar()->addMenu("File");
+    file->addAction("Export...", this, [this] { form_.ExportLists(); });
     file->addAction("Exit", this, [this] { form_.FileMenuExit(); });
     QMenu* edit = menuBar()->addMenu("Edit");
+    QAction* undo = edit->addAction("Undo", this, [this] { form_.Undo(); });
+    undo->setShortcut(QKeySequence::Undo);
+    // The action shows the state's caption and whether there is anything to undo.
+    const auto showUndo = [this, undo = QPointer<QAction>(undo)] {
+        if (!undo) return;
+        undo->setText(QString::fromStdString(form_.undoItem.caption()));
+        undo->setEnabled(form_.undoItem.enabled());
+    };
+    form_.undoItem.setObserver(showUndo);
+    showUndo();
+    edit->addSeparator();
     for (int i = 0; i < static_cast<int>(MainWindow::EditMenuCaptions().size()); ++i) {
         edit->addAction(MainWindow::EditMenuCaptions()[static_cast<std::size_t>(i)], this,
                         [this, i] { form_.EditMenu(i); });

@@ -4,7 +4,7 @@
 
 namespace quillmark::qt {
 
-// The desktop clipboard, plain text only.
+// The desktop clipboard, plain text only, with the desktop's line ends.
 class QtClipboard final : public Clipboard {
 public:
     void clear() override;

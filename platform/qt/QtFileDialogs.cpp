@@ -5,6 +5,7 @@
 #include <vector>
 #include "platform/qt/QtMessageBox.h"
 
+#include "platform/Files.h"
 #include "platform/Text.h"
 
 namespace quillmark::qt {
@@ -73,7 +74,7 @@ std::string toQtFilter(std::string_view filter) {
 // Qt's own dialog in its detail view, wide enough for its columns, on the
 // window the user is working in.
 static std::optional<std::string> Ask(QWidget* parent, const FileDialogRequest& request,
-                                      QFileDialog::AcceptMode mode) {
+                                      QFileDialog::AcceptMode mode, std::string* chosenFilter = nullptr) {
     QFileDialog dialog(Owner(parent), QString::fromStdString(request.title), startPath(request),
                        QString::fromStdString(toQtFilter(request.filter)));
     dialog.setAcceptMode(mode);
@@ -81,6 +82,7 @@ static std::optional<std::string> Ask(QWidget* parent, const FileDialogRequest& 
     dialog.setViewMode(QFileDialog::Detail);
     dialog.resize(860, 520);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (chosenFilter != nullptr) *chosenFilter = dialog.selectedNameFilter().toStdString();
     return chosen(dialog.selectedFiles().front());
 }
 
@@ -88,8 +90,29 @@ std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& requ
     return Ask(parent_, request, QFileDialog::AcceptOpen);
 }
 
+std::string withChosenEnding(std::string path, std::string_view filter, std::string_view chosen) {
+    const std::string name = text::toLower(FileNamePart(path));
+    const std::vector<std::string_view> parts = text::split(filter, '|');
+    for (std::size_t i = 1; i < parts.size(); i += 2) {
+        for (const std::string_view pattern : text::split(parts[i], ';')) {
+            const std::string one = text::toLower(trimmed(pattern));
+            if (one == "*" || one == "*.*" || (one.starts_with("*.") && name.ends_with(one.substr(1))))
+                return path;
+        }
+    }
+    const auto open = chosen.rfind('(');
+    const auto close = chosen.find_first_of(" )", open);
+    if (open == std::string_view::npos || close == std::string_view::npos) return path;
+    const std::string_view first = chosen.substr(open + 1, close - open - 1);
+    if (!first.starts_with("*.") || first.find_first_of("*?[", 1) != std::string_view::npos) return path;
+    return path + std::string(first.substr(1));
+}
+
 std::optional<std::string> QtFileDialogs::saveFile(const FileDialogRequest& request) {
-    return Ask(parent_, request, QFileDialog::AcceptSave);
+    std::string selected;
+    const auto path = Ask(parent_, request, QFileDialog::AcceptSave, &selected);
+    if (!path) return path;
+    return withChosenEnding(*path, request.filter, selected);
 }
 
 }  // namespace quillmark::qt

@@ -14,6 +14,11 @@ namespace quillmark::qt {
 // space-separated; a description that already ends in its pattern keeps it once.
 std::string toQtFilter(std::string_view filter);
 
+// The path a save dialog gives back: a file name that matches none of the
+// request filter's patterns gets the ending of the Qt filter chosen
+// ("JSON (*.json)" adds ".json"), so the filter decides what a bare name is.
+std::string withChosenEnding(std::string path, std::string_view filter, std::string_view chosen);
+
 class QtFileDialogs final : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtServices.h"
 
 namespace {
@@ -44,9 +45,9 @@ TEST(QtTimerTest, TicksOnlyWhileEnabledWithAnInterval) {
 
 TEST(QtServicesTest, ClipboardAndClockAreTheSystemsOwn) {
     QtServices services;
-    services.clipboard().setText("kestrel.com\r\nünï.net");
-    EXPECT_EQ(QApplication::clipboard()->text(), "kestrel.com\r\nünï.net");
-    EXPECT_EQ(services.clipboard().text(), "kestrel.com\r\nünï.net");
+    services.clipboard().setText("kestrel.com\r\nünï.net\r\n");  // Qt gives the desktop its own line ends
+    EXPECT_EQ(QApplication::clipboard()->text(), "kestrel.com\nünï.net\n");
+    EXPECT_EQ(services.clipboard().text(), "kestrel.com\nünï.net\n");
     services.clipboard().clear();
     EXPECT_EQ(services.clipboard().text(), "");
 
@@ -93,6 +94,14 @@ TEST(QtFileDialogsTest, FilterPairsBecomeQtFilters) {
         {" Pages | *.htm ; *.html |", "Pages (*.htm *.html)"},
     };
     for (const auto& [input, expected] : cases) EXPECT_EQ(qt::toQtFilter(input), expected) << input;
+    // A saved name that matches no offered pattern takes the ending of the filter chosen.
+    const std::tuple<const char*, const char*, const char*> names[] = {
+        {"/d/x", "JSON (*.json)", "/d/x.json"},
+        {"/d/x.CSV", "JSON (*.json)", "/d/x.CSV"},
+        {"/d/x.txt", "CSV (*.csv)", "/d/x.txt.csv"},
+        {"/d/x", "", "/d/x"}};
+    for (const auto& [path, chosen, expected] : names)
+        EXPECT_EQ(qt::withChosenEnding(path, "CSV|*.csv|JSON|*.json", chosen), expected) << path;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/Text.h"
 #include "platform/qt/QtTcpClient.h"
 #include "support/LocalWhoisServer.h"
+#include "support/MainWindowFixture.h"
 #include "support/ProgramProcess.h"
 #include "support/TempFolder.h"
 #include "whois/ui/WhoisOpener.h"
@@ -71,6 +72,7 @@ TEST_F(ProgramCommand, PrintsTheOutcomeOrSaysWhyNot) {
         {{"run", "--source", "Custom List"}},
         {{"run", "--source", "Custom List", "--list", "/no/such/list.txt"}},
         {{"run", "--source", "Full Word List", "--start", "abc"}},
+        {{"run", "--source", "Full Word List", "--format", "xml"}},
         {{"run"}},
     };
     for (const auto& c : cases) {
@@ -117,6 +119,27 @@ TEST_F(ProgramCommand, CustomListIsJudgedNameByNameFromItsStartNumber) {
     EXPECT_EQ(
         folder.read("SuperHighProfile.txt") + folder.read("HighProfile.txt") + folder.read("LowProfile.txt"),
         "free.com\r\nfreemid.com\r\nfreelonger.com\r\n");
+}
+
+// CSV and JSON carry the fields of the lines, then the extension, the length and the time.
+TEST_F(ProgramCommand, FormatsCsvAndJsonCarryTheFieldsOfTheLines) {
+    folder.write("names.txt", "free\r\ntakenname.net\r\n");
+    const testing::Rows expected = {
+        {"outcome", "name", "detail", "protocol", "extension", "length", "judged"},
+        {"free", "free.com", "High", "whois", "com", "4", "T"},
+        {"taken", "takenname.net", "-", "whois", "net", "9", "T"}};
+    for (const QString format : {"csv", "json"}) {
+        const auto outcome = run("run", {"--source", "Custom List", "--list",
+                                         QString::fromStdString((folder / "names.txt").string()), "--start",
+                                         "1", "--format", format});
+        auto rows =
+            (format == "csv" ? testing::ReadCsv : testing::JsonRows)(outcome.out).value_or(testing::Rows{});
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            if (rows[i].back().size() == 19 && rows[i].back()[10] == 'T') rows[i].back() = "T";
+        }
+        if (rows.size() == 3 && rows[1][0] == "taken") std::swap(rows[1], rows[2]);
+        EXPECT_EQ(rows, expected) << outcome.out;
+    }
 }
 
 class RealSocketServices : public testing::FakeServices {

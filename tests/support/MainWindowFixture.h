@@ -9,8 +9,51 @@
 #include "engine/MainWindow.h"
 #include "fakes/FakeServices.h"
 #include "support/TempFolder.h"
+#include "whois/Json.h"
 
 namespace quillmark::testing {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// The records of RFC 4180 text; nothing for a stray quote, a bare line end or a last line without CR LF.
+inline std::optional<Rows> ReadCsv(std::string_view text) {
+    Rows rows(1);
+    for (std::size_t i = 0; i < text.size();) {
+        std::string field;
+        if (text[i] == '"') {  // to the closing quote; a doubled quote is one quote of the field
+            for (++i; i < text.size() && (text[i] != '"' || text.substr(i, 2) == "\"\""); ++i)
+                field += text[i] == '"' ? text[i++] : text[i];
+            if (i++ >= text.size()) return std::nullopt;
+        } else {
+            const std::size_t end = std::min(text.find_first_of(",\"\r\n", i), text.size());
+            field = text.substr(i, end - i), i = end;
+        }
+        rows.back().push_back(std::move(field));
+        if (text.substr(i, 1) == ",") {
+            ++i;
+        } else if (text.substr(i, 2) == "\r\n") {
+            if ((i += 2) < text.size()) rows.emplace_back();
+        } else {
+            return std::nullopt;
+        }
+    }
+    return rows;
+}
+
+// A JSON array of flat objects as rows: the member names, then each object's values as written.
+inline std::optional<Rows> JsonRows(std::string_view text) {
+    const auto array = whois::json::Parse(text);
+    if (!array || array->kind != whois::json::Value::Kind::Array) return std::nullopt;
+    Rows rows;
+    for (const auto& object : array->items) {
+        std::vector<std::string> names, values;
+        for (const auto& [name, value] : object.members) names.push_back(name), values.push_back(value.text);
+        if (rows.empty()) rows.push_back(names);
+        if (names != rows.front()) return std::nullopt;
+        rows.push_back(values);
+    }
+    return rows;
+}
 
 // A loaded main window over fake services in a fresh program folder, with a
 // server table whose every row is known and five phrases that mean free.
@@ -27,9 +70,11 @@ protected:
             rules += std::string("*\tfree\t") + phrase + "\n";
         folder.write("replyrules.txt", rules);
         services.settingsFake.SaveSetting("Quillmark", "Settings", "WhoisOnly", "1");
-        hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict, std::string_view by) {
+        hooks.nameListed = [this](std::string_view name, MainWindowHooks::Verdict verdict,
+                                  std::string_view by) {
             listed.emplace_back(std::string(name), verdict);
-            judgedBy[std::string(name)] = (verdict == MainWindowHooks::Verdict::Taken ? "taken " : "free ") + std::string(by);
+            judgedBy[std::string(name)] =
+                (verdict == MainWindowHooks::Verdict::Taken ? "taken " : "free ") + std::string(by);
         };
         hooks.runStopped = [this] { ++stops; };
         hooks.showOverflowNotice = [this] { ++notices; };
@@ -97,7 +142,7 @@ protected:
     std::unique_ptr<MainWindow> form;
     std::vector<std::pair<std::string, MainWindowHooks::Verdict>> listed;
     std::vector<std::string> unjudged;
-    std::vector<std::string> unchecked;              // "name|reason"
+    std::vector<std::string> unchecked;           // "name|reason"
     std::map<std::string, std::string> judgedBy;  // name -> "free|taken|REASON PROTOCOL"
     int stops = 0, notices = 0;
 };
