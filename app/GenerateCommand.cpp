@@ -14,6 +14,7 @@ namespace quillmark::app {
 int RunGenerate(const app::CommandLine& line) {
     const auto base = line.option("--base");
     if (!base) return Fail("generate needs --base WORD; see --help");
+    if (const std::string problem = generator::BaseWordProblem(*base); !problem.empty()) return Fail(problem);
     const auto location = PrepareProgramFolder(line);
     if (!location) return 2;
     const ProgramFolder folder(*location);

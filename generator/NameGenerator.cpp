@@ -1,6 +1,10 @@
 #include "generator/NameGenerator.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "generator/NameCombiner.h"
+#include "harvest/HostNames.h"
 #include "platform/Hook.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Text.h"
@@ -14,7 +18,22 @@ constexpr std::array<std::string_view, NameGenerator::kExtensionBoxes> kExtensio
 constexpr std::array<std::string_view, NameGenerator::kOptionBoxes> kOptionCaptions{"Prefixes", "Suffixes",
                                                                                     "Hyphens"};
 
+// Of the names from `from` on, keeps those that can be looked up and were not made before.
+void KeepNewHostNames(std::vector<std::string>& names, std::size_t from,
+                      std::unordered_set<std::string>& made) {
+    const auto kept = std::remove_if(
+        names.begin() + static_cast<std::ptrdiff_t>(from), names.end(), [&](const std::string& name) {
+            return !harvest::IsHostName(name) || !made.insert(text::toLower(name)).second;
+        });
+    names.erase(kept, names.end());
+}
+
 }  // namespace
+
+std::string BaseWordProblem(std::string_view base) {
+    if (base.find_first_not_of(' ') != std::string_view::npos) return {};
+    return "Type a base word first: every name is made from it.";
+}
 
 NameGenerator::NameGenerator(Services& services, const ProgramFolder& folder,
                              const program::ProductIdentity& constants, GeneratorHooks hooks)
@@ -109,6 +128,10 @@ void NameGenerator::ShowStatus(std::string text) {
 }
 
 void NameGenerator::Generate() {
+    if (const std::string problem = BaseWordProblem(baseWord.text()); !problem.empty()) {
+        services_.messages().show(problem, constants_.ProductName);
+        return;
+    }
     DisableControls();
     createdCount = 0;
     // Every run starts from an empty list, so the file, the list and the
@@ -119,9 +142,12 @@ void NameGenerator::Generate() {
                                  Ticked(formBoxes[kHyphens]), TickedExtensions()};
     const std::string appends = ReadWholeFile(AppendsFile()).value_or(std::string());
     std::vector<std::string> made;
+    std::unordered_set<std::string> madeBefore;
     for (const std::string_view line : text::splitLines(appends)) {
         if (!IsAppendEntry(line)) continue;
+        const std::size_t from = made.size();
         CombineWord(base, line, options, made);
+        KeepNewHostNames(made, from, madeBefore);
         if (static_cast<std::int32_t>(made.size()) >= kProgressEvery) {
             createdCount += static_cast<std::int32_t>(made.size());
             generated.addItems(std::exchange(made, {}));
@@ -141,7 +167,7 @@ void NameGenerator::Generate() {
         return;
     }
     call(hooks_.setListBounds, createdCount);
-    statusText.setText("Created " + count + " domains...  Search Started");
+    statusText.setText("Created " + count + " domains..." + (hooks_.startSearch ? "  Search Started" : ""));
     EnableControls();
     services_.pump().processPendingEvents();
     call(hooks_.startSearch);

@@ -16,6 +16,10 @@
 
 namespace quillmark::generator {
 
+// Why a base word cannot be used, or empty when it can: every name is made
+// from it, so one without a letter or digit (empty, or spaces only) is refused.
+std::string BaseWordProblem(std::string_view base);
+
 // What the generator asks of the windows around it. Each hook may be left
 // empty; the window then does without that step.
 struct GeneratorHooks {
@@ -45,7 +49,9 @@ public:
 
     void Load();
 
-    // The generation run.
+    // The generation run. Only host names come out (IsHostName), each once
+    // whatever its letter case; a base word with a problem makes none and
+    // says why in a message box.
     void Generate();
     void BaseWordKeyPress(int keyAscii);
 

@@ -1,24 +1,12 @@
 // The browse window's checks: one name at a time over its own connection.
 #include "engine/NameCleaning.h"
 #include "harvest/BrowseWindow.h"
+#include "harvest/HostNames.h"
 #include "platform/Text.h"
 #include "whois/AsciiName.h"
 #include "whois/ReplyRules.h"
-#include "whois/WhoisReply.h"
 
 namespace quillmark::harvest {
-
-namespace {
-
-// Leftovers of quoted links and of the list's end that are no names to keep.
-bool NotRecorded(std::string_view name, bool free) {
-    if (whois::IsBareExtension(name)) return true;
-    if (name.find("\".net") != std::string_view::npos || name.find("\".com") != std::string_view::npos)
-        return true;
-    return free && text::containsIgnoreCase(name, "endoffile");
-}
-
-}  // namespace
 
 std::string BrowseWindow::ReadBrowseName(std::int32_t n) {
     if (n < 0) return std::string(kEndOfList);
@@ -59,7 +47,8 @@ void BrowseWindow::StartCheck(const std::string& name) {
 bool BrowseWindow::BeginCheck(const std::string& name) {
     const std::string cleaned = names::NameToLookUp(name);
     const ProgramState& state = main_.state();
-    if (!HasEnabledExtension(cleaned, state.serverTable)) return false;
+    // Only a host name under an extension that is on, as the extraction gave it.
+    if (KnownExtensions(state.serverTable).RegistrableName(cleaned) != text::toLower(cleaned)) return false;
     const auto server = whois::ServerFor(state.serverTable, whois::ZoneTable::Shipped(),
                                          whois::AsciiName(cleaned), state.useProxy);
     if (!server) return false;
@@ -92,7 +81,6 @@ void BrowseWindow::Judge() {
     const std::string& checkName = exchange.name();
     const auto verdict = whois::JudgeReply(main_.state().replyRules, checkName, exchange.reply());
     const bool free = verdict.outcome == whois::Outcome::Free;
-    if (NotRecorded(checkName, free)) return;
     if (verdict.outcome == whois::Outcome::Unchecked)
         return main_.AddUncheckedName(checkName, verdict.reason);
     ProgramState& state = main_.state();
@@ -126,7 +114,7 @@ void BrowseWindow::GiveUpCheck() {
     if (!checking) return;
     checkTimer->setEnabled(false);
     checkTicks = 0;
-    if (!NotRecorded(exchange.name(), false)) main_.AddUncheckedName(exchange.name(), whois::kReasonNoAnswer);
+    main_.AddUncheckedName(exchange.name(), whois::kReasonNoAnswer);
     EndCheck();
 }
 

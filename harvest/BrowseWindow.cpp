@@ -70,10 +70,13 @@ void BrowseWindow::WireEvents() {
     first.statusTextChange = [this](const std::string& text) { PageStatusChanged(text); };
     first.downloadBegin = [this] { PageDownloadBegan(); };
     first.titleChange = [this](const std::string& title) { PageTitleChanged(title); };
+    first.pageLoaded = [this](bool ok) { PageLoaded(ok); };
     first.documentComplete = [this](const std::string& markup) { PageDocumentComplete(markup); };
     page.setEvents(std::move(first));
     Browser::Events second;
     second.documentComplete = [this](const std::string& markup) { FrameDocumentComplete(markup); };
+    second.downloadBegin = [this] { frameFailed_ = false; };
+    second.pageLoaded = [this](bool ok) { FrameLoaded(ok); };
     framePage.setEvents(std::move(second));
     exchange.connection().setEvents({[this] { CheckConnected(); },
                                      [this](std::int32_t) { CheckDataArrived(); }, [this] { CheckClosed(); },
@@ -92,6 +95,7 @@ void BrowseWindow::Load() {
     checkTicks = 0;
     checking = false;
     closed_ = false;
+    pageFailed_ = frameFailed_ = false;
     while (statusBar.panelCount() < 3) statusBar.addPanel();
     RemoveQuietly(SearchList());
     reader_.setFile(SearchList());
@@ -161,6 +165,16 @@ void BrowseWindow::PageStatusChanged(const std::string& text) {
 void BrowseWindow::PageDownloadBegan() {
     statusBar.setPanelText(2, "Waiting for page to load");
     found.BrowsePageCount = 0;
+    pageFailed_ = false;
+}
+
+void BrowseWindow::PageLoaded(bool ok) {
+    pageFailed_ = !ok;
+    if (!ok) statusBar.setPanelText(2, "The page did not load");
+}
+
+void BrowseWindow::FrameLoaded(bool ok) {
+    frameFailed_ = !ok;
 }
 
 void BrowseWindow::PageTitleChanged(const std::string& title) {
@@ -169,11 +183,11 @@ void BrowseWindow::PageTitleChanged(const std::string& title) {
 }
 
 void BrowseWindow::PageDocumentComplete(const std::string& bodyMarkup) {
-    PageComplete(bodyMarkup);
+    if (!pageFailed_) PageComplete(bodyMarkup);
 }
 
 void BrowseWindow::FrameDocumentComplete(const std::string& bodyMarkup) {
-    PageComplete(bodyMarkup);
+    if (!frameFailed_) PageComplete(bodyMarkup);
 }
 
 void BrowseWindow::PageComplete(const std::string& bodyMarkup) {

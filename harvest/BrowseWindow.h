@@ -58,6 +58,9 @@ public:
     void PageStatusChanged(const std::string& text);
     void PageDownloadBegan();
     void PageTitleChanged(const std::string& title);
+    // The browser's error page in place of a page or frame gives no names.
+    void PageLoaded(bool ok);
+    void FrameLoaded(bool ok);
     void PageDocumentComplete(const std::string& bodyMarkup);
     void FrameDocumentComplete(const std::string& bodyMarkup);
 
@@ -129,6 +132,9 @@ private:
     std::deque<std::string> waitingPages_;
     bool extracting_ = false;
     bool closed_ = false;
+    // The last load of each browser ended in the browser's error page.
+    bool pageFailed_ = false;
+    bool frameFailed_ = false;
 };
 
 }  // namespace quillmark::harvest

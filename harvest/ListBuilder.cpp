@@ -22,13 +22,6 @@ std::int32_t TargetFor(int comboIndex) {
     return kTargets[static_cast<std::size_t>(comboIndex)];
 }
 
-// Result pages leave runs of empty lines and link targets glued to names.
-std::string TidyFoundNames(std::string names) {
-    for (int pass = 0; pass < 7; ++pass) names = text::replaceAll(names, "\r\n\r\n", "\r\n");
-    names = text::replaceAll(names, "comtarget=_blank\r\n", "");
-    return text::replaceAll(names, "orgtarget=_blank\r\n", "");
-}
-
 }  // namespace
 
 ListBuilder::ListBuilder(Services& services, MainWindow& main, Browser& browser, const SearchSites& sites,
@@ -40,14 +33,19 @@ ListBuilder::ListBuilder(Services& services, MainWindow& main, Browser& browser,
       hooks_(std::move(hooks)),
       pageGap_(services.makeTimer()) {
     progressText.setText("Status...");
-    progressText.setToolTip("This shows the number of unique .com, .org and .net domain names found.");
+    progressText.setToolTip("This shows the number of unique domain names found.");
     pageGap_->setInterval(kPageGapMs);
     pageGap_->setOnTick([this] {
         pageGap_->setEnabled(false);
         PageFinished();
     });
     Browser::Events events;
-    events.documentComplete = [this](const std::string& markup) { PageDocumentComplete(markup); };
+    events.documentComplete = [this](const std::string& markup) {
+        // The browser's error page in place of a result page brings nothing.
+        PageDocumentComplete(pageFailed_ ? std::string() : markup);
+    };
+    events.downloadBegin = [this] { pageFailed_ = false; };
+    events.pageLoaded = [this](bool ok) { pageFailed_ = !ok; };
     page.setEvents(std::move(events));
 }
 
@@ -134,7 +132,7 @@ void ListBuilder::FinishRun() {
     waitingPages_.clear();
     const ProgramFolder& folder = main_.state().programFolder;
     const std::filesystem::path list = folder.file(files::kBrowserSearch);
-    WriteFileReplacing(list, TidyFoundNames(found.FoundNames) + std::string(text::kCrLf));
+    WriteFileReplacing(list, found.FoundNames + std::string(text::kCrLf));
     CopyFileReplacing(list, KeptCopyPath());
     main_.listSize.setText(std::to_string(CountListLines(list)));
     main_.SetStartNumber("1");

@@ -75,6 +75,7 @@ private:
     // waits here for its turn.
     std::deque<std::string> waitingPages_;
     bool busy_ = false;
+    bool pageFailed_ = false;
 };
 
 }  // namespace quillmark::harvest

@@ -2,144 +2,167 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <cctype>
+#include <utility>
+#include <vector>
 
 #include "engine/NameCleaning.h"
+#include "harvest/HostNames.h"
 #include "platform/Text.h"
 
 namespace quillmark::harvest {
 namespace {
 
-using Extensions = std::vector<std::string>;
 using text::containsIgnoreCase;
+using text::findIgnoreCase;
 
-constexpr std::string_view kHttp = "http://";
+constexpr auto npos = std::string_view::npos;
 
 enum class Variant { ListBuilder, Browse };
 
-// --- extension helpers over a fixed set --------------------------------------
+// --- what a reader sees --------------------------------------------------------
 
-std::string breakAfter(std::string_view text, const Extensions& extensions) {
-    static constexpr std::array<char, 6> kFollowers{' ', '/', '"', '\'', ':', '?'};
-    std::string out(text);
-    for (const auto& extension : extensions) {
-        for (const char follower : kFollowers) {
-            const std::string found = extension + follower;
-            out = text::replaceAll(out, found, found + std::string(text::kCrLf));
+struct Hidden {
+    std::string_view open, close;
+};
+constexpr std::array<Hidden, 3> kHidden{{{"<script", "</script>"}, {"<style", "</style>"}, {"<!--", "-->"}}};
+
+// Scripts, styles and comments go; each leaves a space so the words around
+// it stay apart.
+std::string withoutHidden(std::string_view page) {
+    std::string out;
+    out.reserve(page.size());
+    std::array<std::size_t, kHidden.size()> next{};
+    for (std::size_t i = 0; i < kHidden.size(); ++i) next[i] = findIgnoreCase(page, kHidden[i].open);
+    std::size_t at = 0;
+    for (;;) {
+        const auto first =
+            static_cast<std::size_t>(std::min_element(next.begin(), next.end()) - next.begin());
+        if (next[first] == npos) break;
+        out.append(page.substr(at, next[first] - at)).push_back(' ');
+        const std::size_t close = findIgnoreCase(page, kHidden[first].close, next[first]);
+        at = close == npos ? page.size() : close + kHidden[first].close.size();
+        for (std::size_t i = 0; i < kHidden.size(); ++i) {
+            if (next[i] < at) next[i] = findIgnoreCase(page, kHidden[i].open, at);
         }
-        // Made on every pass, whatever the extension: result pages quote their
-        // .com links and those must end a line even with com disabled.
-        out = text::replaceAll(out, ".com\"", ".com\"\r\n");
+    }
+    return out.append(page.substr(std::min(at, page.size())));
+}
+
+// Tags that sit inside a word: "www.<b>example</b>.com" shows "www.example.com".
+constexpr std::array<std::string_view, 7> kInlineTags{"b", "i", "u", "em", "strong", "span", "wbr"};
+
+// The end (just past its ">") of the inline tag that starts at `at`, or 0.
+std::size_t inlineTagEnd(std::string_view text, std::size_t at) {
+    std::size_t name = at + 1;
+    if (name < text.size() && text[name] == '/') ++name;
+    std::size_t after = name;
+    while (after < text.size() && std::isalpha(static_cast<unsigned char>(text[after]))) ++after;
+    if (after == text.size() || (text[after] != '>' && text[after] != '/' && text[after] != ' ')) return 0;
+    const std::string tag = text::toLower(text.substr(name, after - name));
+    if (std::find(kInlineTags.begin(), kInlineTags.end(), tag) == kInlineTags.end()) return 0;
+    const std::size_t close = text.find('>', after);
+    return close == npos ? 0 : close + 1;
+}
+
+std::string withoutInlineTags(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text[at] == '<' ? inlineTagEnd(text, at) : 0;
+        if (end == 0) out.push_back(text[at++]);
+        at = std::max(at, end);
     }
     return out;
 }
 
-bool hasExtension(std::string_view text, const Extensions& extensions) {
-    return std::any_of(extensions.begin(), extensions.end(), [&](const std::string& extension) {
-        return containsIgnoreCase(text, "." + extension);
-    });
+// --- host names in a line ------------------------------------------------------
+
+// Letters outside ASCII belong to words; spaces, punctuation and symbols end them.
+bool isLetterOutsideAscii(char32_t c) {
+    constexpr std::array<std::pair<char32_t, char32_t>, 7> kNotLetters{{{0x80, 0xBF},
+                                                                        {0xD7, 0xD7},
+                                                                        {0xF7, 0xF7},
+                                                                        {0x2000, 0x2BFF},
+                                                                        {0x3000, 0x303F},
+                                                                        {0xFF00, 0xFF20},
+                                                                        {0x1F000, 0x1FAFF}}};
+    return std::none_of(kNotLetters.begin(), kNotLetters.end(),
+                        [c](const auto& range) { return c >= range.first && c <= range.second; });
 }
 
-std::size_t extensionEnd(std::string_view text, const Extensions& extensions) {
-    for (const auto& extension : extensions) {
-        const std::size_t dot = text::findIgnoreCase(text, "." + extension);
-        if (dot != std::string_view::npos) return dot + 1 + extension.size() + 1;
-    }
-    return 0;
+bool isHex(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-// --- cuts shared by both branches ------------------------------------------
-
-void removeFirst(std::string& text, std::string_view what) {
-    const std::size_t at = text.find(what);
-    if (at != std::string::npos) text.erase(at, what.size());
-}
-
-std::string textAfterFirst(std::string_view text, char mark) {
-    const std::size_t at = text.find(mark);
-    return at == std::string_view::npos ? std::string() : std::string(text.substr(at + 1));
-}
-
-// Keeps a candidate up to and including its first space, then before its first "/".
-void cutAtSpaceAndSlash(std::string& candidate) {
-    if (const std::size_t space = candidate.find(' '); space != std::string::npos)
-        candidate.resize(space + 1);
-    if (const std::size_t slash = candidate.find('/'); slash != std::string::npos) candidate.resize(slash);
-}
-
-// Drops the first label unless the first full stop is within the last three
-// characters: takes "www." off "www.example.com" but leaves "example.com".
-void stripFirstLabel(std::string& candidate) {
-    const std::size_t dot = candidate.find('.');
-    if (dot != std::string::npos && dot + 4 < candidate.size()) candidate.erase(0, dot + 1);
-}
-
-// Page text from the browser indents with tabs and may decode line ends into
-// a line; all of them count as spaces so the space cuts end a name there.
-void blankControlSpaces(std::string& text) {
-    std::replace_if(
-        text.begin(), text.end(),
-        [](char c) { return c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n'; }, ' ');
-}
-
-std::string trimSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-// --- one extraction ----------------------------------------------------------
-
-struct Candidate {
-    std::string name;
-    std::string extensionPart;
-    bool fromAddress = false;  // the "targetblank" test is made for addresses only
+struct Character {
+    std::size_t length;
+    bool inWord;  // a letter, digit, "-", "_" or "." of a word
 };
+
+// The character at `at`. A percent-code the decoder left is one character
+// that ends a word, as is every byte that is no UTF-8.
+Character characterAt(std::string_view line, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(line[at]);
+    if (byte < 0x80) {
+        if (byte == '%' && at + 2 < line.size() && isHex(line[at + 1]) && isHex(line[at + 2]))
+            return {3, false};
+        return {1, std::isalnum(byte) != 0 || byte == '-' || byte == '_' || byte == '.'};
+    }
+    const auto length = static_cast<std::size_t>(text::utf8SequenceLength(byte));
+    const auto points = length > 0 ? text::codePoints(line.substr(at, length)) : std::nullopt;
+    if (!points || points->size() != 1) return {1, false};
+    return {length, isLetterOutsideAscii(points->front())};
+}
+
+// Each word of the line holding a full stop, outer full stops left off. A
+// word runs as far as its characters do, so a host name is never cut out of
+// a longer word or address.
+std::vector<std::string_view> dottedWords(std::string_view line) {
+    std::vector<std::string_view> words;
+    for (std::size_t at = 0; at < line.size();) {
+        Character c = characterAt(line, at);
+        if (!c.inWord) {
+            at += c.length;
+            continue;
+        }
+        const std::size_t start = at;
+        while (at < line.size() && c.inWord) {
+            at += c.length;
+            if (at < line.size()) c = characterAt(line, at);
+        }
+        // A word after a single "/" is a step of a path, not a host.
+        if (start > 0 && line[start - 1] == '/' && (start == 1 || line[start - 2] != '/')) continue;
+        std::string_view word = line.substr(start, at - start);
+        word.remove_prefix(std::min(word.find_first_not_of('.'), word.size()));
+        word.remove_suffix(word.size() - (word.find_last_not_of('.') + 1));
+        if (word.find('.') != npos) words.push_back(word);
+    }
+    return words;
+}
+
+// --- one extraction ------------------------------------------------------------
 
 class Extraction {
 public:
     Extraction(Variant variant, const whois::ServerTable& table, const ExtractionFilters& filters,
                const ExtractionHooks& hooks)
-        : variant_(variant), extensions_(EnabledExtensions(table)), filters_(filters), hooks_(hooks) {}
+        : variant_(variant), known_(table), filters_(filters), hooks_(hooks) {}
 
-    // The page's lines, each ending right after an extension. The lines live in
-    // this extraction alone, so an extraction started from afterEachLine never
-    // reads or removes them.
-    std::vector<std::string> breakIntoLines(std::string_view pageText) const {
-        std::string text(pageText);
-        std::replace_if(
-            text.begin(), text.end(), [](char c) { return c == '\t' || c == '\v' || c == '\f'; }, ' ');
-        if (variant_ == Variant::Browse) {
-            text = text::replaceAllIgnoreCase(text, "=www.", "http://www.");
-            text = text::replaceAllIgnoreCase(text, ">www.", "http://www.");
-        }
-        text = text::replaceAllIgnoreCase(text, kHttp, "\r\nhttp://");
-        text = text::replaceAllIgnoreCase(text, "<Frame", "\r\n<Frame");
-        text = breakAfter(text, extensions_);
-        std::vector<std::string> lines;
-        for (const auto line : text::splitLines(text)) lines.emplace_back(line);
-        return lines;
-    }
-
-    // Runs every line; accept(name) is called for each name that passes the
-    // finish, isDuplicate(name) tells whether the window has it already.
+    // Runs every line of the page; accept(name) is called for each name
+    // found, isDuplicate(name) tells whether the window has it already. The
+    // lines live in this extraction alone, so an extraction started from
+    // afterEachLine never reads or changes them.
     template <typename Accept, typename IsDuplicate>
     void run(std::string_view pageText, Accept accept, IsDuplicate isDuplicate) {
-        const std::vector<std::string> lines = breakIntoLines(pageText);
-        bool frameFlag = false;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            std::string line = names::UrlDecode(lines[i]);
-            blankControlSpaces(line);
-            if (variant_ == Variant::Browse && frameFlag) {
-                const bool hasNext = i + 1 < lines.size();
-                followFrame(line, hasNext ? lines[i + 1] : std::string_view());
-                if (hasNext) ++i;
-                frameFlag = false;
-            } else if (variant_ == Variant::Browse && containsIgnoreCase(line, "<Frame") &&
-                       containsIgnoreCase(line, "src=")) {
-                frameFlag = true;
-            } else if (const auto candidate = cutCandidate(line)) {
-                if (const auto name = finish(*candidate, isDuplicate)) accept(*name);
+        const std::string readable = withoutInlineTags(withoutHidden(pageText));
+        for (const std::string_view raw : text::splitLines(readable)) {
+            if (variant_ == Variant::Browse) followFrames(raw);
+            std::string line = names::UrlDecode(raw);
+            blankAddressParts(line);
+            for (const std::string_view host : dottedWords(line)) {
+                const std::string name = known_.RegistrableName(host);
+                if (!name.empty() && !isOwnSite(name) && !isDuplicate(name)) accept(name);
             }
             if (hooks_.afterEachLine) hooks_.afterEachLine();
         }
@@ -150,152 +173,81 @@ public:
     }
 
 private:
-    bool passesLineFilter(std::string_view line) const {
-        return line.substr(0, kHttp.size()) == kHttp &&
-               !containsIgnoreCase(line, filters_.searchEngineDomain) &&
-               line.find('@') == std::string_view::npos &&
-               !containsIgnoreCase(line, filters_.imageHostLabel) &&
-               !containsIgnoreCase(line, filters_.aftermarketDomain) && hasExtension(line, extensions_);
+    bool isOwnSite(std::string_view name) const {
+        return text::equalsIgnoreCase(name, filters_.searchEngineDomain) ||
+               text::equalsIgnoreCase(name, filters_.aftermarketDomain);
     }
 
-    std::optional<Candidate> cutCandidate(std::string_view line) const {
-        if (passesLineFilter(line)) return addressBranch(line);
-        if (variant_ == Variant::Browse) return bareNameBranch(line);
-        return std::nullopt;
-    }
-
-    Candidate addressBranch(std::string_view line) const {
-        Candidate c{std::string(line), {}, true};
-        removeFirst(c.name, kHttp);
-        if (variant_ == Variant::ListBuilder) {
-            removeFirst(c.name, "<b>");
-            removeFirst(c.name, "<B>");
-        }
-        cutAtSpaceAndSlash(c.name);
-        stripFirstLabel(c.name);
-        for (const char mark : {'.', '=', '@'}) {
-            if (c.name.find(mark) != std::string::npos) c.extensionPart = textAfterFirst(c.name, mark);
-        }
-        // A port after the host is no part of the name.
-        if (const std::size_t colon = c.name.find(':'); colon != std::string::npos) c.name.resize(colon);
-        return c;
-    }
-
-    static bool isStopCharacter(char c) {
-        return c == '"' || c == '<' || c == '\'' || c == '=' || c == ' ' || c == '>';
-    }
-
-    // Grows a window leftwards from just before the extension's end until it
-    // takes in a stop character or an address, or reaches the line start.
-    std::optional<Candidate> bareNameBranch(std::string_view line) const {
-        const std::size_t end = extensionEnd(line, extensions_);
-        if (end == 0) return std::nullopt;
-        const std::size_t stop = end - 1;  // 0-based, exclusive
-        std::size_t start = end > 6 ? end - 6 : 0;
-        auto clean = [&](std::size_t from) {
-            const std::string_view window = line.substr(from, stop - from);
-            return std::none_of(window.begin(), window.end(), isStopCharacter) &&
-                   !containsIgnoreCase(window, kHttp);
+    bool isOwnSiteHost(std::string_view host) const {
+        const auto onDomain = [&](std::string_view domain) {
+            return !domain.empty() &&
+                   (text::equalsIgnoreCase(host, domain) ||
+                    (host.size() > domain.size() && host[host.size() - domain.size() - 1] == '.' &&
+                     text::equalsIgnoreCase(host.substr(host.size() - domain.size()), domain)));
         };
-        bool isClean = clean(start);
-        while (isClean && start > 0) {
-            --start;
-            isClean = !isStopCharacter(line[start]) &&
-                      !(stop - start >= kHttp.size() &&
-                        text::equalsIgnoreCase(line.substr(start, kHttp.size()), kHttp));
-        }
-        if (!isClean) ++start;
-        Candidate c{std::string(line.substr(start, stop - start)), {}, false};
-        for (const std::string_view scheme : {"http://", "ttp://", "tp://", "p://", "://"})
-            removeFirst(c.name, scheme);
-        cutAtSpaceAndSlash(c.name);
-        stripFirstLabel(c.name);
-        for (const char mark : {'.', '='}) {
-            if (c.name.find(mark) != std::string::npos) c.extensionPart = textAfterFirst(c.name, mark);
-        }
-        for (const char mark : {'@', ':'}) {
-            if (c.name.find(mark) != std::string::npos) c.name = textAfterFirst(c.name, mark);
-        }
-        return c;
+        return onDomain(filters_.searchEngineDomain) || onDomain(filters_.aftermarketDomain) ||
+               (!filters_.imageHostLabel.empty() && containsIgnoreCase(host, filters_.imageHostLabel));
     }
 
-    template <typename IsDuplicate>
-    std::optional<std::string> finish(const Candidate& c, IsDuplicate& isDuplicate) const {
-        if (!hasExtension("." + c.extensionPart, extensions_)) return std::nullopt;
-        std::string name = names::CorrectName(RegistrableName(c.name));
-        std::erase_if(name, [](char ch) { return ch == '\'' || ch == '"'; });
-        const bool accepted = !name.empty() && !isDuplicate(trimSpaces(name)) &&
-                              name.find_first_of("<>") == std::string::npos && name != "ttp:.com" &&
-                              name != " ttp:.com" && !containsIgnoreCase(name, "mailto:") &&
-                              !(c.fromAddress && containsIgnoreCase(name, "targetblank")) &&
-                              !text::hasControlCharacter(name);
-        if (!accepted) return std::nullopt;
-        return name;
+    // Of an address ("scheme://host/path?query#part") only the host and the
+    // addresses inside it are read: a name in its path is a file's, not a
+    // site's. An address on one of the filtered sites is not read at all.
+    void blankAddressParts(std::string& line) const {
+        for (std::size_t mark = line.find("://"); mark != npos; mark = line.find("://", mark + 3)) {
+            const std::size_t start = schemeStart(line, mark);
+            const std::size_t end = std::min(line.find_first_of(" \t\r\n\v\f\"'<>`", mark), line.size());
+            const std::size_t hostEnd = std::min(line.find_first_of("/?#\\", mark + 3), end);
+            std::string_view host = std::string_view(line).substr(mark + 3, hostEnd - mark - 3);
+            if (const std::size_t at = host.rfind('@'); at != npos) host.remove_prefix(at + 1);
+            host = host.substr(0, host.find(':'));
+            const std::size_t inner = line.find("://", hostEnd);
+            const std::size_t tailEnd = inner < end ? std::max(schemeStart(line, inner), hostEnd) : end;
+            const bool ownSite = isOwnSiteHost(host);
+            std::fill(line.begin() + static_cast<std::ptrdiff_t>(ownSite ? start : hostEnd),
+                      line.begin() + static_cast<std::ptrdiff_t>(ownSite ? end : tailEnd), ' ');
+        }
     }
 
-    // Frame sources come split after "com/": the tag's line and the next one
-    // together give the address.
-    void followFrame(std::string_view piece1, std::string_view piece2) const {
-        auto cut = [](std::string_view piece) {
-            const std::size_t space = piece.find(' ');
-            const std::size_t close = piece.find('>');
-            if (close != std::string_view::npos && close < space) return piece.substr(0, close + 1);
-            if (space != std::string_view::npos) return piece.substr(0, space + 1);
-            return piece;
-        };
-        std::string address = std::string(cut(piece1)) + std::string(cut(piece2));
-        std::erase_if(address, [](char ch) { return ch == '"' || ch == '>' || ch == '<'; });
-        for (const std::string_view scheme : {"http://", "ttp://", "tp://", "p://", "://"}) {
-            address = text::replaceAll(address, scheme, "");
+    static std::size_t schemeStart(std::string_view line, std::size_t mark) {
+        while (mark > 0 && std::isalpha(static_cast<unsigned char>(line[mark - 1]))) --mark;
+        return mark;
+    }
+
+    // Each <frame> of the line with a source address.
+    void followFrames(std::string_view line) const {
+        constexpr std::string_view kFrame = "<frame";
+        for (std::size_t at = findIgnoreCase(line, kFrame); at != npos;
+             at = findIgnoreCase(line, kFrame, at + 1)) {
+            const std::size_t attributes = at + kFrame.size();
+            if (attributes >= line.size() || !std::isspace(static_cast<unsigned char>(line[attributes])))
+                continue;
+            const std::string_view tag = line.substr(attributes, line.find('>', attributes) - attributes);
+            const std::string address = sourceOf(tag);
+            if (address.empty()) continue;
+            status(std::string(kFollowingFramePrefix) + address);
+            if (hooks_.followFrame) hooks_.followFrame(address);
         }
-        status(std::string(kFollowingFramePrefix) + address);
-        if (hooks_.followFrame) hooks_.followFrame(address);
+    }
+
+    // The value of a tag's src attribute, quoted or not.
+    static std::string sourceOf(std::string_view tag) {
+        std::size_t src = findIgnoreCase(tag, "src=");
+        while (src != npos && (src == 0 || !std::isspace(static_cast<unsigned char>(tag[src - 1]))))
+            src = findIgnoreCase(tag, "src=", src + 1);
+        if (src == npos) return {};
+        std::string_view value = tag.substr(src + 4);
+        const bool quoted = !value.empty() && (value.front() == '"' || value.front() == '\'');
+        if (quoted) value = value.substr(1, value.find(value.front(), 1) - 1);
+        return std::string(quoted ? value : value.substr(0, value.find_first_of(" \t")));
     }
 
     Variant variant_;
-    Extensions extensions_;
+    KnownExtensions known_;
     ExtractionFilters filters_;
     ExtractionHooks hooks_;
 };
 
 }  // namespace
-
-std::vector<std::string> EnabledExtensions(const whois::ServerTable& table) {
-    std::vector<std::string> extensions;
-    for (const auto& row : table) {
-        if (row.enabled && row.extension != "proxy") extensions.push_back(row.extension);
-    }
-    return extensions;
-}
-
-std::string BreakAfterExtensions(std::string_view text, const whois::ServerTable& table) {
-    return breakAfter(text, EnabledExtensions(table));
-}
-
-bool HasEnabledExtension(std::string_view text, const whois::ServerTable& table) {
-    return hasExtension(text, EnabledExtensions(table));
-}
-
-std::size_t ExtensionEnd(std::string_view text, const whois::ServerTable& table) {
-    return extensionEnd(text, EnabledExtensions(table));
-}
-
-std::string RegistrableName(std::string_view host) {
-    const std::vector<std::string_view> labels = text::split(host, '.');
-    const std::size_t n = labels.size() - 1;
-    if (n < 2) return std::string(host);
-    auto join = [&](std::size_t from) {
-        std::string name(labels[from]);
-        for (std::size_t i = from + 1; i <= n; ++i) name.append(".").append(labels[i]);
-        return name;
-    };
-    static constexpr std::array<std::string_view, 8> kShortForms{"com", "org",  "info", "name",
-                                                                 "biz", "coop", "edu",  "aero"};
-    if (std::find(kShortForms.begin(), kShortForms.end(), labels[n]) != kShortForms.end()) return join(n - 1);
-    if (labels[n - 1] == "co") return join(n - 2);
-    if (labels[n] == "us") return join(n - 1);
-    return {};
-}
 
 void ExtractListNames(std::string_view pageText, const whois::ServerTable& table, ListBuilderNames& names,
                       const ExtractionFilters& filters, const ExtractionHooks& hooks) {

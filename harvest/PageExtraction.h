@@ -1,50 +1,31 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "harvest/DuplicateIndex.h"
 #include "whois/ServerTable.h"
 
 // Turns the markup of a web page into candidate domain names, for the list
 // builder (search result pages) and the browse window (any page the user
-// visits). The extensions that make a text a domain name are the Enabled rows
-// of the server table, the proxy row excepted, in table order.
+// visits). A name is found wherever the page shows a host name, in its text
+// or in its links, and comes out as the name a registrant holds for that
+// host, under an extension that is on (KnownExtensions over the server
+// table). A host is taken whole: nothing found is a piece of a longer word
+// or address. What no reader sees (scripts, styles, comments) is skipped.
 namespace quillmark::harvest {
 
-// Host values the line filter rejects. They are matched as case-insensitive
-// substrings of a page line, so a search engine's own links and an aftermarket
-// site's listings never come out as names.
+// Sites whose own addresses give no names: an address on the search engine's
+// or the aftermarket site's domain, or on a host with the image host's label,
+// is skipped whole (a listing's names are for sale, a result's redirect names
+// the engine), and the two domains are never names themselves.
 struct ExtractionFilters {
     std::string searchEngineDomain = "yahoo.com";
     std::string imageHostLabel = "yimg";
     std::string aftermarketDomain = "sedo.com";
 };
-
-// The extension of every Enabled row except "proxy", in table order.
-std::vector<std::string> EnabledExtensions(const whois::ServerTable& table);
-
-// Puts a line end after every enabled extension that is followed by a space,
-// "/", a double quote, "'", ":" or "?" (case-sensitive, also inside longer
-// words), and after every ".com" followed by a double quote once per enabled
-// extension.
-std::string BreakAfterExtensions(std::string_view text, const whois::ServerTable& table);
-
-// True when "." followed by some enabled extension occurs, whatever the case.
-bool HasEnabledExtension(std::string_view text, const whois::ServerTable& table);
-
-// The 1-based position just after the extension of the first enabled extension
-// in table order that occurs anywhere (not the leftmost occurrence); 0 when none.
-std::size_t ExtensionEnd(std::string_view text, const whois::ServerTable& table);
-
-// The name a registrant holds for a host: "www.example.com" -> "example.com",
-// "a.example.co.uk" -> "example.co.uk". Hosts of three labels or more under
-// an extension the fixed list does not know (net among them) give "".
-std::string RegistrableName(std::string_view host);
 
 // What the list builder keeps across result pages.
 struct ListBuilderNames {
@@ -80,9 +61,10 @@ inline constexpr std::string_view kFollowingFramePrefix = "Following Frame: ";
 void ExtractListNames(std::string_view pageText, const whois::ServerTable& table, ListBuilderNames& names,
                       const ExtractionFilters& filters = {}, const ExtractionHooks& hooks = {});
 
-// The browse window's pass over one page: also finds names in plain text and
-// follows frames. Appending PageNames to BrowserSearch.txt, the closing status
-// and the checks are the caller's, after the return.
+// The browse window's pass over one page: also follows the page's frames
+// (the address of each <frame> as written). Appending PageNames to
+// BrowserSearch.txt, the closing status and the checks are the caller's,
+// after the return.
 void ExtractPageNames(std::string_view pageText, const whois::ServerTable& table, BrowseNames& names,
                       const ExtractionFilters& filters = {}, const ExtractionHooks& hooks = {});
 

@@ -18,6 +18,10 @@ public:
         std::function<void()> downloadBegin;
         std::function<void()> downloadComplete;
         std::function<void(const std::string& title)> titleChange;
+        // The page's load ended: ok when the page is there, false when the
+        // browser shows its own error page instead (no answer, not found).
+        // Comes before that load's documentComplete.
+        std::function<void(bool ok)> pageLoaded;
     };
 
     virtual ~Browser() = default;

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   wamerican
+  libpsl-dev publicsuffix
   clang-format
 )
 

@@ -34,6 +34,8 @@ public:
     // Every zone's RDAP base from this list instead; zones it leaves out have none.
     void ReplaceRdapBases(const std::map<std::string, std::string>& bases);
     std::size_t size() const { return zones_.size(); }
+    // Whether this zone ("co.uk", lower case, ASCII form) is one of the table's.
+    bool Has(const std::string& zone) const { return zones_.contains(zone); }
 
 private:
     const Zone* LongestZoneWith(std::string_view asciiName, std::string Zone::*field) const;

@@ -6,12 +6,18 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
 namespace quillmark {
+
+namespace {
+
+// Enough of a page to read and scroll, however small the window.
+const QSize kPageMinimum(360, 240);
+
+}  // namespace
 
 BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const harvest::SearchSites& sites,
                                    QWidget* parent)
@@ -23,13 +29,16 @@ BrowseWindowView::BrowseWindowView(Services& services, MainWindow& main, const h
       form_(services, main, browser_, frameBrowser_, sites) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildNavigation());
-    auto* split = new QSplitter(Qt::Horizontal, this);
+    // The page takes all the room the lists, no wider than they need, leave.
+    auto* body = new QHBoxLayout;
     page_->setToolTip("Searching for unique domain names.");
-    split->addWidget(page_);
-    split->addWidget(buildLists());
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
-    layout->addWidget(split, 1);
+    page_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    page_->setMinimumSize(kPageMinimum);
+    body->addWidget(page_, 1);
+    QWidget* lists = buildLists();
+    lists->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    body->addWidget(lists);
+    layout->addLayout(body, 1);
     // Loads frame sources only to read them; never shown.
     framePage_->setVisible(false);
     auto* status = new QStatusBar(this);

@@ -21,7 +21,7 @@ ListBuilderView::ListBuilderView(Services& services, MainWindow& main, const har
     progress->setReadOnly(true);
     qt::bind(form_.progressText, progress);
     layout->addWidget(progress);
-    page_->setToolTip("Searching for unique .com, .net and .org domain names.");
+    page_->setToolTip("Searching for unique domain names.");
     layout->addWidget(page_, 1);
     qt::bind(form_.window, this);
     resize(800, 600);

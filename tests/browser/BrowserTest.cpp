@@ -31,7 +31,8 @@ std::string page(const testing::TempFolder& folder, const std::string& name, con
     return "file://" + (folder / name).string();
 }
 
-// One document per frame, each the top page's markup; none once the browser is dropped mid-load.
+// One document per frame, each the top page's markup; whether each page loaded; none once the browser
+// is dropped mid-load.
 TEST(QtBrowser, GivesADocumentPerFrameWithTheTopMarkupAndNoEventOnceDropped) {
     testing::TempFolder folder;
     page(folder, "l.html", "Left");
@@ -40,20 +41,29 @@ TEST(QtBrowser, GivesADocumentPerFrameWithTheTopMarkupAndNoEventOnceDropped) {
     QWebEngineView view;
     view.show();
     Names documents;
+    std::vector<bool> loads;
     auto browser = std::make_unique<qt::QtBrowser>(&view, frames);
-    browser->setEvents({[&](const std::string& markup) { documents.push_back(markup); }, {}, {}, {}, {}});
+    Browser::Events events;
+    events.documentComplete = [&](const std::string& markup) { documents.push_back(markup); };
+    events.pageLoaded = [&](bool ok) { loads.push_back(ok); };
+    browser->setEvents(std::move(events));
     browser->GoHome();
     ASSERT_TRUE(waitFor([&] { return documents.size() == 3; }));
     EXPECT_EQ(documents, Names(3, documents[0]));
     EXPECT_NE(documents[0].find("<frame "), std::string::npos);
     EXPECT_EQ(browser->LocationURL(), frames);
+    // A refused address ends in the browser's error page: not a page that loaded.
+    browser->Navigate("http://127.0.0.1:1/");
+    ASSERT_TRUE(waitFor([&] { return loads.size() == 2; }));
+    EXPECT_EQ(loads, (std::vector<bool>{true, false}));
     bool finished = false;
     QObject::connect(&view, &QWebEngineView::loadFinished, &view, [&finished] { finished = true; });
+    const std::size_t before = documents.size();
     browser->Navigate(frames + "?again");
     browser.reset();
     ASSERT_TRUE(waitFor([&] { return finished; }));
     QTest::qWait(100);
-    EXPECT_EQ(documents.size(), 3u);
+    EXPECT_EQ(documents.size(), before);
 }
 
 // The window opens on the details, is reused while open, and ends the program
@@ -100,6 +110,17 @@ TEST(BrowseWindowView, ChecksEachNameOfItsPageOnceAgainstTheLiveMainWindow) {
     EXPECT_EQ(form.unregisteredList.items(), Names{"freeone.com"});
     EXPECT_EQ(live.form->registeredList.items(), Names{"takenone.net"});
     EXPECT_EQ(live.server.queries(), (std::map<std::string, int>{{"freeone.com", 1}, {"takenone.net", 1}}));
+    // The page shows beside the lists and takes the room they leave.
+    QWebEngineView* shown = nullptr;
+    for (auto* candidate : view.findChildren<QWebEngineView*>())
+        shown = candidate->isVisible() ? candidate : shown;
+    ASSERT_NE(shown, nullptr);
+    for (const QSize size : {QSize(900, 600), QSize(1600, 1000)}) {
+        view.resize(size);
+        QTest::qWait(50);
+        EXPECT_GE(shown->width() * 5, view.width() * 3) << size.width();
+        EXPECT_GE(shown->height() * 5, view.height() * 3) << size.width();
+    }
     view.close();
     EXPECT_FALSE(std::filesystem::exists(live.folder / "BrowserSearch.txt"));
 }

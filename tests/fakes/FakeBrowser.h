@@ -30,6 +30,7 @@ public:
     void raiseStatusTextChange(const std::string& text) { raise(events_.statusTextChange, text); }
     void raiseDownloadBegin() { raise(events_.downloadBegin); }
     void raiseDownloadComplete() { raise(events_.downloadComplete); }
+    void raisePageLoaded(bool ok) { raise(events_.pageLoaded, ok); }
     void raiseTitleChange(const std::string& title) { raise(events_.titleChange, title); }
 
     std::vector<std::string> calls;  // tests may add their own records between the calls

@@ -8,12 +8,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "QuillmarkConfig.h"
 #include "engine/NameCleaning.h"
 #include "engine/NameListReader.h"
+#include "harvest/HostNames.h"
 #include "harvest/PageExtraction.h"
 #include "platform/Files.h"
 #include "platform/ProgramFiles.h"
@@ -62,15 +64,15 @@ bool hasLineEnd(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-// A names text must be `count` names, each followed by CR LF, none holding a
-// line end, a tab or markup brackets.
+// A names text must be `count` different host names, each followed by CR LF.
 void checkNamesText(std::string_view names, std::int64_t count) {
     std::int64_t found = 0;
+    std::unordered_set<std::string> seen;
     for (std::size_t at = 0, end; at < names.size(); at = end + 2, ++found) {
         end = names.find("\r\n", at);
-        require(end != names.npos && end > at &&
-                    names.substr(at, end - at).find_first_of("\r\n\t<>") == names.npos,
-                "each name: not empty, no CR, LF, tab, < or >, then CR LF");
+        require(end != names.npos && harvest::IsHostName(names.substr(at, end - at)),
+                "each name: a host name, then CR LF");
+        require(seen.insert(text::toLower(names.substr(at, end - at))).second, "each name once");
     }
     require(found == count, "the names text holds the counted names and nothing else");
 }
@@ -243,11 +245,13 @@ void FuzzRdapReply(std::string_view input) {
         const auto again = whois::json::Parse(indented);
         require(again && whois::json::Indented(*again) == indented, "indented JSON reads back as itself");
     }
-    const auto judged = whois::JudgeRdapReply({200, HttpFailure::None, "", std::string(input), false, "", ""}, 0);
+    const auto judged =
+        whois::JudgeRdapReply({200, HttpFailure::None, "", std::string(input), false, "", ""}, 0);
     require(judged.verdict.outcome != whois::Outcome::Free, "a record is never a free name");
     if (const auto servers = whois::ParseRdapServers(input)) {
         for (const auto& [zone, base] : *servers)
-            require(!zone.empty() && base.ends_with('/') && base.starts_with("http"), "a server list row is whole");
+            require(!zone.empty() && base.ends_with('/') && base.starts_with("http"),
+                    "a server list row is whole");
     }
     const auto wait = whois::RetryAfterSeconds(input, "", 0);
     require(!wait || (*wait >= 0 && *wait <= whois::kLongestRetryAfter), "a wait is bounded");

@@ -26,8 +26,8 @@ constexpr std::string_view kGeneratorIni =
     "txtCustom=.US\n";
 
 // Each row runs the program in a fresh folder holding page.html and an appends list.
-// The list builder takes frame sources as links and never reads plain text;
-// browsing finds plain-text names and skips frames. A failure is one line of error.
+// Both read links (frame sources too) and plain text; names under an extension
+// without a row (info here) count. A failure is one line of error.
 TEST(ProgramCommands, ExtractAndGeneratePrintWhatTheyFoundOrOneLineWhyNot) {
     const struct {
         std::string_view table;  // registrars.txt; empty: the default is written
@@ -37,15 +37,15 @@ TEST(ProgramCommands, ExtractAndGeneratePrintWhatTheyFoundOrOneLineWhyNot) {
         std::string file, holds;  // a file of the folder (none: the error) and what it holds
     } cases[] = {
         // clang-format off
-        {"", {"extract", "@page.html"}, 0, {"alpha-shop.com", "beta-tools.net", "delta-news.info",
+        {"", {"extract", "@page.html"}, 0, {"alpha-shop.com", "beta-tools.net", "gamma-mail.com", "delta-news.info",
          "framed-site.com"}, "registrars.txt", "com|"},
-        {kComOnly, {"extract", "--browse", "@page.html"}, 0, {"alpha-shop.com", "gamma-mail.com"}, "registrars.txt",
-         "net|whois.test|43|Disabled"},
+        {kComOnly, {"extract", "--browse", "@page.html"}, 0, {"alpha-shop.com", "gamma-mail.com", "delta-news.info",
+         "framed-site.com"}, "registrars.txt", "net|whois.test|43|Disabled"},
         {"", {"extract", "@missing.html"}, 2, {}, "", "missing.html"},
         {"", {"generate", "--base", "shop"}, 0, {"myshop.com", "myshop.us", "shopmy.com", "shopmy.us",
          "bestshop.com", "bestshop.us", "shopbest.com", "shopbest.us"}, "CreatedDomains.txt",
          "myshop.com\r\n\r\nmyshop.us\r\n"},
-        {"", {"generate"}, 2, {}, "", "--base"},
+        {"", {"generate"}, 2, {}, "", "--base"}, {"", {"generate", "--base", " "}, 2, {}, "", "base word"},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -70,6 +70,7 @@ TEST(ProgramCommands, ExtractAndGeneratePrintWhatTheyFoundOrOneLineWhyNot) {
         if (c.exitCode != 0) {
             EXPECT_EQ(std::ranges::count(outcome.err, '\n'), 1);
         }
+        EXPECT_EQ(outcome.err.find("Search Started"), std::string::npos);  // no search runs from here
         EXPECT_NE((c.file.empty() ? outcome.err : folder.read(c.file)).find(c.holds), std::string::npos);
     }
 }

@@ -54,10 +54,17 @@ TEST_F(BrowseWindowTest, ChecksEachNameOfItsPagesAndFramesOnceAndHandsTheVerdict
     EXPECT_EQ(window->unregisteredList.items(), Names{"example.com"});
     EXPECT_EQ(window->registeredList.items(), Names{"other.net"});
     EXPECT_EQ(listed.size(), 2u);  // the main window's lists have both
-    visit("<frameset><frame src=\"http://www.frames.com/in/main.html\"></frameset><p>example.com a.org</p>");
-    EXPECT_EQ(framePage.calls, Names{"Navigate www.frames.com/in/main.html"});
+    visit("<frameset><frame src=\"http://www.other.net/in/main.html\"></frameset><p>example.com a.org</p>");
+    EXPECT_EQ(framePage.calls, Names{"Navigate http://www.other.net/in/main.html"});
     EXPECT_EQ(window->statusBar.panelText(2), "No Domains Found");
-    EXPECT_EQ(whois->connectCount, 2);
+    // The browser's own error page in place of a page or frame gives no names.
+    page.raiseDownloadBegin();
+    page.raisePageLoaded(false);
+    page.raiseDocumentComplete("<p>See crbug.com</p>");
+    EXPECT_EQ(window->statusBar.panelText(2), "The page did not load");
+    framePage.raisePageLoaded(false);
+    framePage.raiseDocumentComplete("<p>refused.com</p>");
+    framePage.raisePageLoaded(true);
     framePage.raiseDocumentComplete("<p>inside.com</p>");
     EXPECT_EQ(window->statusBar.panelText(1), "Checking status of: inside.com");
 }
@@ -82,8 +89,8 @@ TEST_F(BrowseWindowTest, AStalledServerIsGivenUpAndClosingStopsChecking) {
 }
 
 // The reply rules judge here as in the main window; a name without a verdict
-// joins the unchecked names. Clearing the free list lets its names be found
-// and checked again.
+// joins the unchecked names. Clearing the free list lets every name found
+// be found and checked again.
 TEST_F(BrowseWindowTest, DeleteKeysCopyAndClearActOnTheirOwnList) {
     visit("<p>a.com b.com e.com c.com</p>");
     reply("Domain Name: A.COM");
@@ -103,9 +110,9 @@ TEST_F(BrowseWindowTest, DeleteKeysCopyAndClearActOnTheirOwnList) {
     EXPECT_EQ(window->unregisteredList.items(), Names{"c.com"});
     window->ClearList(BrowseList::Unregistered);
     EXPECT_EQ(state.lowCount, 0);
-    visit("<p>c.com</p>");
-    reply("No match for c.com");
-    EXPECT_EQ(window->unregisteredList.items(), Names{"c.com"});
+    visit("<p>a.com</p>");
+    reply("No match for a.com");
+    EXPECT_EQ(window->unregisteredList.items(), Names{"a.com"});
     EXPECT_EQ(whois->connectCount, 5);
 }
 

@@ -14,7 +14,7 @@ using Names = std::vector<std::string>;
 class Generator : public ::testing::Test {
 protected:
     Generator() {
-        folder.write("Appends.txt", "\r\n");
+        folder.write("Appends.txt", " \r\n");  // a line of one space is no word
         open();
     }
     void open() {
@@ -59,9 +59,12 @@ TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
         // Spaces go, letters keep their case; only the extension is lowered.
         {"0", "P", ".co.uk", "Big shop", "My\r\n", {"MyBigshop.com"}},
         {"8", "P", ".CO.UK", "shop", "my\r\n", {"myshop.co.uk"}}, {"8", "P", "xyz", "shop", "my\r\n", {"myshopxyz"}},
-        // Hyphens alone make nothing; a line of one space is no word, of two spaces is.
+        // Hyphens alone make nothing; a line of one space is no word, of two spaces is. Only host
+        // names come out (labels of 1 to 63, no outer hyphen), each once whatever its case.
         {"0", "H", "", "shop", "my\r\n", {}},
-        {"0", "PSH", "", "shop", " \r\n\r\n  \r\n", {"shop.com", "-shop.com", "shop.com", "shop-.com"}},
+        {"0", "PSH", "", "shop", " \r\n\r\n  \r\nMy\r\nmy\r\n",
+         {"shop.com", "Myshop.com", "My-shop.com", "shopMy.com", "shop-My.com"}},
+        {"0", "S", "", std::string(60, 'a'), "my\r\nbest\r\n", {std::string(60, 'a') + "my.com"}},
     };
     // clang-format on
     for (const auto& [boxes, options, custom, base, appends, expected] : runs) {
@@ -74,6 +77,10 @@ TEST_F(Generator, CombinesEachWordInFormAndExtensionOrderAndStartsTheSearch) {
         EXPECT_EQ(steps, (Names{"bounds " + count, "start"}));
         EXPECT_TRUE(window->startButton.enabled());
     }
+    // A base word of spaces starts no run and says why.
+    generate("0", "P", "", " ", "my\r\n");
+    EXPECT_EQ(steps, Names{});
+    EXPECT_EQ(services.messagesFake.shown.at(0).text, "Type a base word first: every name is made from it.");
     // Saving copies the last list; a cancelled dialog copies nothing.
     generate("0", "P", "", "shop", "my\r\n");
     services.dialogsFake.answers = {std::nullopt, (folder / "mine.txt").string()};
@@ -110,7 +117,7 @@ TEST_F(Generator, OptionsAndAppendWordsOpenAsTheyWereLeft) {
     EXPECT_EQ(services.messagesFake.shown[0].text, "You must first select an item to remove from the list.");
     window->appendWords.setListIndex(1);
     window->RemoveAppendWord();
-    EXPECT_EQ(folder.read("Appends.txt"), "\r\nann\r\n\r\n");
+    EXPECT_EQ(folder.read("Appends.txt"), " \r\nann\r\n\r\n");
     EXPECT_EQ(window->appendWords.items(), (Names{"bob", "ann"}));
 }
 

@@ -61,7 +61,7 @@ protected:
 struct SearchRun {
     std::string name, engine, search, query;
     int sizeIndex;
-    std::vector<std::string> pages;  // in order; any after the run ends are ignored
+    std::vector<std::string> pages;  // in order, any after the run's end ignored; "!…": an error page
     std::vector<int> starts;         // the result index of each page asked for
     int found;
     std::string list, copy;  // BrowserSearch.txt and the kept copy
@@ -83,7 +83,7 @@ const SearchRun kRuns[] = {
     {"QueryValueAndFileNameEscaped", "Google", "../a b&c=d/e\tf", "../a+b%26c%3Dd/e%09f", 0,
      {"<a href=\"http://www.example.com/\">x</a> <a href=\"http://shop.example.org/\">y</a>", ""}, {0, 100},
      1, "example.com\r\n\r\n", "searches/Google .._a b&c=d_e_f.txt"},
-    {"NothingFound", "Yahoo", "zzz", "zzz", 0, {""}, {1}, 0, "\r\n", "searches/Yahoo zzz.txt"},
+    {"NothingFound", "Yahoo", "zzz", "zzz", 0, {"!" + resultPage("x", 2)}, {1}, 0, "\r\n", "searches/Yahoo zzz.txt"},
     // clang-format on
 };
 
@@ -93,7 +93,10 @@ INSTANTIATE_TEST_SUITE_P(Runs, ListBuilderRun, ::testing::ValuesIn(kRuns),
 TEST_P(ListBuilderRun, WritesTheListKeepsACopyAndStartsTheLookups) {
     const SearchRun& run = GetParam();
     open(run.engine + " Search", run.search, run.sizeIndex);
-    for (const auto& page : run.pages) complete(page);
+    for (const auto& page : run.pages) {
+        if (page.starts_with('!')) browser.raisePageLoaded(false);
+        complete(page);
+    }
     // Each engine's result page address: "#" stands for the result index, "$" for the query.
     const std::string pattern =
         run.engine == "Yahoo"

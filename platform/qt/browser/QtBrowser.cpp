@@ -2,6 +2,7 @@
 
 #include <QUrl>
 #include <QVariant>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -29,7 +30,12 @@ QtBrowser::QtBrowser(QWebEngineView* view, std::string homeAddress)
     auto* page = new BrowserPage(view->page()->profile(), view);
     view->setPage(page);
     QObject::connect(page, &QWebEnginePage::loadStarted, &context_, [this] { onLoadStarted(); });
-    QObject::connect(page, &QWebEnginePage::loadFinished, &context_, [this] { onLoadFinished(); });
+    // The end of a load, with whether the browser put its error page in its place.
+    QObject::connect(page, &QWebEnginePage::loadingChanged, &context_,
+                     [this](const QWebEngineLoadingInfo& info) {
+                         if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                             onLoadFinished(!info.isErrorPage());
+                     });
     QObject::connect(page, &BrowserPage::frameLoaded, &context_, [this] { readDocument(); });
     QObject::connect(page, &QWebEnginePage::titleChanged, &context_, [this](const QString& title) {
         if (events_.titleChange) events_.titleChange(title.toStdString());
@@ -79,12 +85,13 @@ void QtBrowser::onLoadStarted() {
     if (events_.downloadBegin) events_.downloadBegin();
 }
 
-// Offscreen, a load may finish "not ok" although the page is there: the
-// document is read whatever the flag says.
-void QtBrowser::onLoadFinished() {
-    // The owner may drop this browser from inside its handler.
+// A stopped load still shows what came of the page, so only the error page
+// counts as a page that did not load.
+void QtBrowser::onLoadFinished(bool ok) {
+    // The owner may drop this browser from inside its handlers.
     const QPointer<QObject> alive(&context_);
     if (events_.downloadComplete) events_.downloadComplete();
+    if (alive && events_.pageLoaded) events_.pageLoaded(ok);
     if (alive) readDocument();
 }
 

@@ -38,7 +38,7 @@ public:
 
 private:
     void onLoadStarted();
-    void onLoadFinished();
+    void onLoadFinished(bool ok);
     // Reads the top document's body and raises documentComplete with it.
     void readDocument();
 
