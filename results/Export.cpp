@@ -68,7 +68,7 @@ std::string RecordWriter::Record(std::span<const std::string> values) {
     for (std::size_t i = 0; i < columns_.size() && i < values.size(); ++i) {
         // A number column without a number is written as an empty string.
         const bool number = columns_[i].number && !values[i].empty();
-        object.members.emplace_back(
+        object.AddMember(
             std::string(columns_[i].name),
             json::Value{number ? json::Value::Kind::Number : json::Value::Kind::String, values[i], {}, {}});
     }

@@ -54,7 +54,7 @@ private:
             if (!name || !Take(':')) return std::nullopt;
             auto member = ValueAt(depth + 1);
             if (!member) return std::nullopt;
-            object.members.emplace_back(std::move(*name), std::move(*member));
+            object.AddMember(std::move(*name), std::move(*member));
         } while (Take(','));
         if (!Take('}')) return std::nullopt;
         return object;
@@ -194,15 +194,15 @@ std::string Quoted(std::string_view text) {
 void Write(const Value& value, int depth, std::string& out) {
     const std::string inner(static_cast<std::size_t>(depth + 1) * 2, ' ');
     const bool isObject = value.kind == Kind::Object;
-    const std::size_t count = isObject ? value.members.size() : value.items.size();
+    const std::size_t count = value.items.size();
     if (value.kind == Kind::String) return void(out += Quoted(value.text));
     if (!isObject && value.kind != Kind::Array) return void(out += value.text);
     if (count == 0) return void(out += isObject ? "{}" : "[]");
     out += isObject ? "{\n" : "[\n";
     for (std::size_t i = 0; i < count; ++i) {
         out += inner;
-        if (isObject) out += Quoted(value.members[i].first) + ": ";
-        Write(isObject ? value.members[i].second : value.items[i], depth + 1, out);
+        if (isObject) out += Quoted(value.names[i]) + ": ";
+        Write(value.items[i], depth + 1, out);
         out += i + 1 < count ? ",\n" : "\n";
     }
     out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + (isObject ? '}' : ']');
@@ -211,8 +211,8 @@ void Write(const Value& value, int depth, std::string& out) {
 }  // namespace
 
 const Value* Value::Member(std::string_view name) const {
-    for (const auto& [key, value] : members) {
-        if (key == name) return &value;
+    for (std::size_t i = 0; i < names.size() && i < items.size(); ++i) {
+        if (names[i] == name) return &items[i];
     }
     return nullptr;
 }

@@ -16,11 +16,16 @@ struct Value {
     Kind kind = Kind::Null;
     // The text of a string (unescaped), or of a number, true or false as written.
     std::string text;
-    std::vector<Value> items;                            // of an array
-    std::vector<std::pair<std::string, Value>> members;  // of an object, in order
+    // The items of an array, or the values of an object's members, in order.
+    std::vector<Value> items;
+    std::vector<std::string> names;  // of an object's members, one for each item
 
     // The member of that name, or nullptr (also for a value that is no object).
     const Value* Member(std::string_view name) const;
+    void AddMember(std::string name, Value value) {
+        names.push_back(std::move(name));
+        items.push_back(std::move(value));
+    }
     bool IsString() const { return kind == Kind::String; }
 };
 

@@ -47,7 +47,8 @@ inline std::optional<Rows> JsonRows(std::string_view text) {
     Rows rows;
     for (const auto& object : array->items) {
         std::vector<std::string> names, values;
-        for (const auto& [name, value] : object.members) names.push_back(name), values.push_back(value.text);
+        names = object.names;
+        for (const auto& value : object.items) values.push_back(value.text);
         if (rows.empty()) rows.push_back(names);
         if (names != rows.front()) return std::nullopt;
         rows.push_back(values);
