@@ -28,7 +28,6 @@ void MainWindow::Start() {
     stopRequested = false;
     running = true;
     endOfList = wentThrough = false;
-    state_.registeredCount = state_.highCount = state_.midCount = state_.lowCount = 0;
     runCounts = {};
     runSeconds = outcomesUnsaved = 0;
     for (Control* control : std::initializer_list<Control*>{

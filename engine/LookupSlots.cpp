@@ -149,8 +149,6 @@ void MainWindow::AddFreeName(std::string_view name, std::string_view protocol) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
     const auto verdict = results::ProfileOf(name);
     const bool high = verdict == results::Verdict::High, mid = verdict == results::Verdict::Mid;
-    // The browse window's tally; the captions count the lists themselves.
-    ++(high ? state_.highCount : mid ? state_.midCount : state_.lowCount);
     ++runCounts.free;
     AddListed(high ? ResultList::High : mid ? ResultList::Mid : ResultList::Low, name);
     uncheckedNames.Remove(name);
@@ -161,7 +159,6 @@ void MainWindow::AddFreeName(std::string_view name, std::string_view protocol) {
 
 void MainWindow::AddRegisteredName(std::string_view name, std::string_view protocol) {
     if (whois::IsBareExtension(name)) return ReportUnjudged(name);
-    ++state_.registeredCount;
     ++runCounts.taken;
     AddListed(ResultList::Registered, name);
     uncheckedNames.Remove(name);
@@ -187,7 +184,6 @@ void MainWindow::SaveProfileFiles() {
 
 void MainWindow::ClearResultLists() {
     for (ListBox* list : {&lowList, &registeredList, &highList, &midList}) list->clear();
-    state_.registeredCount = state_.highCount = state_.midCount = state_.lowCount = 0;
     ListsEmptied();
     state_.sessionStamp = results::NewSessionStamp(state_.programFolder, services_.clock().now());
 }

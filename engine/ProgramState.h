@@ -29,10 +29,6 @@ struct ProgramState {
     whois::ReplyRules replyRules;
     std::string defaultExtension = ".com";
 
-    std::int32_t highCount = 0;
-    std::int32_t midCount = 0;
-    std::int32_t lowCount = 0;
-    std::int32_t registeredCount = 0;
     std::string sessionStamp;
     std::string selectedName;
     bool mainClosed = false;

@@ -20,10 +20,7 @@ void BrowseWindow::CheckStep() {
     for (;;) {
         const std::string name = ReadBrowseName(checkCursor);
         if (name == kEndOfList) {
-            const ProgramState& state = main_.state();
-            const std::int32_t total =
-                state.registeredCount + state.highCount + state.midCount + state.lowCount;
-            statusBar.setPanelText(1, "Checked " + std::to_string(total) + " unique domains.");
+            statusBar.setPanelText(1, "Checked " + std::to_string(checkedCount) + " unique domains.");
             if (found.BrowsePageCount >= 1) statusBar.setPanelText(2, "Finished domains on current page");
             break;
         }
@@ -83,18 +80,16 @@ void BrowseWindow::Judge() {
     const bool free = verdict.outcome == whois::Outcome::Free;
     if (verdict.outcome == whois::Outcome::Unchecked)
         return main_.AddUncheckedName(checkName, verdict.reason);
-    ProgramState& state = main_.state();
+    ++checkedCount;
+    const BrowseList list = free ? BrowseList::Unregistered : BrowseList::Registered;
     if (free) {
         main_.AddFreeName(checkName);
-        unregisteredCaption.setCaption(
-            "Unregistered: (" + std::to_string(state.highCount + state.midCount + state.lowCount) + ")");
-        unregisteredList.addItem(checkName);
         statusBar.setPanelText(1, "Unregistered: " + checkName);
     } else {
         main_.AddRegisteredName(checkName);
-        registeredCaption.setCaption("Registered: (" + std::to_string(state.registeredCount) + ")");
-        registeredList.addItem(checkName);
     }
+    ListOf(list).addItem(checkName);
+    ShowListCount(list);
 }
 
 void BrowseWindow::EndCheck() {

@@ -256,13 +256,10 @@ void BrowseWindow::ClearList(BrowseList list) {
         // Names found before may be found and checked again.
         found.PageNames.clear();
         found.SessionNames.clear();
-        main_.state().lowCount = 0;
-        unregisteredCaption.setCaption("Unregistered");
     } else if (list == BrowseList::Registered) {
         registeredList.clear();
-        main_.state().registeredCount = 0;
-        registeredCaption.setCaption("Registered");
     }
+    if (validList(list)) ShowListCount(list);
 }
 
 void BrowseWindow::DeleteSelected(BrowseList list) {

@@ -110,6 +110,8 @@ public:
     std::int16_t checkTicks = 0;
     // A check is waiting for its reply; ticks and later pages leave it alone.
     bool checking = false;
+    // Names this window has had judged, free or taken.
+    std::int32_t checkedCount = 0;
 
 private:
     void SetUpControls();

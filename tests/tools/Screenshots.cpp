@@ -16,6 +16,7 @@
 
 #include "engine/ui/UncheckedWindowView.h"
 #include "generator/ui/NameGeneratorView.h"
+#include "harvest/ui/BrowseWindowView.h"
 #include "platform/qt/ProductMark.h"
 #include "platform/qt/Skin.h"
 #include "program/ui/AboutBoxView.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: qm_screenshots OUTPUT-FOLDER\n";
         return 2;
     }
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setWindowIcon(qt::ProductIcon());
     qt::StartSkin(application);
@@ -111,6 +113,26 @@ int main(int argc, char** argv) {
     generator.form().extensionBoxes[8].setValue(0);
     generator.form().Generate();
     if (!take(&generator, "generator.png")) return 1;
+
+    // A page of the browse window with its names checked; only .com names reach the local server.
+    live.folder.write("browse.html",
+                      "<html><body><h2>Fresh finds</h2><p>Try skyward.com, takeaway.com or "
+                      "lumenpark.com; takeout.com is gone.</p></body></html>");
+    const std::string start = "file://" + (live.folder / "browse.html").string();
+    const harvest::SearchSites sites =
+        harvest::LoadSearchSites(state.identity.WebAddress, [&](std::string_view name) {
+            return name == "QUILLMARK_BROWSE_START_PAGE" ? std::optional(start) : std::nullopt;
+        });
+    BrowseWindowView browse(live.services, *live.form, sites);
+    qt::ApplySkin(&browse);
+    browse.resize(1280, 800);
+    browse.show();
+    browse.form().Load();
+    const QDeadlineTimer checked(20'000);
+    while (browse.form().unregisteredList.listCount() + browse.form().registeredList.listCount() < 4 &&
+           !checked.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (checked.hasExpired() || !take(&browse, "browse-window.png")) return 1;
 
     whois::WriteDefaultServers(state.programFolder, true);
     ExtensionSettingsView settings(

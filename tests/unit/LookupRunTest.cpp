@@ -147,7 +147,6 @@ TEST_F(LookupRun, FullProfileListOverflowsIntoItsFileAndAllButTheSavedListStartA
     form->highList.addItem("abc.com");
     form->registeredList.addItem("gone.com");
     form->savedList.addItem("kept.com");
-    state.midCount = 5;
     lookUp("abcde.com", "No match");
     EXPECT_EQ(notices, 1);
     const std::string overflowMid = folder.read("overflow/HighProfile.txt");
@@ -156,7 +155,7 @@ TEST_F(LookupRun, FullProfileListOverflowsIntoItsFileAndAllButTheSavedListStartA
     EXPECT_EQ(folder.read("overflow/SuperHighProfile.txt"), "abc.com\r\n");
     EXPECT_EQ(form->savedList.items(), Names{"kept.com"});
     EXPECT_EQ(form->highList.listCount() + form->midList.listCount() + form->registeredList.listCount(), 0);
-    EXPECT_EQ(state.midCount, 0);
+    EXPECT_EQ(form->midCaption.caption(), "Mid Profile (0)");
     // The lists start again in files of a new session.
     lookUp("abcdefgh.com", "No match");
     EXPECT_EQ(folder.read("LowProfile20261206093015.txt"), "abcdefgh.com\r\n");
