@@ -114,8 +114,9 @@ std::vector<std::string> AddressRegistryRows(const ServerTable& table) {
 std::optional<ServerRow> ServerFor(const ServerTable& table, const ZoneTable& zones, std::string_view name,
                                    bool useProxy) {
     const auto rowOf = [&table](std::string_view extension) -> const ServerRow* {
+        // A row without a server names nobody to ask.
         for (const ServerRow& row : table) {
-            if (row.extension == extension) return &row;
+            if (row.extension == extension && !row.host.empty()) return &row;
         }
         return nullptr;
     };

@@ -38,8 +38,8 @@ bool IsAddressRegistry(std::string_view host);
 // Extensions of the rows that point at an address registry.
 std::vector<std::string> AddressRegistryRows(const ServerTable& table);
 
-// The server to ask about a name (in its ASCII form): the "proxy" row when
-// useProxy and there is one; else the first row of the name's last label,
+// The server to ask about a name (in its ASCII form), rows without a server
+// passed over: the "proxy" row when useProxy and there is one; else the first row of the name's last label,
 // unless it points at an address registry; else the whois server the zone
 // data gives for the name, on port 43. Nothing when no server answers for the
 // name: it is never sent to another extension's server. The status of a row
