@@ -50,8 +50,6 @@ bool MainWindow::TryOtherProtocol(int index) {
 void MainWindow::RdapAnswered(int index, const HttpReply& reply) {
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     if (stopRequested || !slot.busy) return;
-    slot.busy = false;
-    slot.timer->setEnabled(false);
     const auto judged = whois::JudgeRdapReply(reply, std::time(nullptr));
     Conclude(index, judged.verdict, judged.retryAfter);
 }

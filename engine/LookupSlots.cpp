@@ -64,8 +64,6 @@ void MainWindow::SlotDataArrived(int index, std::int32_t /*bytesTotal*/) {
 void MainWindow::SlotClosed(int index) {
     LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
     if (stopRequested || !slot.busy) return slot.exchange.Close();
-    slot.busy = false;
-    slot.timer->setEnabled(false);
     slot.exchange.Close();
     Conclude(index, whois::JudgeReply(state_.replyRules, slot.name, slot.exchange.reply()), std::nullopt);
 }
@@ -114,7 +112,11 @@ bool MainWindow::Settle(int index, whois::Verdict verdict, std::optional<std::in
     return true;
 }
 
+// The slot's reply has come: its lookup is no longer in flight.
 void MainWindow::Conclude(int index, whois::Verdict verdict, std::optional<std::int64_t> wait) {
+    LookupSlot& slot = lookupSlots[static_cast<std::size_t>(index)];
+    slot.busy = false;
+    slot.timer->setEnabled(false);
     const bool ended = Settle(index, verdict, wait);
     CheckOverflow();
     if (ended) return LookupEnded(index);

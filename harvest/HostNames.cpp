@@ -39,13 +39,16 @@ std::string_view lastLabels(std::string_view name, std::size_t count) {
     return at == std::string_view::npos ? name : name.substr(at + 1);
 }
 
-}  // namespace
-
-bool IsHostName(std::string_view name) {
-    const std::string ascii = whois::AsciiName(name);
+bool isAsciiHostName(std::string_view ascii) {
     if (ascii.empty() || ascii.size() > kMaxName) return false;
     const auto labels = text::split(ascii, '.');
     return std::all_of(labels.begin(), labels.end(), isLabel);
+}
+
+}  // namespace
+
+bool IsHostName(std::string_view name) {
+    return isAsciiHostName(whois::AsciiName(name));
 }
 
 KnownExtensions::KnownExtensions(const whois::ServerTable& table, const whois::ZoneTable& zones)
@@ -70,10 +73,10 @@ bool KnownExtensions::IsOn(const std::string& registrable) const {
 }
 
 std::string KnownExtensions::RegistrableName(std::string_view host) const {
-    if (!IsHostName(host)) return {};
     const std::string lowered = text::toLower(host);
-    const std::string ascii = text::toLower(whois::AsciiName(lowered));
-    if (IsExtension(ascii)) return {};
+    // Punycode is lower case already: one conversion serves the check and the lookups.
+    const std::string ascii = whois::AsciiName(lowered);
+    if (!isAsciiHostName(ascii) || IsExtension(ascii)) return {};
     const std::vector<std::size_t> starts = suffixStarts(ascii);
     const auto extension = std::find_if(starts.begin(), starts.end(),
                                         [&](std::size_t start) { return IsExtension(ascii.substr(start)); });
